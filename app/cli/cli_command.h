@@ -1,0 +1,27 @@
+#pragma once
+
+#include <filesystem>
+#include <ostream>
+
+#include "app/cli/cli_args.h"
+
+namespace fortunara {
+
+// What every command gets: the program folder, its arguments and the output streams.
+struct CliContext {
+    std::filesystem::path folder;
+    CliArguments arguments;
+    std::ostream& out;
+    std::ostream& err;
+
+    bool Csv() const { return arguments.Flag("--csv"); }
+};
+
+// Exit statuses of the command line.
+inline constexpr int kCliOk = 0;
+inline constexpr int kCliError = 2;
+inline constexpr int kCliCapacityReached = 3;
+
+int RunArchivio(const CliContext& context);
+
+}  // namespace fortunara

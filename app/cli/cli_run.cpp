@@ -1,0 +1,47 @@
+#include "app/cli/cli_run.h"
+
+#include <string_view>
+
+#include "app/cli/cli_command.h"
+
+namespace fortunara {
+
+namespace {
+
+struct CommandEntry {
+    std::string_view name;
+    int (*run)(const CliContext&);
+    std::string_view usage;
+};
+
+const CommandEntry kCommands[] = {
+    {"archivio", RunArchivio, "archivio [--dal R] [--al R]"},
+};
+
+void PrintUsage(std::ostream& err) {
+    err << "uso: fortunara-cli [--cartella CARTELLA] [--csv] COMANDO [OPZIONI]\ncomandi:\n";
+    for (const CommandEntry& entry : kCommands) err << "  " << entry.usage << '\n';
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& arguments, const std::filesystem::path& folder, std::ostream& out,
+           std::ostream& err) {
+    try {
+        CliContext context{folder, ParseCliArguments(arguments), out, err};
+        for (const CommandEntry& entry : kCommands) {
+            if (entry.name == context.arguments.command) return entry.run(context);
+        }
+        if (context.arguments.command.empty()) {
+            err << "MANCA IL COMANDO\n";
+        } else {
+            err << "COMANDO SCONOSCIUTO: " << context.arguments.command << '\n';
+        }
+        PrintUsage(err);
+    } catch (const CliError& error) {
+        err << error.what() << '\n';
+    }
+    return kCliError;
+}
+
+}  // namespace fortunara

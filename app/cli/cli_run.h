@@ -1,0 +1,15 @@
+#pragma once
+
+#include <filesystem>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace fortunara {
+
+// Runs one command line (without program name and --cartella) on the given program folder.
+// Returns the exit status; errors are written to err in Italian.
+int RunCli(const std::vector<std::string>& arguments, const std::filesystem::path& folder, std::ostream& out,
+           std::ostream& err);
+
+}  // namespace fortunara

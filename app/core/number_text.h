@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+
+namespace fortunara {
+
+// The program's one place for numbers written as text. Always Italian: full stop for
+// thousands, comma for decimals, whatever the machine's locale.
+
+// Text form: the digits with a sign place in front (" 7", " 12", "-3").
+std::string TextForm(long long n);
+// Plain decimal: the digits alone ("7", "-3").
+std::string Plain(long long n);
+// Mask "00": at least two digits with leading zeros ("07", "12", "123").
+std::string TwoDigits(long long n);
+// Mask "##": the digits without leading zeros, nothing for 0.
+std::string DigitsOrEmpty(long long n);
+// Mask "###,###,###,###,###": grouped in threes with full stops, rounded to a whole number
+// with halves away from zero, nothing when that rounds to 0 ("622.614.630", "501").
+std::string Grouped(double value);
+// Mask "###.##": at most two decimals, halves away from zero, trailing zeros dropped, the comma
+// always written: 33.333 -> "33,33", 50 -> "50,", 0.5 -> ",5", 0 -> ",". Thousands not grouped.
+std::string Decimal2(double value);
+// Mask "000000    ": six digits with leading zeros, then four blanks.
+std::string SixDigitsPadded(long long n);
+// A number printed on the printer: sign place, digits, one blank (" 5 ").
+std::string PrintedNumber(long long n);
+
+// Reads back a grouped text ("622.614.630" -> 622614630); blanks and full stops ignored,
+// a comma starts the decimals. Anything unreadable gives 0.
+double ParseItalianNumber(const std::string& text);
+
+}  // namespace fortunara

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace fortunara {
+
+// Chooses the program folder: the --cartella option, else FORTUNARA_HOME, else the user's data folder.
+std::filesystem::path ChooseProgramFolder(const std::optional<std::string>& option,
+                                          const std::optional<std::string>& environment,
+                                          const std::filesystem::path& userDataFolder);
+
+struct FolderFillResult {
+    std::vector<std::filesystem::path> copied;  // relative paths
+    std::string error;                          // Italian, empty when all went well
+    bool ok() const { return error.empty(); }
+};
+
+// Copies every file of the bundled assets that the program folder lacks. A file already in the
+// program folder is never touched, whatever its content. Creates the folder when needed.
+FolderFillResult FillProgramFolder(const std::filesystem::path& programFolder, const std::filesystem::path& assets);
+
+}  // namespace fortunara

@@ -1,0 +1,114 @@
+#include "archive/core/draw_archive.h"
+
+#include <algorithm>
+#include <system_error>
+
+namespace fortunara {
+
+namespace fs = std::filesystem;
+
+DrawArchive::DrawArchive(fs::path programFolder) : folder_(std::move(programFolder)) {}
+
+DrawArchive::~DrawArchive() { CloseDrawArchive(); }
+
+fs::path DrawArchive::ArchivePath(const fs::path& programFolder) { return programFolder / "dati" / "estraz09.txt"; }
+
+void DrawArchive::Fail(std::string message) { error_ = std::move(message); }
+
+bool DrawArchive::OpenDrawArchive() {
+    CloseDrawArchive();
+    error_.clear();
+    const fs::path path = ArchivePath(folder_);
+    std::error_code ec;
+    fs::create_directories(path.parent_path(), ec);
+    if (!fs::exists(path, ec)) {
+        std::ofstream create(path, std::ios::binary);
+        if (!create) {
+            Fail("IMPOSSIBILE CREARE L'ARCHIVIO " + path.string());
+            return false;
+        }
+    }
+    readOnly_ = false;
+    file_.open(path, std::ios::in | std::ios::out | std::ios::binary);
+    if (!file_.is_open()) {
+        readOnly_ = true;
+        file_.open(path, std::ios::in | std::ios::binary);
+    }
+    if (!file_.is_open()) {
+        Fail("IMPOSSIBILE APRIRE L'ARCHIVIO " + path.string());
+        return false;
+    }
+    file_.seekg(0, std::ios::end);
+    const auto end = file_.tellg();
+    length_ = end > 0 ? static_cast<std::uintmax_t>(end) : 0;
+    recordCount_ = static_cast<int>((length_ + kDrawRecordLength / 2) / kDrawRecordLength);
+    return true;
+}
+
+void DrawArchive::CloseDrawArchive() {
+    if (file_.is_open()) file_.close();
+    file_.clear();
+}
+
+std::string DrawArchive::ReadDrawRecord(int k) {
+    if (!file_.is_open() || k < 1 || k > recordCount_) return {};
+    std::vector<std::string> one = ReadDrawRecords(k, k);
+    return one.empty() ? std::string() : one.front();
+}
+
+std::vector<std::string> DrawArchive::ReadDrawRecords(int first, int last) {
+    std::vector<std::string> records;
+    first = std::max(first, 1);
+    last = std::min(last, recordCount_);
+    if (!file_.is_open() || first > last) return records;
+    const std::uintmax_t offset = static_cast<std::uintmax_t>(first - 1) * kDrawRecordLength;
+    const std::uintmax_t wanted = static_cast<std::uintmax_t>(last - first + 1) * kDrawRecordLength;
+    const std::uintmax_t available = std::min(wanted, length_ - offset);
+    std::string block(available, ' ');
+    file_.clear();
+    file_.seekg(static_cast<std::streamoff>(offset));
+    file_.read(block.data(), static_cast<std::streamsize>(available));
+    block.resize(static_cast<std::size_t>(std::max<std::streamsize>(file_.gcount(), 0)));
+    block.resize(wanted, ' ');  // a partial last record reads as if padded with blanks
+    records.reserve(static_cast<std::size_t>(last - first + 1));
+    for (std::size_t at = 0; at < block.size(); at += kDrawRecordLength) {
+        records.push_back(block.substr(at, kDrawRecordLength));
+    }
+    return records;
+}
+
+bool DrawArchive::WriteDrawRecord(int k, std::string_view text) {
+    if (!file_.is_open() || readOnly_) {
+        Fail("L'ARCHIVIO NON SI PUO' SCRIVERE");
+        return false;
+    }
+    if (k < 1 || k > recordCount_ + 1) {
+        Fail("NUMERO DI ESTRAZIONE NON VALIDO");
+        return false;
+    }
+    std::string record(text.substr(0, std::min<std::size_t>(text.size(), kDrawRecordLength)));
+    record.resize(kDrawRecordLength, ' ');
+    const std::uintmax_t offset = static_cast<std::uintmax_t>(k - 1) * kDrawRecordLength;
+    file_.clear();
+    file_.seekp(static_cast<std::streamoff>(offset));
+    file_.write(record.data(), kDrawRecordLength);
+    file_.flush();
+    if (!file_) {
+        Fail("SCRITTURA DELL'ARCHIVIO NON RIUSCITA");
+        return false;
+    }
+    length_ = std::max<std::uintmax_t>(length_, offset + kDrawRecordLength);
+    recordCount_ = static_cast<int>((length_ + kDrawRecordLength / 2) / kDrawRecordLength);
+    return true;
+}
+
+std::vector<DrawRecord> LoadDraws(const fs::path& programFolder, int first, int last) {
+    DrawArchive archive(programFolder);
+    std::vector<DrawRecord> draws;
+    if (!archive.OpenDrawArchive()) return draws;
+    for (const std::string& text : archive.ReadDrawRecords(first, last)) draws.push_back(ParseDrawRecord(text));
+    archive.CloseDrawArchive();
+    return draws;
+}
+
+}  // namespace fortunara

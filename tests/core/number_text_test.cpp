@@ -1,0 +1,65 @@
+#include "app/core/number_text.h"
+
+#include <gtest/gtest.h>
+
+#include "app/core/cp1252.h"
+
+namespace fortunara {
+namespace {
+
+TEST(NumberText, TextFormPlainAndTwoDigits) {
+    EXPECT_EQ(TextForm(7), " 7");
+    EXPECT_EQ(TextForm(12), " 12");
+    EXPECT_EQ(TextForm(0), " 0");
+    EXPECT_EQ(TextForm(-3), "-3");
+    EXPECT_EQ(Plain(7), "7");
+    EXPECT_EQ(Plain(-3), "-3");
+    EXPECT_EQ(TwoDigits(5), "05");
+    EXPECT_EQ(TwoDigits(0), "00");
+    EXPECT_EQ(TwoDigits(90), "90");
+    EXPECT_EQ(TwoDigits(123), "123");
+    EXPECT_EQ(DigitsOrEmpty(0), "");
+    EXPECT_EQ(DigitsOrEmpty(8), "8");
+    EXPECT_EQ(PrintedNumber(5), " 5 ");
+    EXPECT_EQ(PrintedNumber(-5), "-5 ");
+    EXPECT_EQ(SixDigitsPadded(123), "000123    ");
+    EXPECT_EQ(SixDigitsPadded(0), "000000    ");
+}
+
+struct GroupedCase {
+    double value;
+    const char* text;
+};
+
+TEST(NumberText, GroupedUsesFullStopsRoundsHalfAwayAndHidesZero) {
+    const GroupedCase cases[] = {
+        {0, ""},           {0.4, ""},           {-0.4, ""},         {1, "1"},
+        {500.5, "501"},    {3003, "3.003"},     {-500.5, "-501"},   {999, "999"},
+        {1000, "1.000"},   {622614630, "622.614.630"},             {103769105, "103.769.105"},
+        {1.5e15, "1.500.000.000.000.000"}};
+    for (const GroupedCase& c : cases) EXPECT_EQ(Grouped(c.value), c.text) << "value " << c.value;
+}
+
+TEST(NumberText, DecimalAlwaysShowsTheComma) {
+    const GroupedCase cases[] = {{100.0 / 3.0, "33,33"}, {50, "50,"},   {0, ","},       {0.5, ",5"},
+                                 {2.125, "2,13"},        {12.1, "12,1"}, {1234.5, "1234,5"}, {-0.25, "-,25"},
+                                 {0.004, ","},           {99.999, "100,"}};
+    for (const GroupedCase& c : cases) EXPECT_EQ(Decimal2(c.value), c.text) << "value " << c.value;
+}
+
+TEST(NumberText, ParseItalianNumberReadsGroupedTexts) {
+    EXPECT_DOUBLE_EQ(ParseItalianNumber("622.614.630"), 622614630);
+    EXPECT_DOUBLE_EQ(ParseItalianNumber("33,5"), 33.5);
+    EXPECT_DOUBLE_EQ(ParseItalianNumber(""), 0);
+    EXPECT_DOUBLE_EQ(ParseItalianNumber("abc"), 0);
+}
+
+TEST(Cp1252, RoundTripsAccentsAndEuro) {
+    const std::string bytes = "perch\xE9 \x80 5";
+    EXPECT_EQ(Cp1252ToUtf8(bytes), "perch\xC3\xA9 \xE2\x82\xAC 5");
+    EXPECT_EQ(Utf8ToCp1252(Cp1252ToUtf8(bytes)), bytes);
+    EXPECT_EQ(Utf8ToCp1252("\xE4\xB8\xAD"), "?");  // not in the code page
+}
+
+}  // namespace
+}  // namespace fortunara

@@ -1,0 +1,57 @@
+#include "app/core/program_folder.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/support/temp_folder.h"
+
+namespace fortunara {
+namespace {
+
+namespace fs = std::filesystem;
+using test::TempFolder;
+
+TEST(ChooseProgramFolder, OptionThenEnvironmentThenUserFolder) {
+    EXPECT_EQ(ChooseProgramFolder("/a", "/b", "/c"), fs::path("/a"));
+    EXPECT_EQ(ChooseProgramFolder(std::nullopt, "/b", "/c"), fs::path("/b"));
+    EXPECT_EQ(ChooseProgramFolder(std::string(), std::string(), "/c"), fs::path("/c"));
+}
+
+TEST(FillProgramFolder, CopiesTheBundleIntoAnEmptyFolder) {
+    TempFolder folder;
+    const FolderFillResult result = FillProgramFolder(folder.path() / "nuova", test::Assets());
+    ASSERT_TRUE(result.ok()) << result.error;
+    EXPECT_EQ(fs::file_size(folder.path() / "nuova" / "dati" / "estraz09.txt"), 106325u);
+    EXPECT_EQ(folder.ReadFile("nuova/matrion/SISTEMI.TXT"), "\"\"\r\n\"STOP\"\r\n");
+}
+
+TEST(FillProgramFolder, NeverOverwritesAUserFile) {
+    TempFolder folder;
+    folder.WriteArchive("01GEN20090102030405060708");
+    const FolderFillResult result = FillProgramFolder(folder.path(), test::Assets());
+    ASSERT_TRUE(result.ok()) << result.error;
+    EXPECT_EQ(folder.ReadFile("dati/estraz09.txt"), "01GEN20090102030405060708");
+    EXPECT_TRUE(fs::exists(folder.path() / "matrion" / "SISTEMI.TXT"));
+    for (const fs::path& copied : result.copied) EXPECT_NE(copied, fs::path("dati") / "estraz09.txt");
+}
+
+TEST(FillProgramFolder, UnwritableFolderIsReportedInItalian) {
+    TempFolder folder;
+    folder.WriteFile("occupato", "a file, not a folder");
+    const FolderFillResult onFile = FillProgramFolder(folder.path() / "occupato", test::Assets());
+    EXPECT_FALSE(onFile.ok());
+    EXPECT_NE(onFile.error.find("CARTELLA DEL PROGRAMMA"), std::string::npos);
+
+    // A file standing where a sub-folder of the bundle must go.
+    folder.WriteFile("cartella/dati", "blocks the dati folder");
+    const FolderFillResult blocked = FillProgramFolder(folder.path() / "cartella", test::Assets());
+    EXPECT_FALSE(blocked.ok());
+    EXPECT_EQ(folder.ReadFile("cartella/dati"), "blocks the dati folder");
+}
+
+TEST(FillProgramFolder, MissingBundleIsReported) {
+    TempFolder folder;
+    EXPECT_FALSE(FillProgramFolder(folder.path(), folder.path() / "nessuno").ok());
+}
+
+}  // namespace
+}  // namespace fortunara

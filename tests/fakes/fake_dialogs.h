@@ -1,0 +1,65 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "platform/api/dialogs.h"
+
+namespace fortunara::test {
+
+enum class DialogKind { Message, Input, OpenFile, SaveFile };
+
+// One question the program asked, with its exact texts.
+struct DialogQuestion {
+    DialogKind kind = DialogKind::Message;
+    std::string text;  // message text, input prompt (empty for file dialogs)
+    std::string title;
+    DialogButtons buttons = DialogButtons::Ok;
+    DialogIcon icon = DialogIcon::None;
+    std::string initial;  // input default or initial file name
+    std::string pattern;  // file dialogs only
+    int leftTwips = -1;
+    int topTwips = -1;
+};
+
+// Answers from a script and records every question. A question nobody scripted is kept in
+// unexpected() and gets a harmless answer (Ok, "", the initial name). A message with only an
+// OK button needs no script while answerOkByDefault is set; Yes/No questions always do.
+class FakeDialogs : public Dialogs {
+public:
+    // Queues the answer to the next message box.
+    void Answer(DialogAnswer answer) { script_.emplace_back(answer); }
+    // Queues the text of the next input box or file dialog.
+    void AnswerText(std::string text) { script_.emplace_back(std::move(text)); }
+
+    DialogAnswer Message(const std::string& text, const std::string& title, DialogButtons buttons = DialogButtons::Ok,
+                         DialogIcon icon = DialogIcon::None) override;
+    std::string Input(const std::string& prompt, const std::string& title, const std::string& initial = "",
+                      int leftTwips = -1, int topTwips = -1) override;
+    std::string OpenFile(const std::string& title, const std::string& initialName, const std::string& pattern) override;
+    std::string SaveFile(const std::string& title, const std::string& initialName, const std::string& pattern) override;
+
+    const std::vector<DialogQuestion>& questions() const { return questions_; }
+    const std::vector<DialogQuestion>& unexpected() const { return unexpected_; }
+    // Scripted answers nobody asked for yet.
+    std::size_t pending() const { return script_.size(); }
+    // Texts of all message boxes, in order.
+    std::vector<std::string> MessageTexts() const;
+
+    bool answerOkByDefault = true;
+    // Called for each unexpected question, e.g. to fail the test on the spot.
+    std::function<void(const DialogQuestion&)> onUnexpected;
+
+private:
+    std::string TextAnswer(const DialogQuestion& question, const std::string& fallback);
+    void Unexpected(const DialogQuestion& question);
+
+    std::deque<std::variant<DialogAnswer, std::string>> script_;
+    std::vector<DialogQuestion> questions_;
+    std::vector<DialogQuestion> unexpected_;
+};
+
+}  // namespace fortunara::test
