@@ -1,5 +1,6 @@
 // The shared main of the window tests: same platform, locale, style and fonts everywhere.
 #include <QApplication>
+#include <QFont>
 #include <QLocale>
 #include <QStyleFactory>
 
