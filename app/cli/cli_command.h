@@ -23,5 +23,11 @@ inline constexpr int kCliError = 2;
 inline constexpr int kCliCapacityReached = 3;
 
 int RunArchivio(const CliContext& context);
+int RunRitardi(const CliContext& context);
+int RunPari(const CliContext& context);
+int RunSomma(const CliContext& context);
+int RunInterruzioni(const CliContext& context);
+int RunRicerca(const CliContext& context);
+int RunPrevisione(const CliContext& context);
 
 }  // namespace fortunara

@@ -16,6 +16,12 @@ struct CommandEntry {
 
 const CommandEntry kCommands[] = {
     {"archivio", RunArchivio, "archivio [--dal R] [--al R]"},
+    {"ritardi", RunRitardi, "ritardi --dal R --al R [--posizioni LISTA]"},
+    {"pari", RunPari, "pari --dal R --al R [--posizioni LISTA]"},
+    {"somma", RunSomma, "somma --dal R --al R [--posizioni LISTA]"},
+    {"interruzioni", RunInterruzioni, "interruzioni --dal R --al R [--posizioni LISTA]"},
+    {"ricerca", RunRicerca, "ricerca --numeri LISTA --sorte S --dal R --al R [--posizioni LISTA] [--mesi GEN,FEB,...]"},
+    {"previsione", RunPrevisione, "previsione --base R --quantita N"},
 };
 
 void PrintUsage(std::ostream& err) {

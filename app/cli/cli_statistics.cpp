@@ -1,0 +1,145 @@
+#include <algorithm>
+#include <cctype>
+
+#include "app/cli/cli_command.h"
+#include "app/cli/cli_output.h"
+#include "app/core/number_text.h"
+#include "archive/core/draw_archive.h"
+#include "statistics/core/distributions.h"
+#include "statistics/core/forecast.h"
+#include "statistics/core/number_delays.h"
+#include "statistics/core/number_search.h"
+
+namespace fortunara {
+
+namespace {
+
+int RecordCountOf(const CliContext& context) {
+    DrawArchive archive(context.folder);
+    if (!archive.OpenDrawArchive()) throw CliError(archive.Error());
+    return archive.RecordCount();
+}
+
+ScanRange RangeOf(const CliContext& context) {
+    const int count = RecordCountOf(context);
+    return {ParseRecord(context.arguments.Required("--dal"), count, "--dal"),
+            ParseRecord(context.arguments.Required("--al"), count, "--al")};
+}
+
+PositionFlags PositionsOf(const CliContext& context) {
+    if (!context.arguments.Has("--posizioni")) return MainPositions();
+    const std::vector<int> list = ParseList(context.arguments.Required("--posizioni"), "--posizioni");
+    for (int p : list) {
+        if (p < 1 || p > 8) throw CliError("POSIZIONE NON VALIDA PER --posizioni: " + Plain(p) + " (1 - 8)");
+    }
+    return PositionsFromList(list);
+}
+
+std::string Joined(const std::vector<int>& numbers) {
+    std::string text;
+    for (int n : numbers) text += (text.empty() ? "" : " ") + Plain(n);
+    return text;
+}
+
+int RunDistribution(const CliContext& context, DistributionKind kind) {
+    const ScanRange range = RangeOf(context);
+    const DistributionTable table = ComputeDistribution(kind, context.folder, range, PositionsOf(context));
+    if (!table.error.empty()) throw CliError(table.error);
+    RecordWriter writer(context.out, context.Csv(), {"valore", "freq", "rit"});
+    for (const DistributionRow& row : DistributionRows(table)) {
+        writer.Row({Plain(row.value), Plain(row.frequency), Plain(row.delay)});
+    }
+    return kCliOk;
+}
+
+int ParseSorte(const std::string& text) {
+    static const std::vector<std::string> kNames = {"singolo", "ambo", "terno", "quaterna", "cinquina", "sestina"};
+    std::string lower = text;
+    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
+    const auto named = std::find(kNames.begin(), kNames.end(), lower);
+    if (named != kNames.end()) return static_cast<int>(named - kNames.begin()) + 1;
+    const int sorte = ParseWhole(text, "--sorte");
+    if (sorte < kSingolo || sorte > kSestina) throw CliError("VALORE NON VALIDO PER --sorte: " + text + " (1 - 6)");
+    return sorte;
+}
+
+std::array<bool, 12> ParseMonths(const std::string& text) {
+    std::array<bool, 12> months{};
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t comma = std::min(text.find(',', start), text.size());
+        std::string code = text.substr(start, comma - start);
+        std::transform(code.begin(), code.end(), code.begin(), [](unsigned char c) { return std::toupper(c); });
+        const auto found = std::find(kMonthCodes.begin(), kMonthCodes.end(), code);
+        if (found == kMonthCodes.end()) throw CliError("MESE NON VALIDO PER --mesi: " + code);
+        months[static_cast<std::size_t>(found - kMonthCodes.begin())] = true;
+        start = comma + 1;
+    }
+    return months;
+}
+
+}  // namespace
+
+// ritardi --dal R --al R [--posizioni LIST]: N FREQ RIT RITMAX for the 90 numbers.
+int RunRitardi(const CliContext& context) {
+    const ScanRange range = RangeOf(context);
+    const DelayTable table = ComputeDelays(context.folder, range, PositionsOf(context));
+    if (!table.error.empty()) throw CliError(table.error);
+    RecordWriter writer(context.out, context.Csv(), {"numero", "freq", "rit", "ritmax"});
+    for (int n = 1; n <= 90; ++n) {
+        const NumberDelay& number = table.numbers[static_cast<std::size_t>(n)];
+        writer.Row({Plain(n), Plain(number.frequency), Plain(number.delay), Plain(number.maxDelay)});
+    }
+    return kCliOk;
+}
+
+int RunPari(const CliContext& context) {
+    return RunDistribution(context, DistributionKind::Parity);
+}
+int RunSomma(const CliContext& context) {
+    return RunDistribution(context, DistributionKind::Sum);
+}
+int RunInterruzioni(const CliContext& context) {
+    return RunDistribution(context, DistributionKind::Interruptions);
+}
+
+// ricerca --numeri LIST --sorte S --dal R --al R [--posizioni LIST] [--mesi GEN,FEB,...]:
+// FREQUENZA RITARDO RITMAX COLPI, then one line per hit (every hit, without the window's list limit).
+int RunRicerca(const CliContext& context) {
+    SearchRequest request;
+    for (int n : ParseList(context.arguments.Required("--numeri"), "--numeri")) {
+        if (n < 1 || n > 90) throw CliError("NUMERO NON VALIDO PER --numeri: " + Plain(n) + " (1 - 90)");
+        request.marked[static_cast<std::size_t>(n)] = true;
+    }
+    request.sorte = ParseSorte(context.arguments.Required("--sorte"));
+    request.positions = PositionsOf(context);
+    if (context.arguments.Has("--mesi")) request.months = ParseMonths(context.arguments.Required("--mesi"));
+    const ScanRange range = RangeOf(context);
+    const SearchResult result = SearchArchive(request, context.folder, range);
+    if (!result.error.empty()) throw CliError(result.error);
+    RecordWriter summary(context.out, context.Csv(), {"frequenza", "ritardo", "ritmax", "colpi"});
+    summary.Row({Plain(result.total), Plain(result.delay), Plain(result.maxDelay),
+                 Plain(static_cast<long long>(result.hits.size()))});
+    RecordWriter hits(context.out, context.Csv(), {"posizione", "data", "numeri"});
+    for (const SearchHit& hit : result.hits) hits.Row({Plain(hit.position), hit.date, Joined(hit.matched)});
+    return kCliOk;
+}
+
+// previsione --base R --quantita N: the forecast numbers on one line, then one line per listed outcome.
+int RunPrevisione(const CliContext& context) {
+    const int count = RecordCountOf(context);
+    const int base = ParseRecord(context.arguments.Required("--base"), count, "--base");
+    const int quantity = ParseWhole(context.arguments.Required("--quantita"), "--quantita");
+    if (quantity < 0 || quantity > 90) throw CliError(std::string(kQuantityMessage));
+    const ForecastResult result = ComputeForecast(context.folder, base, quantity);
+    if (!result.error.empty()) throw CliError(result.error);
+    RecordWriter numbers(context.out, context.Csv(), {"numeri"});
+    numbers.Row({Joined(result.numbers)});
+    RecordWriter outcomes(context.out, context.Csv(), {"posizione", "data", "numeri"});
+    for (const ForecastOutcome& outcome : result.outcomes) {
+        outcomes.Row({Plain(outcome.position), outcome.date, Joined(outcome.found)});
+    }
+    return kCliOk;
+}
+
+}  // namespace fortunara

@@ -1,0 +1,65 @@
+#include "statistics/core/forecast_outputs.h"
+
+#include "app/core/number_text.h"
+#include "app/core/program_state.h"
+#include "statistics/core/forecast.h"
+
+namespace fortunara {
+
+namespace {
+
+const std::string kRule(38, '_');
+constexpr int kNumbersPerLine = 9;
+
+}  // namespace
+
+void PrintForecast(Printer& printer, const ForecastPrintInput& input) {
+    printer.Print("\x1bM");  // ESC M: 12 characters per inch
+    printer.EndLine();
+    printer.Print("  STAMPA PREVISIONE SISTEMA SESTARIA");
+    printer.Print(kRule);
+    printer.Print(" PREVISIONE DEL " + input.baseCaption);
+    printer.Print(" TOTALE NUMERI " + input.quantityText);
+    printer.Print(kRule);
+    printer.Print("NUMERI IN GIOCO :");
+    int onLine = 0;
+    for (int n = 1; n <= 90; ++n) {
+        if (input.searchNumbers[static_cast<std::size_t>(n)] != 1) continue;
+        printer.Print(ThreeWide(n) + " ", LineEnd::Open);
+        if (++onLine == kNumbersPerLine) {
+            printer.EndLine();
+            onLine = 0;
+        }
+    }
+    printer.EndLine();  // after a full line of nine this is an empty line
+    printer.Print(kRule);
+    printer.Print(" USCITE :");
+    for (const std::string& line : input.outcomeLines) printer.Print(line);
+    printer.EndLine();
+    printer.Print(kRule);
+    printer.EndJob();
+}
+
+RidottiHandOver MakeRidottiHandOver(std::string_view quantityText, const ProgramState& state) {
+    RidottiHandOver handOver;
+    const Quantity quantity = ReadQuantity(quantityText);
+    if (!quantity.valid) {
+        handOver.valid = false;
+        return handOver;
+    }
+    handOver.quantity = quantity.value;
+    handOver.quantityText = Plain(quantity.value);
+    handOver.numbersLabel = Plain(quantity.value) + state.CurrentMatrixName + " NUMERI    :   ";
+    for (int i = 1; i <= quantity.value; ++i) {
+        const int n = state.ForecastNumbers[static_cast<std::size_t>(i)];
+        handOver.numbers.push_back(n);
+        handOver.numbersLabel += TwoDigits(n) + "   ";
+    }
+    return handOver;
+}
+
+void StoreRidottiHandOver(const RidottiHandOver& handOver, ProgramState& state) {
+    for (std::size_t i = 0; i < handOver.numbers.size(); ++i) state.NumberSelected[i + 1] = handOver.numbers[i];
+}
+
+}  // namespace fortunara
