@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QStyleFactory>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
@@ -8,6 +7,9 @@
 
 #include "app/core/program_state.h"
 #include "app/startup/startup.h"
+#include "app/windows/look.h"
+#include "app/windows/module1.h"
+#include "app/windows/program_hooks.h"
 #include "app/windows/sestine.h"
 #include "platform/qt/qt_clipboard.h"
 #include "platform/qt/qt_dialogs.h"
@@ -19,7 +21,7 @@
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("Fortunara");
-    QApplication::setStyle(QStyleFactory::create("Fusion"));
+    fortunara::ApplyLook(application);
 
     std::vector<std::string> arguments;
     for (const QString& argument : QApplication::arguments().mid(1)) arguments.push_back(argument.toStdString());
@@ -46,8 +48,8 @@ int main(int argc, char** argv) {
     fortunara::QtDownloader downloader;
     fortunara::Platform platform{printer, dialogs, clipboard, sounds, launcher, downloader};
 
-    fortunara::Sestine window(state, platform);
-    window.show();
+    const std::unique_ptr<fortunara::Sestine> window =
+        fortunara::Module1(state, platform, fortunara::ProgramHooks(state, platform));
     if (quitAfterStart) QTimer::singleShot(0, &application, &QApplication::quit);
     return QApplication::exec();
 }

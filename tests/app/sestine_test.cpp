@@ -1,0 +1,575 @@
+// The main window on the offscreen platform with the scripted fakes: the start-up state, the
+// archive views, the selectors, the clipboard, the settings, the sounds, the animations' resets
+// and the launchers.
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <fstream>
+#include <sstream>
+
+#include "app/windows/animated_picture.h"
+#include "app/windows/data_grid.h"
+#include "app/windows/look.h"
+#include "app/windows/number_board.h"
+#include "app/windows/setup_window.h"
+#include "tests/app/sestine_fixture.h"
+#include "tests/windows/window_test_main.h"
+
+namespace fortunara::test {
+
+namespace {
+
+std::string RealArchiveBytes() {
+    std::ifstream in(RealArchive(), std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+QStringList RowTexts(const DataGrid* grid, int row) {
+    QStringList texts;
+    for (int c = 0; c < grid->Columns(); ++c) texts << grid->Text(row, c);
+    return texts;
+}
+
+// An option button takes clicks on its circle and its caption, at the left.
+void ClickOption(QRadioButton* option) {
+    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
+}
+
+QString Date(const std::string& record) {
+    return QString::fromStdString(record.substr(0, 9));
+}
+
+std::vector<std::string> Tail(const std::vector<std::string>& log, std::size_t from) {
+    return {log.begin() + static_cast<std::ptrdiff_t>(from), log.end()};
+}
+
+}  // namespace
+
+class SestineTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyControlHasItsName();
+    void loadStateOnTheBundledArchive();
+    void combinationTable();
+    void archiveTableInBothOrders();
+    void archiveTableScrolledToTheOldestDraws();
+    void superstarZeroShowsEmpty();
+    void rangeSelectorsShowDatesAndSpan();
+    void copyFromTheArchiveTable();
+    void copyFromTheSearchHits();
+    void settingsAfterStart();
+    void soundsOfStartTabsAndMusic();
+    void exitAndManual();
+    void animationsStopOnBackgroundsAndTabStrip();
+    void activationShowsTheBoardInBlack();
+    void launchers();
+    void smallArchives_data();
+    void smallArchives();
+};
+
+void SestineTest::everyControlHasItsName() {
+    StartedProgram program(MadeUpArchive(30));
+    QStringList names = {"Sestine",
+                         "Tabella",
+                         "Sfondo",
+                         "Animazione_Uscita",
+                         "Animazione_Info",
+                         "Animazione_Setup",
+                         "Timer_Animazioni",
+                         "grid3",
+                         "VScroll3",
+                         "SSOption1(0)",
+                         "SSOption1(1)",
+                         "HScroll7",
+                         "Label4",
+                         "HScroll6",
+                         "Label9",
+                         "Animazione_Stampante(0)",
+                         "Animazione_Copia(0)",
+                         "Command2",
+                         "List1(0)",
+                         "List1(1)",
+                         "HScroll2",
+                         "HScroll1",
+                         "Label32",
+                         "Label33",
+                         "Label38",
+                         "Label20",
+                         "Label21",
+                         "Label22",
+                         "Animazione_Cerca",
+                         "Animazione_Stampante(1)",
+                         "Animazione_Copia(1)",
+                         "grid2",
+                         "Titolo",
+                         "HScroll3",
+                         "HScroll4",
+                         "Label23",
+                         "Label30",
+                         "Label31",
+                         "CommandButton12",
+                         "CommandButton2",
+                         "CommandButton3",
+                         "CommandButton4",
+                         "List2",
+                         "List1(2)",
+                         "Grid1",
+                         "CommandButton6",
+                         "CommandButton1",
+                         "CommandButton14",
+                         "Textbox1",
+                         "CommandButton11",
+                         "CommandButton10",
+                         "CommandButton9",
+                         "CommandButton8",
+                         "CommandButton7",
+                         "HScroll5",
+                         "Label55",
+                         "Label1(0)",
+                         "List6",
+                         "List3",
+                         "Grid5",
+                         "VScroll1",
+                         "textbox2",
+                         "Animazione_Nuova",
+                         "Animazione_Salva",
+                         "CommandButton5",
+                         "CommandButton13",
+                         "Command1",
+                         "Grid4",
+                         "Setup"};
+    for (int i = 0; i < 90; ++i) names << QString("Numero(%1)").arg(i);
+    for (int i = 0; i < 6; ++i) names << QString("Option1(%1)").arg(i);
+    for (int i = 1; i <= 8; ++i) names << QString("Check2(%1)").arg(i);
+    for (int i = 0; i < 12; ++i) names << QString("Check3(%1)").arg(i);
+    for (int i = 0; i <= 8; ++i) names << QString("Check3d3(%1)").arg(i);
+    for (int i = 0; i <= 6; ++i) names << QString("SfondoTab(%1)").arg(i);
+    for (const QString& name : names) {
+        QVERIFY2(program.window->objectName() == name || program.Find<QObject>(name) != nullptr, qPrintable(name));
+    }
+    QCOMPARE(program.window->windowTitle(), QString("Fortunara 2020 vers.5.00 "));
+    QCOMPARE(program.window->Tabella()->count(), 7);
+    QCOMPARE(program.Find<QPushButton>("Command2")->text(), QString("Cancella i numeri della ricerca"));
+    QCOMPARE(program.Find<QPushButton>("CommandButton13")->text(), QString("Aggiorna in Internet"));
+    QCOMPARE(program.Find<QRadioButton>("SSOption1(0)")->text(), QString("Ruote"));
+    // The board: 9 rows of 10, number i + 1 in label i.
+    QCOMPARE(program.Find<QLabel>("Numero(0)")->text(), QString("1"));
+    QCOMPARE(program.Find<QLabel>("Numero(89)")->text(), QString("90"));
+    program.window->Tabella()->setCurrentIndex(1);
+    QVERIFY(QTest::qWaitForWindowExposed(program.window.get()));
+    QVERIFY(program.Find<QLabel>("Numero(10)")->y() > program.Find<QLabel>("Numero(9)")->y());
+    QCOMPARE(program.Find<QLabel>("Numero(10)")->x(), program.Find<QLabel>("Numero(0)")->x());
+    // Start-up choices of the search and statistics boxes.
+    QVERIFY(program.Find<QRadioButton>("Option1(0)")->isChecked());
+    QVERIFY(program.Find<QCheckBox>("Check2(6)")->isChecked());
+    QVERIFY(!program.Find<QCheckBox>("Check2(7)")->isChecked());
+    QVERIFY(program.Find<QCheckBox>("Check3d3(6)")->isChecked());
+    QVERIFY(!program.Find<QCheckBox>("Check3d3(8)")->isChecked());
+    QVERIFY(program.fakes.dialogs.questions().empty());
+}
+
+void SestineTest::loadStateOnTheBundledArchive() {
+    const std::string bytes = RealArchiveBytes();
+    StartedProgram program(bytes);
+    const ProgramState& state = program.state;
+    const int n = static_cast<int>(bytes.size() / 25);
+    auto record = [&bytes](int k) { return bytes.substr(static_cast<std::size_t>(k - 1) * 25, 25); };
+    QCOMPARE(state.RecordCount, n);
+    QCOMPARE(state.RangeFrom, n);
+    QCOMPARE(state.RangeTo, n - 22);
+    QCOMPARE(state.ForecastBase, n);
+    QCOMPARE(state.CheckDrawRecord, n);
+    QCOMPARE(QString::fromStdString(state.CurrentDrawDate), Date(record(n)));
+    QCOMPARE(state.WheelNames[11], std::string("NAZIONALE  "));
+    // Tab 2 shows the newest draw, the draw 100 before it and the span.
+    QCOMPARE(program.Find<QLabel>("Label23")->text(), "DAL: " + Date(record(n)));
+    QCOMPARE(program.Find<QLabel>("Label30")->text(), "AL: " + Date(record(n - 100)));
+    QCOMPARE(program.Find<QLabel>("Label31")->text(), QString("SETT. :  100"));
+    QCOMPARE(program.Find<QScrollBar>("HScroll4")->value(), n - 100);
+    QCOMPARE(program.Find<QScrollBar>("HScroll4")->minimum(), 1);
+    QCOMPARE(program.Find<QScrollBar>("HScroll4")->maximum(), n);
+    QVERIFY(!program.Find<QScrollBar>("HScroll4")->hasTracking());
+    // The table shows the 23 newest draws, the single view the newest one.
+    const DataGrid* grid3 = program.Find<DataGrid>("grid3");
+    QCOMPARE(grid3->Rows(), 24);
+    QCOMPARE(grid3->Text(1, 0), Date(record(n)));
+    QCOMPARE(grid3->Text(23, 0), Date(record(n - 22)));
+    QCOMPARE(program.Find<QLineEdit>("textbox2")->text(), Date(record(n)));
+    QCOMPARE(program.Find<DataGrid>("Grid5")->Text(1, 0), Date(record(n)));
+    // Flags after the load: click and voice on, music off.
+    QCOMPARE(state.ClickSoundOn, 1);
+    QCOMPARE(state.VoiceOn, 1);
+    QCOMPARE(state.MusicOn, 0);
+}
+
+void SestineTest::combinationTable() {
+    StartedProgram program(MadeUpArchive(30));
+    DataGrid* grid = program.Find<DataGrid>("Grid1");
+    QCOMPARE(grid->Rows(), 91);
+    QCOMPARE(grid->Columns(), 7);
+    QCOMPARE(RowTexts(grid, 0).mid(0, 6), QStringList({"Q. ", "TERNI", "QUATERNE", "CINQUINE", "SESTINE", "+JOLLY"}));
+    QCOMPARE(RowTexts(grid, 1).mid(1, 5), QStringList({"", "", "", "", ""}));
+    QCOMPARE(RowTexts(grid, 2).mid(1, 5), QStringList({"", "", "", "", ""}));
+    QCOMPARE(RowTexts(grid, 3).mid(1, 5), QStringList({"1", "", "", "", ""}));
+    QCOMPARE(grid->Text(14, 4), QString("3.003"));
+    QCOMPARE(grid->Text(14, 5), QString("501"));
+    QCOMPARE(grid->Text(90, 4), QString("622.614.630"));
+    QCOMPARE(grid->Text(90, 5), QString("103.769.105"));
+    // Choosing tab 3 computes row 90's "+JOLLY" again from the "SESTINE" text.
+    grid->SetText(90, 5, QString("x"));
+    grid->SetText(90, 4, QString("60"));
+    program.window->Tabella()->setCurrentIndex(3);
+    QCOMPARE(grid->Text(90, 5), QString("10"));
+}
+
+void SestineTest::archiveTableInBothOrders() {
+    StartedProgram program(MadeUpArchive(30, {{30, "01GEN20091705030402060708"}}));
+    DataGrid* grid3 = program.Find<DataGrid>("grid3");
+    const QStringList sortedHeaders = {"DATA", "I", "II", "III", "IV", "V", "VI", "Jolly", "Star"};
+    QCOMPARE(RowTexts(grid3, 0), sortedHeaders);
+    QCOMPARE(RowTexts(grid3, 1), QStringList({"01GEN2009", " 2", " 3", " 4", " 5", " 6", " 17", " 7", " 8"}));
+    QVERIFY(!program.Find<QRadioButton>("SSOption1(0)")->isChecked());
+
+    const std::size_t before = program.fakes.sounds.log.size();
+    ClickOption(program.Find<QRadioButton>("SSOption1(0)"));
+    QCOMPARE(RowTexts(grid3, 0), QStringList({"DATA", "BA", "FI", "MI", "NA", "PA", "RO", "Jolly", "Star"}));
+    QCOMPARE(RowTexts(grid3, 1), QStringList({"01GEN2009", " 17", " 5", " 3", " 4", " 2", " 6", " 7", " 8"}));
+    // Every row follows the order, down to the oldest shown.
+    const std::string oldest = MadeUpRecord(8);
+    QCOMPARE(grid3->Text(23, 1), " " + QString::number(std::stoi(oldest.substr(9, 2))));
+    QCOMPARE(program.fakes.sounds.log[before + 1], std::string("MMControl1 SOUND"));
+    QCOMPARE(program.Find<QScrollBar>("VScroll3")->value(), 30);
+    // The oldest draw shown is left in DrawNumbers, in the order shown.
+    QCOMPARE(program.state.DrawNumbers[1], std::stoi(oldest.substr(9, 2)));
+
+    ClickOption(program.Find<QRadioButton>("SSOption1(1)"));
+    QCOMPARE(RowTexts(grid3, 0), sortedHeaders);
+    QCOMPARE(RowTexts(grid3, 1), QStringList({"01GEN2009", " 2", " 3", " 4", " 5", " 6", " 17", " 7", " 8"}));
+}
+
+void SestineTest::archiveTableScrolledToTheOldestDraws() {
+    StartedProgram program(MadeUpArchive(40));
+    DataGrid* grid3 = program.Find<DataGrid>("grid3");
+    QScrollBar* bar = program.Find<QScrollBar>("VScroll3");
+    // At 40 the rows 21 to 23 show records 20 to 18; at 20 they keep that.
+    bar->setValue(20);
+    QCOMPARE(program.state.RangeFrom, 20);
+    QCOMPARE(program.state.RangeTo, 1);
+    for (int row = 1; row <= 20; ++row) QCOMPARE(grid3->Text(row, 0), Date(MadeUpRecord(21 - row)));
+    for (int row = 21; row <= 23; ++row) QCOMPARE(grid3->Text(row, 0), Date(MadeUpRecord(41 - row)));
+    for (int value = 1; value <= 15; ++value) {
+        bar->setValue(value);
+        QCOMPARE(program.state.RangeFrom, 16);
+        QCOMPARE(program.state.RangeTo, 1);
+        QCOMPARE(grid3->Text(1, 0), Date(MadeUpRecord(16)));
+        QCOMPARE(grid3->Text(16, 0), Date(MadeUpRecord(1)));
+    }
+    // The single-draw view follows its own bar and leaves the draw, sorted, in DrawNumbers.
+    program.Find<QScrollBar>("VScroll1")->setValue(5);
+    QCOMPARE(program.Find<QLineEdit>("textbox2")->text(), Date(MadeUpRecord(5)));
+    QCOMPARE(program.Find<DataGrid>("Grid5")->Text(1, 0), Date(MadeUpRecord(5)));
+    QVERIFY(program.state.DrawNumbers[1] < program.state.DrawNumbers[2]);
+    QVERIFY(program.state.DrawNumbers[5] < program.state.DrawNumbers[6]);
+}
+
+void SestineTest::superstarZeroShowsEmpty() {
+    StartedProgram program(MadeUpArchive(20, {{20, "05MAR20201020304050607100"}}));
+    QCOMPARE(program.Find<DataGrid>("grid3")->Text(1, 8), QString());
+    QCOMPARE(program.Find<DataGrid>("grid3")->Text(1, 7), QString(" 71"));
+    QCOMPARE(program.Find<DataGrid>("Grid5")->Text(1, 8), QString());
+    QCOMPARE(program.Find<DataGrid>("Grid5")->Text(1, 1), QString(" 10"));
+}
+
+void SestineTest::rangeSelectorsShowDatesAndSpan() {
+    StartedProgram program(MadeUpArchive(150));
+    QScrollBar* from = program.Find<QScrollBar>("HScroll2");
+    QScrollBar* to = program.Find<QScrollBar>("HScroll1");
+    QLabel* span = program.Find<QLabel>("Label38");
+    QCOMPARE(span->text(), QString("SETT. :  100"));
+    to->setValue(150);
+    QCOMPARE(span->text(), QString("SETT. :  0"));
+    QCOMPARE(program.state.RangeTo, 150);
+    from->setValue(120);
+    QCOMPARE(span->text(), QString("SETT. :  30"));
+    QCOMPARE(program.state.RangeSpan, 30);
+    QCOMPARE(program.Find<QLabel>("Label32")->text(), "DAL: " + Date(MadeUpRecord(120)));
+    QCOMPARE(program.Find<QLabel>("Label33")->text(), "AL: " + Date(MadeUpRecord(150)));
+    program.Find<QScrollBar>("HScroll6")->setValue(7);
+    QCOMPARE(program.state.RangeTo, 7);
+    QCOMPARE(program.Find<QLabel>("Label9")->text(), "AL: " + Date(MadeUpRecord(7)));
+    program.Find<QScrollBar>("HScroll5")->setValue(99);
+    QCOMPARE(program.state.ForecastBase, 99);
+    QCOMPARE(program.Find<QLabel>("Label55")->text(), "DAL: " + Date(MadeUpRecord(99)));
+}
+
+void SestineTest::copyFromTheArchiveTable() {
+    StartedProgram program(MadeUpArchive(30));
+    DataGrid* grid3 = program.Find<DataGrid>("grid3");
+    AnimatedPicture* copy = program.Find<AnimatedPicture>("Animazione_Copia(0)");
+    program.fakes.clipboard.text = "vecchio";
+    PressOn(copy);
+    QCOMPARE(program.fakes.clipboard.text, std::string());
+    grid3->setRangeSelected(QTableWidgetSelectionRange(0, 0, 1, 2), true);
+    const std::size_t before = program.fakes.sounds.log.size();
+    ReleaseOn(copy);
+    const std::string expected = (grid3->Text(1, 0) + "\t" + grid3->Text(1, 1) + "\t" + grid3->Text(1, 2) + "\r" +
+                                  grid3->Text(2, 0) + "\t" + grid3->Text(2, 1) + "\t" + grid3->Text(2, 2))
+                                     .toStdString();
+    QCOMPARE(program.fakes.clipboard.text, expected);
+    const std::string pop = "MMControl1 " + (program.folder.path() / "POP.WAV").string();
+    QCOMPARE(Tail(program.fakes.sounds.log, before),
+             std::vector<std::string>({pop, "MMControl1 OPEN", "MMControl1 PLAY"}));
+}
+
+void SestineTest::copyFromTheSearchHits() {
+    StartedProgram program(MadeUpArchive(30));
+    program.window->Tabella()->setCurrentIndex(1);
+    QListWidget* hits = program.Find<QListWidget>("List1(1)");
+    hits->addItems({" 1 12MAR2020  5 17  ( 0) ", " 2 10MAR2020  5 44  ( 1) ", " 3 03MAR2020  17 80  ( 6) "});
+    AnimatedPicture* copy = program.Find<AnimatedPicture>("Animazione_Copia(1)");
+    // Nothing selected: the press empties the clipboard and the release leaves it empty.
+    program.fakes.clipboard.text = "vecchio";
+    PressOn(copy);
+    ReleaseOn(copy);
+    QCOMPARE(program.fakes.clipboard.text, std::string());
+    // Selected entries go in list order, whatever the order they were selected in.
+    hits->item(2)->setSelected(true);
+    hits->item(0)->setSelected(true);
+    PressOn(copy);
+    ReleaseOn(copy);
+    QCOMPARE(program.fakes.clipboard.text,
+             std::string(" 1\t12MAR2020\t 5 17  ( 0) \r 3\t03MAR2020\t 17 80  ( 6) \r\r"));
+}
+
+void SestineTest::settingsAfterStart() {
+    StartedProgram program(MadeUpArchive(30));
+    Setup* setup = program.window->SettingsWindow();
+    QVERIFY(setup != nullptr);
+    QVERIFY(!setup->isVisible());
+    bool shown = false;
+    QTimer::singleShot(0, setup, [&] {
+        shown = setup->isVisible();
+        QVERIFY(setup->findChild<QCheckBox*>("CheckBox3(0)")->isChecked());
+        QVERIFY(setup->findChild<QCheckBox*>("CheckBox5(2)")->isChecked());
+        QVERIFY(!setup->findChild<QCheckBox*>("CheckBox4(1)")->isChecked());
+        // Unticking the click sound sets its flag at once.
+        setup->findChild<QCheckBox*>("CheckBox5(2)")->setChecked(false);
+        setup->findChild<QCheckBox*>("CheckBox3(0)")->setChecked(false);
+        setup->accept();
+    });
+    ReleaseOn(program.Find<AnimatedPicture>("Animazione_Setup"));
+    QVERIFY(shown);
+    QCOMPARE(program.state.ClickSoundOn, 0);
+    QCOMPARE(program.state.VoiceOn, 0);
+    // Without the click sound and the voice, handlers send nothing to the devices.
+    const std::size_t before = program.fakes.sounds.log.size();
+    ReleaseOn(program.Find<AnimatedPicture>("Animazione_Info"));
+    ClickOption(program.Find<QRadioButton>("SSOption1(0)"));
+    program.window->Tabella()->setCurrentIndex(5);
+    QCOMPARE(program.fakes.sounds.log.size(), before);
+}
+
+void SestineTest::soundsOfStartTabsAndMusic() {
+    StartedProgram program(MadeUpArchive(30));
+    const std::string folder = program.folder.path().string();
+    // The greeting is given at load, the settings window turns the music off, then it speaks.
+    QCOMPARE(program.fakes.sounds.log,
+             std::vector<std::string>({"WAV_Voice " + folder + "/PARLATO1.wav", "MIDI CLOSE", "WAV_Voice Sound"}));
+    QCOMPARE(program.Find<DataGrid>("grid2")->Text(0, 2), QString("FREQUENZA"));
+    program.fakes.sounds.log.clear();
+    for (int tab : {2, 0, 6}) program.window->Tabella()->setCurrentIndex(tab);
+    QCOMPARE(program.fakes.sounds.log,
+             std::vector<std::string>({"WAV_Voice " + folder + "/PARLATO4.wav", "WAV_Voice Sound",
+                                       "WAV_Voice " + folder + "/PARLATO2.wav", "WAV_Voice Sound",
+                                       "WAV_Voice " + folder + "/PARLATO8.wav", "WAV_Voice Sound"}));
+    QCOMPARE(program.Find<DataGrid>("grid2")->Text(0, 2), QString("RIT."));
+
+    // The music starts over when it ends, as long as it is on.
+    program.fakes.sounds.log.clear();
+    program.fakes.sounds.Complete("MIDI");
+    QVERIFY(program.fakes.sounds.log.empty());
+    program.state.MusicOn = 1;
+    program.fakes.sounds.Complete("MIDI");
+    QCOMPARE(program.fakes.sounds.log,
+             std::vector<std::string>({"MIDI CLOSE", "MIDI " + folder + "/SONG.mid", "MIDI OPEN", "MIDI PLAY"}));
+}
+
+void SestineTest::exitAndManual() {
+    StartedProgram program(MadeUpArchive(30));
+    const std::string pop = "MMControl1 " + (program.folder.path() / "POP.WAV").string();
+    program.fakes.sounds.log.clear();
+    ReleaseOn(program.Find<AnimatedPicture>("Animazione_Info"));
+    QCOMPARE(program.fakes.sounds.log,
+             std::vector<std::string>({pop, "MMControl1 OPEN", "MMControl1 PLAY", "MMControl1 SOUND"}));
+    QCOMPARE(program.fakes.launcher.calls,
+             std::vector<std::string>({"TEXT " + (program.folder.path() / "manuale.txt").string()}));
+
+    program.fakes.sounds.log.clear();
+    QTest::mouseClick(program.Find<AnimatedPicture>("Animazione_Uscita"), Qt::LeftButton);
+    QCOMPARE(program.fakes.sounds.log, std::vector<std::string>({pop, "MMControl1 OPEN", "MMControl1 PLAY",
+                                                                 "MMControl1 CLOSE", "WAV_Voice CLOSE", "MIDI CLOSE"}));
+    QCOMPARE(program.quitCalls, 1);
+}
+
+void SestineTest::animationsStopOnBackgroundsAndTabStrip() {
+    StartedProgram program(MadeUpArchive(30));
+    QVERIFY(QTest::qWaitForWindowExposed(program.window.get()));
+    QTRY_VERIFY(program.window->AnimationTimer()->isActive());
+    QCOMPARE(program.window->AnimationTimer()->interval(), 30);
+    program.window->AnimationTimer()->stop();  // the test ticks by hand
+    program.window->Tabella()->setCurrentIndex(1);
+    auto* exit = program.Find<AnimatedPicture>("Animazione_Uscita");
+    auto* search = program.Find<AnimatedPicture>("Animazione_Cerca");
+    auto tick = [&program](int times) {
+        for (int i = 0; i < times; ++i) {
+            for (AnimatedPicture* picture : program.window->Pictures()) picture->Tick();
+        }
+    };
+    MovePointerOver(exit);
+    MovePointerOver(search);
+    tick(4);
+    QCOMPARE(exit->Animation().Cell(), 4);
+    QCOMPARE(search->Animation().Cell(), 2);
+    // Moving into another control keeps them running.
+    MovePointerOver(program.Find<QListWidget>("List1(1)"));
+    QVERIFY(exit->Animation().Hovering());
+    // The tab strip stops every picture but the search.
+    MovePointerOver(program.window->Tabella()->tabBar());
+    QVERIFY(!exit->Animation().Hovering());
+    QCOMPARE(exit->Animation().Cell(), exit->Animation().RestCell());
+    QVERIFY(search->Animation().Hovering());
+    // A background stops the search too; the next hover starts again at frame 1.
+    MovePointerOver(program.Find<QWidget>("SfondoTab(1)"));
+    QVERIFY(!search->Animation().Hovering());
+    QCOMPARE(search->Animation().Cell(), search->Animation().RestCell());
+    MovePointerOver(exit);
+    tick(1);
+    QCOMPARE(exit->Animation().Cell(), 1);
+    MovePointerOver(program.Find<QWidget>("Sfondo"));
+    QVERIFY(!exit->Animation().Hovering());
+}
+
+void SestineTest::activationShowsTheBoardInBlack() {
+    StartedProgram program(MadeUpArchive(30));
+    NumberLabel* label = program.Find<NumberLabel>("Numero(4)");
+    label->SetTextColour(Qt::red);
+    label->setText("x");
+    program.window->AnimationTimer()->stop();
+    program.window->Activate();
+    QCOMPARE(label->TextColour(), QColor(Qt::black));
+    QCOMPARE(label->text(), QString("5"));
+    QVERIFY(program.window->AnimationTimer()->isActive());
+}
+
+void SestineTest::launchers() {
+    {
+        StartedProgram program(MadeUpArchive(30));
+        for (const char* name :
+             {"CommandButton1", "CommandButton6", "CommandButton14", "CommandButton5", "CommandButton13"}) {
+            QPushButton* button = program.Find<QPushButton>(name);
+            QVERIFY2(!button->isEnabled(), name);
+            QCOMPARE(button->toolTip(), QString("In preparazione"));
+        }
+    }
+    WindowOpeners openers;
+    int modalOpened = 0;
+    QPointer<QWidget> modal;
+    QWidget* parentSeen = nullptr;
+    openers.Sistemi = [&](QWidget* parent) {
+        ++modalOpened;
+        parentSeen = parent;
+        auto* dialog = new QDialog(parent);
+        QTimer::singleShot(0, dialog, &QDialog::accept);
+        modal = dialog;
+        return dialog;
+    };
+    int modelessOpened = 0;
+    openers.METODOVERTIBILI = [&](QWidget* parent) {
+        ++modelessOpened;
+        return new QWidget(parent);
+    };
+    StartedProgram program(MadeUpArchive(30), openers);
+    QVERIFY(program.Find<QPushButton>("CommandButton1")->isEnabled());
+    QVERIFY(!program.Find<QPushButton>("CommandButton6")->isEnabled());
+    program.Find<NumberLabel>("Numero(0)")->SetTextColour(Qt::red);
+    program.fakes.sounds.log.clear();
+    QTest::mouseClick(program.Find<QPushButton>("CommandButton1"), Qt::LeftButton);
+    QCOMPARE(modalOpened, 1);
+    QCOMPARE(parentSeen, program.window.get());
+    QVERIFY(modal.isNull());  // unloaded when it closed
+    QCOMPARE(program.fakes.sounds.log.back(), std::string("MMControl1 PLAY"));
+    // Back from a modal window the board is black again.
+    QCOMPARE(program.Find<NumberLabel>("Numero(0)")->TextColour(), QColor(Qt::black));
+    // The method window is modeless and opened once while it stays open.
+    QTest::mouseClick(program.Find<QPushButton>("CommandButton14"), Qt::LeftButton);
+    QTest::mouseClick(program.Find<QPushButton>("CommandButton14"), Qt::LeftButton);
+    QCOMPARE(modelessOpened, 1);
+}
+
+void SestineTest::smallArchives_data() {
+    QTest::addColumn<int>("draws");
+    QTest::addColumn<int>("rangeFrom");
+    QTest::addColumn<int>("rangeTo");
+    QTest::addColumn<int>("alPosition");
+    QTest::addColumn<int>("tableRows");
+    QTest::newRow("empty") << 0 << 0 << 0 << 0 << 0;
+    QTest::newRow("one draw") << 1 << 1 << 1 << 1 << 1;
+    QTest::newRow("ten draws") << 10 << 10 << 1 << 1 << 10;
+    QTest::newRow("fifteen draws") << 15 << 15 << 1 << 1 << 15;
+    QTest::newRow("hundred draws") << 100 << 100 << 78 << 1 << 23;
+    QTest::newRow("hundred and one draws") << 101 << 101 << 79 << 1 << 23;
+}
+
+void SestineTest::smallArchives() {
+    QFETCH(int, draws);
+    QFETCH(int, rangeFrom);
+    QFETCH(int, rangeTo);
+    QFETCH(int, alPosition);
+    QFETCH(int, tableRows);
+    StartedProgram program(MadeUpArchive(draws));
+    QCOMPARE(program.state.RecordCount, draws);
+    QCOMPARE(program.state.RangeFrom, rangeFrom);
+    QCOMPARE(program.state.RangeTo, rangeTo);
+    for (const char* name : {"HScroll6", "HScroll1", "HScroll4"}) {
+        QCOMPARE(program.Find<QScrollBar>(name)->value(), alPosition);
+    }
+    const QString oldestShown = draws == 0 ? QString() : Date(MadeUpRecord(alPosition));
+    QCOMPARE(program.Find<QLabel>("Label30")->text(), "AL: " + oldestShown);
+    QCOMPARE(program.Find<QScrollBar>("HScroll4")->isEnabled(), draws > 0);
+    DataGrid* grid3 = program.Find<DataGrid>("grid3");
+    for (int row = 1; row <= 23; ++row) QCOMPARE(grid3->Text(row, 0).isEmpty(), row > tableRows);
+    if (draws > 0) QCOMPARE(program.Find<QLineEdit>("textbox2")->text(), Date(MadeUpRecord(draws)));
+    // Every bar can be moved to both ends without reading outside the archive.
+    for (QScrollBar* bar : program.window->findChildren<QScrollBar*>(Qt::FindChildrenRecursively)) {
+        if (bar->objectName().isEmpty()) continue;
+        bar->setValue(bar->minimum());
+        bar->setValue(bar->maximum());
+    }
+    QVERIFY(program.fakes.dialogs.questions().empty());
+}
+
+}  // namespace fortunara::test
+
+int main(int argc, char** argv) {
+    return fortunara::test::RunWindowTests(argc, argv, [](int count, char** arguments) {
+        fortunara::ApplyLook(*qApp);
+        fortunara::test::SestineTest tests;
+        return QTest::qExec(&tests, count, arguments);
+    });
+}
+
+#include "sestine_test.moc"

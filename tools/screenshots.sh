@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Renders each tab of the main window into docs/screenshots/tab-N.png on the offscreen platform,
+# on a 1366 x 768 screen, with a fresh program folder filled from assets/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build="${BUILD_DIR:-build}"
+if [ ! -f "$build/build.ninja" ]; then
+    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+fi
+cmake --build "$build" --target fortunara-screenshots
+
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+cat >"$work/screen.json" <<'JSON'
+{ "screens": [ { "name": "schermo", "x": 0, "y": 0, "width": 1366, "height": 768,
+                 "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1 } ] }
+JSON
+QT_QPA_PLATFORM="offscreen:configfile=$work/screen.json" \
+    "$build/app/fortunara-screenshots" "$work/cartella" docs/screenshots
