@@ -23,6 +23,7 @@ inline constexpr int kCliError = 2;
 inline constexpr int kCliCapacityReached = 3;
 
 int RunArchivio(const CliContext& context);
+int RunSviluppo(const CliContext& context);
 int RunRitardi(const CliContext& context);
 int RunPari(const CliContext& context);
 int RunSomma(const CliContext& context);

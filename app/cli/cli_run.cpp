@@ -16,6 +16,12 @@ struct CommandEntry {
 
 const CommandEntry kCommands[] = {
     {"archivio", RunArchivio, "archivio [--dal R] [--al R]"},
+    {"sviluppo", RunSviluppo,
+     "sviluppo --numeri LISTA [--garanzia ambo|terno|quaterna|cinquina] [--riduzione 1|2|3] [--consecutivi LISTA]\n"
+     "           [--interruzioni LISTA] [--pari LISTA] [--capigioco LISTA] [--somme A-B,C-D]\n"
+     "      --riduzione k = opzione \"    n - k\"; --consecutivi, --interruzioni, --pari = caselle \" - i\"\n"
+     "      spuntate di \"Consecutivita'\", \"Interruzioni\", \"Pari\"; --capigioco = \"Primo :\" .. \"Quarto :\";\n"
+     "      --somme = righe \"DA\"-\"A\" di \"Somme\"; una qualsiasi di queste cinque spunta \"ATTIVA CONDIZIONI\""},
     {"ritardi", RunRitardi, "ritardi --dal R --al R [--posizioni LISTA]"},
     {"pari", RunPari, "pari --dal R --al R [--posizioni LISTA]"},
     {"somma", RunSomma, "somma --dal R --al R [--posizioni LISTA]"},

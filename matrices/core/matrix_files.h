@@ -1,0 +1,48 @@
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "matrices/core/text_fields.h"
+
+namespace fortunara {
+
+// The content of a matrix (".SIS") or played-system ("*.SSI") file.
+struct MatrixData {
+    int numberCount = 0;       // N
+    int comboCount = 0;        // B
+    int comboSize = 0;         // T
+    std::vector<int> numbers;  // B * T values, combination by combination
+    std::array<std::string, 10> comments{};
+};
+
+struct MatrixRead {
+    // What the file held: numbers and comments stop where the file ended.
+    MatrixData data;
+    int commentsRead = 0;
+    bool complete = false;  // every field of the format was there
+    std::string error;      // Italian, set when the file could not be opened
+    bool ok() const { return error.empty(); }
+};
+
+// The matrix folder "matrion" of the program folder.
+std::filesystem::path MatrixFolder(const std::filesystem::path& programFolder);
+
+// "12N03006.SIS": N in two digits, B in three, T in two. A system whose fields do not fit the
+// twelve characters (B above 999, N above 99, T above 99, or a negative field) has no name.
+std::optional<std::string> MatrixFileName(int numberCount, int comboCount, int comboSize);
+
+// Matrix files live in the matrix folder: N, B, T and the positions as plain lines, the ten
+// comment lines quoted.
+FileOutcome WriteMatrixFile(const std::filesystem::path& programFolder, const std::string& name,
+                            const MatrixData& data);
+MatrixRead ReadMatrixFile(const std::filesystem::path& programFolder, const std::string& name);
+
+// Played-system files live wherever the user chose; every field is a quoted line.
+FileOutcome WriteSystemFile(const std::filesystem::path& file, const MatrixData& data);
+MatrixRead ReadSystemFile(const std::filesystem::path& file);
+
+}  // namespace fortunara

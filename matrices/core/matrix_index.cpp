@@ -1,0 +1,53 @@
+#include "matrices/core/matrix_index.h"
+
+#include "matrices/core/matrix_files.h"
+
+namespace fortunara {
+
+namespace {
+
+const char kIndexName[] = "SISTEMI.TXT";
+
+}  // namespace
+
+std::vector<std::string> MatrixIndex::Entries() const {
+    if (lines.size() < 2) return {};
+    return std::vector<std::string>(lines.begin() + 1, lines.end() - 1);
+}
+
+MatrixIndex ReadMatrixIndex(const std::filesystem::path& programFolder) {
+    MatrixIndex index;
+    const TextLines file = ReadTextLines(MatrixFolder(programFolder) / kIndexName);
+    if (!file.ok()) {
+        index.error = "MANCA L'ELENCO DELLE MATRICI matrion/SISTEMI.TXT";
+        return index;
+    }
+    for (const std::string& line : file.lines) {
+        if (static_cast<int>(index.lines.size()) == kMatrixIndexLines) {
+            index.lines.clear();
+            index.error = "L'ELENCO DELLE MATRICI matrion/SISTEMI.TXT E' PIENO";
+            return index;
+        }
+        index.lines.push_back(FieldText(line));
+        if (index.lines.back() == "STOP") return index;
+    }
+    index.lines.clear();
+    index.error = "L'ELENCO DELLE MATRICI matrion/SISTEMI.TXT NON FINISCE CON \"STOP\"";
+    return index;
+}
+
+FileOutcome RegisterMatrix(const std::filesystem::path& programFolder, const std::string& name) {
+    const MatrixIndex index = ReadMatrixIndex(programFolder);
+    if (!index.ok()) return {index.error};
+    std::vector<std::string> entries = index.Entries();
+    if (static_cast<int>(entries.size()) >= kMatrixIndexCapacity) {
+        return {"L'ELENCO DELLE MATRICI E' PIENO: NON SI POSSONO REGISTRARE PIU' DI 499 MATRICI"};
+    }
+    std::vector<std::string> lines = {QuotedTextLine("")};
+    for (const std::string& entry : entries) lines.push_back(QuotedTextLine(entry));
+    lines.push_back(QuotedTextLine(name));
+    lines.push_back(QuotedTextLine("STOP"));
+    return ReplaceTextFile(MatrixFolder(programFolder) / kIndexName, lines);
+}
+
+}  // namespace fortunara

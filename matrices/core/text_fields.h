@@ -1,0 +1,42 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace fortunara {
+
+// The matrix library's files hold one field per line, in one of two encodings: a plain line
+// (" 12 ", or a text unchanged) or a quoted line ("12", or the text between double quotes).
+
+std::string PlainNumberLine(long long n);
+std::string QuotedNumberLine(long long n);
+// The format has no escape for a double quote inside a quoted text: it is written as an apostrophe,
+// so that the text reads back whole instead of being cut at the quote.
+std::string QuotedTextLine(std::string_view text);
+
+// The reading rule shared by every reader: blanks around the field are ignored; a field that
+// starts with a double quote ends at the next one; any other field ends at the first comma.
+std::string FieldText(std::string_view line);
+// The field as a decimal value rounded to a whole number; empty or non-numeric gives 0.
+long long FieldNumber(std::string_view line);
+
+struct FileOutcome {
+    std::string error;  // Italian, empty when all went well
+    bool ok() const { return error.empty(); }
+};
+
+struct TextLines {
+    std::vector<std::string> lines;  // UTF-8, without line ends
+    std::string error;               // Italian, set when the file could not be read
+    bool ok() const { return error.empty(); }
+};
+
+// Reads a Windows-1252 text file with CR LF (or LF) line ends.
+TextLines ReadTextLines(const std::filesystem::path& file);
+// Replaces the file as a whole with the lines in Windows-1252, each ended by CR LF. The text goes
+// to a temporary file in the same folder first, so a failure never leaves half a file.
+FileOutcome ReplaceTextFile(const std::filesystem::path& file, const std::vector<std::string>& lines);
+
+}  // namespace fortunara

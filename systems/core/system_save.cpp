@@ -1,0 +1,90 @@
+#include "systems/core/system_save.h"
+
+#include "app/core/number_text.h"
+#include "matrices/core/matrix_index.h"
+#include "systems/core/system_texts.h"
+
+namespace fortunara {
+
+namespace {
+
+std::size_t At(int i) {
+    return static_cast<std::size_t>(i);
+}
+
+const std::string kHyphens(80, '-');
+
+}  // namespace
+
+void StoreDevelopment(const SystemRun& run, ProgramState& state) {
+    if (!run.Completed()) return;
+    for (int r = 1; r <= run.Count(); ++r) {
+        std::array<int, 7>& row = state.SystemCombos[At(r)];
+        for (int c = 1; c <= 6; ++c) row[At(c)] = run.positions[At(r - 1)][At(c - 1)];
+    }
+    state.SystemComboCount = run.Count();
+    state.TicketCount = run.Count();
+}
+
+bool EntryIsConsecutiveRun(const ProgramState& state, int quantity) {
+    if (quantity > kHighestPosition) return false;
+    for (int i = 1; i <= quantity - 1; ++i) {
+        if (state.NumberSelected[At(i)] + 1 != state.NumberSelected[At(i + 1)]) return false;
+    }
+    return true;
+}
+
+MatrixData PrepareSystemSave(ProgramState& state, const SaveChoice& choice) {
+    state.SystemNumberCount = choice.quantity;
+    state.SystemComboSize = 6;
+    const int combos = std::clamp(state.SystemComboCount, 0, kSystemCapacity);
+
+    state.TicketNumbers.assign(At(6 * combos + 1), 0);
+    int k = 0;
+    for (int r = 1; r <= combos; ++r) {
+        for (int c = 1; c <= 6; ++c) {
+            const int position = state.SystemCombos[At(r)][At(c)];
+            state.TicketNumbers[At(++k)] =
+                position >= 1 && position <= kHighestPosition ? state.NumberSelected[At(position)] : 0;
+        }
+    }
+
+    std::vector<std::string>& comments = state.CommentLines;
+    const bool matrix = choice.kind == SavedSystemKind::Matrix;
+    comments[1] = " SISTEMA DI " + choice.quantityText + " NUMERI IN " + TextForm(combos) + (matrix ? " " : " SESTINE");
+    comments[2] = kHyphens;
+    const int mode = state.GuaranteeMode;
+    const int option = choice.selectedReduction;
+    if (mode >= 2 && mode <= 5) {
+        comments[3] = "GARANZIA DEL " + std::string(kGuaranteeNames[At(mode - 1)]);
+    } else if (mode == 1) {
+        if (option >= 0 && option <= 3) comments[3] = " RIDOTTO " + std::string(kReductionCaptions[At(option)]);
+        comments[4] = option == 0 ? " SISTEMA INTEGRALE " : "";
+        comments[5] = kHyphens;
+    }
+
+    MatrixData data;
+    data.numberCount = state.SystemNumberCount;
+    data.comboCount = combos;
+    data.comboSize = 6;
+    data.numbers.assign(state.TicketNumbers.begin() + 1, state.TicketNumbers.end());
+    for (int i = 1; i <= 10; ++i) data.comments[At(i - 1)] = comments[At(i)];
+    return data;
+}
+
+MatrixSave SaveSystemAsMatrix(ProgramState& state, const MatrixData& data) {
+    const std::optional<std::string> name = MatrixFileName(data.numberCount, data.comboCount, data.comboSize);
+    if (!name) {
+        return {"", "IL SISTEMA HA TROPPE COMBINAZIONI PER UNA MATRICE (AL MASSIMO 999): SALVALO COME SISTEMA"};
+    }
+    if (const FileOutcome written = WriteMatrixFile(state.programFolder, *name, data); !written.ok()) {
+        return {*name, written.error};
+    }
+    if (const FileOutcome registered = RegisterMatrix(state.programFolder, *name); !registered.ok()) {
+        return {*name, registered.error};
+    }
+    state.CurrentMatrixName = *name;
+    return {*name, ""};
+}
+
+}  // namespace fortunara

@@ -1,0 +1,148 @@
+#include <gtest/gtest.h>
+
+#include "matrices/core/matrix_files.h"
+#include "matrices/core/matrix_index.h"
+#include "matrices/core/text_fields.h"
+#include "tests/support/temp_folder.h"
+
+namespace fortunara {
+namespace {
+
+using test::TempFolder;
+
+TEST(MatrixFileName, FieldsInFixedWidths) {
+    EXPECT_EQ(MatrixFileName(12, 30, 6), "12N03006.SIS");
+    EXPECT_EQ(MatrixFileName(7, 8, 6), "07N00806.SIS");
+    EXPECT_EQ(MatrixFileName(90, 120, 10), "90N12010.SIS");
+    EXPECT_EQ(MatrixFileName(10, 999, 6), "10N99906.SIS");
+    EXPECT_EQ(MatrixFileName(10, 1000, 6), std::nullopt);  // would not fit the three characters
+    EXPECT_EQ(MatrixFileName(100, 10, 6), std::nullopt);
+    EXPECT_EQ(MatrixFileName(10, -1, 6), std::nullopt);
+}
+
+TEST(TextFields, ReadingRule) {
+    struct Case {
+        const char* line;
+        const char* text;
+        long long number;
+    };
+    const Case cases[] = {
+        {" 12 ", "12", 12},
+        {"\"12\"", "12", 12},
+        {"-3 ", "-3", -3},
+        {"", "", 0},
+        {"\"\"", "", 0},
+        {"abc", "abc", 0},
+        {"12abc", "12abc", 12},
+        {"CIAO, MONDO", "CIAO", 0},
+        {"\"CIAO, MONDO\"", "CIAO, MONDO", 0},
+        {"  \"A\" coda", "A", 0},
+        {"7.6", "7.6", 8},
+        {"\"senza fine", "senza fine", 0},
+        {"+4", "+4", 4},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(FieldText(c.line), c.text) << c.line;
+        EXPECT_EQ(FieldNumber(c.line), c.number) << c.line;
+    }
+    EXPECT_EQ(PlainNumberLine(5), " 5 ");
+    EXPECT_EQ(PlainNumberLine(-5), "-5 ");
+    EXPECT_EQ(QuotedNumberLine(12), "\"12\"");
+    EXPECT_EQ(QuotedTextLine("DI \"TUTTO\""), "\"DI 'TUTTO'\"");  // no escape in the format
+}
+
+MatrixData SampleData() {
+    MatrixData data;
+    data.numberCount = 7;
+    data.comboCount = 2;
+    data.comboSize = 6;
+    data.numbers = {1, 2, 3, 4, 5, 6, 2, 3, 4, 5, 6, 7};
+    data.comments = {"CIAO, MONDO", "PERCHÉ NO", "", "4", "5", "6", "7", "8", "9", "10"};
+    return data;
+}
+
+TEST(MatrixFiles, MatrixAndPlayedSystemWriteTheirEncodingsAndReadBackAlike) {
+    TempFolder folder;
+    std::filesystem::create_directories(MatrixFolder(folder.path()));
+    const MatrixData data = SampleData();
+    ASSERT_TRUE(WriteMatrixFile(folder.path(), "07N00206.SIS", data).ok());
+    ASSERT_TRUE(WriteSystemFile(folder.path() / "gioco.SSI", data).ok());
+
+    const std::string matrix = folder.ReadFile("matrion/07N00206.SIS");
+    EXPECT_EQ(matrix.substr(0, 23), " 7 \r\n 2 \r\n 6 \r\n 1 \r\n 2 ");
+    EXPECT_NE(matrix.find("\"CIAO, MONDO\"\r\n\"PERCH\xC9 NO\"\r\n\"\"\r\n"), std::string::npos);  // Windows-1252
+    const std::string played = folder.ReadFile("gioco.SSI");
+    EXPECT_EQ(played.substr(0, 20), "\"7\"\r\n\"2\"\r\n\"6\"\r\n\"1\"\r\n");
+    EXPECT_EQ(std::count(played.begin(), played.end(), '\n'), 3 + 12 + 10);
+
+    for (const MatrixRead& read :
+         {ReadMatrixFile(folder.path(), "07N00206.SIS"), ReadSystemFile(folder.path() / "gioco.SSI")}) {
+        ASSERT_TRUE(read.ok());
+        EXPECT_TRUE(read.complete);
+        EXPECT_EQ(read.data.numberCount, 7);
+        EXPECT_EQ(read.data.comboCount, 2);
+        EXPECT_EQ(read.data.comboSize, 6);
+        EXPECT_EQ(read.data.numbers, data.numbers);
+        EXPECT_EQ(read.data.comments, data.comments);
+    }
+    // Nothing left behind by the replacement through a temporary file.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(MatrixFolder(folder.path())), {}), 1);
+}
+
+TEST(MatrixFiles, ShortMissingAndLfOnlyFiles) {
+    TempFolder folder;
+    folder.WriteFile("corto.SSI", "\"7\"\n\"2\"\n\"6\"\n\"1\"\n\"2\"\n");  // LF alone, ends after two numbers
+    const MatrixRead shortFile = ReadSystemFile(folder.path() / "corto.SSI");
+    EXPECT_TRUE(shortFile.ok());
+    EXPECT_FALSE(shortFile.complete);
+    EXPECT_EQ(shortFile.data.comboCount, 2);
+    EXPECT_EQ(shortFile.data.numbers, (std::vector<int>{1, 2}));
+    EXPECT_EQ(shortFile.commentsRead, 0);
+
+    folder.WriteFile("enorme.SSI", "90\r\n2000000000\r\n6\r\n5\r\n");  // a count far beyond the file
+    const MatrixRead huge = ReadSystemFile(folder.path() / "enorme.SSI");
+    EXPECT_FALSE(huge.complete);
+    EXPECT_EQ(huge.data.numbers, std::vector<int>{5});
+
+    const MatrixRead missing = ReadSystemFile(folder.path() / "manca.SSI");
+    EXPECT_FALSE(missing.ok());
+    EXPECT_FALSE(missing.complete);
+
+    EXPECT_FALSE(WriteSystemFile(folder.path() / "cartella-che-non-c-e" / "x.SSI", SampleData()).ok());
+}
+
+TEST(MatrixIndex, RegisteringRewritesTheIndexWithAnEmptyHeader) {
+    TempFolder folder;
+    folder.WriteFile("matrion/SISTEMI.TXT", "\"\"\r\n\"STOP\"\r\n");
+    EXPECT_TRUE(ReadMatrixIndex(folder.path()).Entries().empty());
+    ASSERT_TRUE(RegisterMatrix(folder.path(), "12N03006.SIS").ok());
+    EXPECT_EQ(folder.ReadFile("matrion/SISTEMI.TXT"), "\"\"\r\n\"12N03006.SIS\"\r\n\"STOP\"\r\n");
+
+    folder.WriteFile("matrion/SISTEMI.TXT", "\"VECCHIA TESTATA\"\r\n\"A.SIS\"\r\n\"STOP\"\r\n\"DOPO\"\r\n");
+    ASSERT_TRUE(RegisterMatrix(folder.path(), "A.SIS").ok());  // no duplicate test
+    EXPECT_EQ(folder.ReadFile("matrion/SISTEMI.TXT"), "\"\"\r\n\"A.SIS\"\r\n\"A.SIS\"\r\n\"STOP\"\r\n");
+    const MatrixIndex index = ReadMatrixIndex(folder.path());
+    EXPECT_EQ(index.lines, (std::vector<std::string>{"", "A.SIS", "A.SIS", "STOP"}));
+}
+
+TEST(MatrixIndex, MissingUnfinishedAndFullIndexes) {
+    TempFolder folder;
+    EXPECT_FALSE(ReadMatrixIndex(folder.path()).ok());
+    EXPECT_FALSE(RegisterMatrix(folder.path(), "A.SIS").ok());
+
+    folder.WriteFile("matrion/SISTEMI.TXT", "\"\"\r\n\"A.SIS\"\r\n\"stop\"\r\n");  // the comparison is exact
+    EXPECT_FALSE(ReadMatrixIndex(folder.path()).ok());
+    EXPECT_FALSE(RegisterMatrix(folder.path(), "B.SIS").ok());
+    EXPECT_EQ(folder.ReadFile("matrion/SISTEMI.TXT"), "\"\"\r\n\"A.SIS\"\r\n\"stop\"\r\n");
+
+    std::string full = "\"\"\r\n";
+    for (int i = 1; i < kMatrixIndexCapacity; ++i) full += "\"M" + std::to_string(i) + ".SIS\"\r\n";
+    folder.WriteFile("matrion/SISTEMI.TXT", full + "\"STOP\"\r\n");
+    ASSERT_TRUE(RegisterMatrix(folder.path(), "ULTIMA.SIS").ok());  // the 499th name
+    EXPECT_EQ(ReadMatrixIndex(folder.path()).Entries().size(), 499u);
+    EXPECT_FALSE(RegisterMatrix(folder.path(), "TROPPO.SIS").ok());
+    EXPECT_EQ(ReadMatrixIndex(folder.path()).Entries().back(), "ULTIMA.SIS");
+}
+
+}  // namespace
+}  // namespace fortunara

@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+
+#include "matrices/core/matrix_files.h"
+#include "matrices/core/matrix_index.h"
+#include "systems/core/system_save.h"
+#include "tests/support/temp_folder.h"
+#include "tests/systems/system_test_support.h"
+
+namespace fortunara {
+namespace {
+
+using test::TempFolder;
+
+// A state after entering numbers and developing them, as the window leaves it.
+ProgramState Developed(const std::vector<int>& numbers, int guaranteeMode, int option) {
+    ProgramState state;
+    for (std::size_t i = 0; i < numbers.size(); ++i) state.NumberSelected[i + 1] = numbers[i];
+    state.GuaranteeMode = guaranteeMode;
+    SystemRequest request = test::RequestWithNumbers(numbers);
+    request.guaranteeMode = guaranteeMode;
+    request.reductionOption = option;
+    StoreDevelopment(RunDevelopment(request), state);
+    return state;
+}
+
+TEST(SystemSave, TernoOfOneToTenBecomesARegisteredMatrix) {
+    TempFolder folder;
+    std::filesystem::create_directories(folder.path() / "matrion");
+    std::filesystem::copy_file(test::Assets() / "matrion" / "SISTEMI.TXT", folder.path() / "matrion" / "SISTEMI.TXT");
+    ProgramState state = Developed({1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, 3, -1);
+    state.programFolder = folder.path();
+    ASSERT_EQ(state.SystemComboCount, 35);
+    EXPECT_TRUE(EntryIsConsecutiveRun(state, 10));
+
+    const MatrixData data = PrepareSystemSave(state, {"10", 10, -1, SavedSystemKind::Matrix});
+    const MatrixSave saved = SaveSystemAsMatrix(state, data);
+    ASSERT_TRUE(saved.ok()) << saved.error;
+    EXPECT_EQ(saved.name, "10N03506.SIS");
+    EXPECT_EQ(state.CurrentMatrixName, "10N03506.SIS");
+    EXPECT_EQ(ReadMatrixIndex(folder.path()).Entries(), std::vector<std::string>{"10N03506.SIS"});
+
+    const MatrixRead read = ReadMatrixFile(folder.path(), "10N03506.SIS");
+    ASSERT_TRUE(read.complete);
+    EXPECT_EQ(read.data.numberCount, 10);
+    EXPECT_EQ(read.data.comboCount, 35);
+    EXPECT_EQ(read.data.comboSize, 6);
+    ASSERT_EQ(read.data.numbers.size(), 210u);
+    EXPECT_EQ(std::vector<int>(read.data.numbers.begin() + 6, read.data.numbers.begin() + 12),
+              (std::vector<int>{1, 2, 3, 5, 6, 7}));
+    EXPECT_EQ(read.data.comments[0], " SISTEMA DI 10 NUMERI IN  35 ");
+    EXPECT_EQ(read.data.comments[2], "GARANZIA DEL TERNO");
+    const std::string bytes = folder.ReadFile("matrion/10N03506.SIS");
+    EXPECT_EQ(bytes.substr(0, 17), " 10 \r\n 35 \r\n 6 \r\n");
+    EXPECT_EQ(state.TicketNumbers.size(), 211u);
+    EXPECT_EQ(state.SystemNumberCount, 10);
+    EXPECT_EQ(state.SystemComboSize, 6);
+}
+
+TEST(SystemSave, MatrixNeedsTheIndexAndANameThatFits) {
+    TempFolder folder;
+    ProgramState state = Developed({1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, 3, -1);
+    state.programFolder = folder.path();
+    std::filesystem::create_directories(folder.path() / "matrion");
+    const MatrixData data = PrepareSystemSave(state, {"10", 10, -1, SavedSystemKind::Matrix});
+    EXPECT_FALSE(SaveSystemAsMatrix(state, data).ok());  // SISTEMI.TXT missing
+    EXPECT_TRUE(state.CurrentMatrixName.empty());
+
+    folder.WriteFile("matrion/SISTEMI.TXT", "\"\"\r\n\"STOP\"\r\n");
+    ProgramState big = Developed({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, 1, 0);  // 924 combinations
+    big.programFolder = folder.path();
+    EXPECT_TRUE(SaveSystemAsMatrix(big, PrepareSystemSave(big, {"12", 12, 0, SavedSystemKind::Matrix})).ok());
+    ProgramState bigger = Developed({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}, 1, 0);  // 1716
+    bigger.programFolder = folder.path();
+    const MatrixSave refused =
+        SaveSystemAsMatrix(bigger, PrepareSystemSave(bigger, {"13", 13, 0, SavedSystemKind::Matrix}));
+    EXPECT_FALSE(refused.ok());
+    EXPECT_EQ(ReadMatrixIndex(folder.path()).Entries(), std::vector<std::string>{"12N92406.SIS"});
+}
+
+TEST(SystemSave, IntegralAsPlayedSystemFile) {
+    TempFolder folder;
+    ProgramState state = Developed({5, 12, 3, 40, 41, 90, 7}, 1, 0);
+    state.CommentLines[6] = "DA UN CARICAMENTO PRECEDENTE";
+    const MatrixData data = PrepareSystemSave(state, {"7", 7, 0, SavedSystemKind::PlayedSystem});
+    const std::filesystem::path file = folder.path() / "gioco.SSI";
+    ASSERT_TRUE(WriteSystemFile(file, data).ok());
+
+    const MatrixRead read = ReadSystemFile(file);
+    ASSERT_TRUE(read.complete);
+    EXPECT_EQ(read.data.comments[0], " SISTEMA DI 7 NUMERI IN  7 SESTINE");
+    EXPECT_EQ(read.data.comments[1], std::string(80, '-'));
+    EXPECT_EQ(read.data.comments[2], " RIDOTTO     n - 0");
+    EXPECT_EQ(read.data.comments[3], " SISTEMA INTEGRALE ");
+    EXPECT_EQ(read.data.comments[4], std::string(80, '-'));
+    EXPECT_EQ(read.data.comments[5], "DA UN CARICAMENTO PRECEDENTE");  // lines 6 to 10 carry over
+    EXPECT_EQ(std::vector<int>(read.data.numbers.begin(), read.data.numbers.begin() + 6),
+              (std::vector<int>{5, 12, 3, 40, 41, 90}));
+    EXPECT_EQ(folder.ReadFile("gioco.SSI").substr(0, 15), "\"7\"\r\n\"7\"\r\n\"6\"\r\n");
+}
+
+TEST(SystemSave, CommentLinesFollowTheGuaranteeAndTheOption) {
+    ProgramState state = Developed({1, 2, 3, 4, 5, 6, 7, 8, 9}, 1, 2);
+    state.CommentLines[3] = "VECCHIA 3";
+    state.CommentLines[4] = "VECCHIA 4";
+    PrepareSystemSave(state, {"9", 9, 2, SavedSystemKind::Matrix});
+    EXPECT_EQ(state.CommentLines[1], " SISTEMA DI 9 NUMERI IN  3 ");
+    EXPECT_EQ(state.CommentLines[3], " RIDOTTO     n - 2");
+    EXPECT_EQ(state.CommentLines[4], "");
+
+    state.CommentLines[3] = "VECCHIA 3";
+    state.CommentLines[4] = "VECCHIA 4";
+    PrepareSystemSave(state, {"9", 9, -1, SavedSystemKind::Matrix});  // no option selected
+    EXPECT_EQ(state.CommentLines[3], "VECCHIA 3");
+    EXPECT_EQ(state.CommentLines[4], "");
+
+    state.GuaranteeMode = 5;
+    state.CommentLines[4] = "VECCHIA 4";
+    state.CommentLines[5] = "VECCHIA 5";
+    PrepareSystemSave(state, {"9", 9, -1, SavedSystemKind::Matrix});
+    EXPECT_EQ(state.CommentLines[3], "GARANZIA DEL CINQUINA");
+    EXPECT_EQ(state.CommentLines[4], "VECCHIA 4");
+    EXPECT_EQ(state.CommentLines[5], "VECCHIA 5");
+}
+
+TEST(SystemSave, ConsecutiveRunsInEntryOrder) {
+    ProgramState state;
+    const auto enter = [&state](const std::vector<int>& numbers) {
+        for (std::size_t i = 0; i < numbers.size(); ++i) state.NumberSelected[i + 1] = numbers[i];
+        return static_cast<int>(numbers.size());
+    };
+    EXPECT_TRUE(EntryIsConsecutiveRun(state, enter({5, 6, 7, 8, 9, 10, 11, 12, 13, 14})));
+    EXPECT_FALSE(EntryIsConsecutiveRun(state, enter({1, 2, 3, 5, 6, 7})));
+    EXPECT_FALSE(EntryIsConsecutiveRun(state, enter({2, 1, 3, 4, 5, 6})));
+    EXPECT_FALSE(EntryIsConsecutiveRun(state, 95));
+}
+
+TEST(SystemSave, OnlyACompletedRunReplacesTheDevelopment) {
+    ProgramState state = Developed({1, 2, 3, 4, 5, 6, 7, 8}, 2, -1);
+    EXPECT_EQ(state.SystemComboCount, 6);
+    EXPECT_EQ(state.TicketCount, 6);
+    EXPECT_EQ(state.SystemCombos[2], (std::array<int, 7>{0, 1, 2, 4, 5, 6, 7}));
+
+    StoreDevelopment(RunDevelopment(test::RequestFor(40)), state);  // stopped at the capacity
+    EXPECT_EQ(state.SystemComboCount, 6);
+    EXPECT_EQ(state.TicketCount, 6);
+    EXPECT_EQ(state.SystemCombos[2], (std::array<int, 7>{0, 1, 2, 4, 5, 6, 7}));
+}
+
+}  // namespace
+}  // namespace fortunara
