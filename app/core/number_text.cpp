@@ -7,15 +7,23 @@ namespace fortunara {
 
 namespace {
 
-long long RoundHalfAway(double value) { return static_cast<long long>(std::llround(value)); }
+long long RoundHalfAway(double value) {
+    return static_cast<long long>(std::llround(value));
+}
 
-std::string Magnitude(long long n) { return std::to_string(n < 0 ? -static_cast<unsigned long long>(n) : n); }
+std::string Magnitude(long long n) {
+    return std::to_string(n < 0 ? -static_cast<unsigned long long>(n) : n);
+}
 
 }  // namespace
 
-std::string TextForm(long long n) { return (n < 0 ? "-" : " ") + Magnitude(n); }
+std::string TextForm(long long n) {
+    return (n < 0 ? "-" : " ") + Magnitude(n);
+}
 
-std::string Plain(long long n) { return std::to_string(n); }
+std::string Plain(long long n) {
+    return std::to_string(n);
+}
 
 std::string TwoDigits(long long n) {
     std::string digits = Magnitude(n);
@@ -23,7 +31,9 @@ std::string TwoDigits(long long n) {
     return (n < 0 ? "-" : "") + digits;
 }
 
-std::string DigitsOrEmpty(long long n) { return n == 0 ? std::string() : Plain(n); }
+std::string DigitsOrEmpty(long long n) {
+    return n == 0 ? std::string() : Plain(n);
+}
 
 std::string Grouped(double value) {
     const long long n = RoundHalfAway(value);
@@ -56,7 +66,9 @@ std::string SixDigitsPadded(long long n) {
     return (n < 0 ? "-" : "") + digits + "    ";
 }
 
-std::string PrintedNumber(long long n) { return TextForm(n) + " "; }
+std::string PrintedNumber(long long n) {
+    return TextForm(n) + " ";
+}
 
 double ParseItalianNumber(const std::string& text) {
     std::string normal;

@@ -3,7 +3,7 @@
 namespace fortunara {
 
 void ProgramState::FillWheelNames() {
-    WheelNames = {"",         "BARI     ", "CAGLIARI ", "FIRENZE  ", "GENOVA   ", "MILANO   ",
+    WheelNames = {"",          "BARI     ", "CAGLIARI ", "FIRENZE  ", "GENOVA   ", "MILANO   ",
                   "NAPOLI   ", "PALERMO  ", "ROMA     ", "TORINO   ", "VENEZIA  ", "NAZIONALE  "};
 }
 

@@ -9,11 +9,17 @@ namespace fs = std::filesystem;
 
 DrawArchive::DrawArchive(fs::path programFolder) : folder_(std::move(programFolder)) {}
 
-DrawArchive::~DrawArchive() { CloseDrawArchive(); }
+DrawArchive::~DrawArchive() {
+    CloseDrawArchive();
+}
 
-fs::path DrawArchive::ArchivePath(const fs::path& programFolder) { return programFolder / "dati" / "estraz09.txt"; }
+fs::path DrawArchive::ArchivePath(const fs::path& programFolder) {
+    return programFolder / "dati" / "estraz09.txt";
+}
 
-void DrawArchive::Fail(std::string message) { error_ = std::move(message); }
+void DrawArchive::Fail(std::string message) {
+    error_ = std::move(message);
+}
 
 bool DrawArchive::OpenDrawArchive() {
     CloseDrawArchive();

@@ -13,7 +13,7 @@ inline constexpr int kDateLength = 9;
 
 // The Italian month codes, January first.
 inline constexpr std::array<std::string_view, 12> kMonthCodes = {"GEN", "FEB", "MAR", "APR", "MAG", "GIU",
-                                                                  "LUG", "AGO", "SET", "OTT", "NOV", "DIC"};
+                                                                 "LUG", "AGO", "SET", "OTT", "NOV", "DIC"};
 
 struct DrawRecord {
     std::string date;                 // characters 1-9, exactly as stored

@@ -44,7 +44,9 @@ void Printer::NewPage() {
     job_.pages.emplace_back();
 }
 
-void Printer::Mark(const PrintMark& mark) { CurrentPage().marks.push_back(mark); }
+void Printer::Mark(const PrintMark& mark) {
+    CurrentPage().marks.push_back(mark);
+}
 
 void Printer::EndJob() {
     if (lineOpen_) EndLine();

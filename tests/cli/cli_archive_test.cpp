@@ -48,9 +48,12 @@ TEST(CliArchivio, DefaultIsTheWholeArchiveNewestFirstAndCsvHasAHeader) {
 TEST(CliArchivio, BadRecordsAndCommandsExitWithStatusTwoInItalian) {
     TempFolder folder;
     folder.CopyFixture("archive-ten-draws.txt", "dati/estraz09.txt");
-    for (const std::vector<std::string>& arguments :
-         {std::vector<std::string>{"archivio", "--dal", "11"}, {"archivio", "--al", "0"}, {"archivio", "--dal", "x"},
-          {"archivio", "--dal"}, {"sconosciuto"}, {}}) {
+    for (const std::vector<std::string>& arguments : {std::vector<std::string>{"archivio", "--dal", "11"},
+                                                      {"archivio", "--al", "0"},
+                                                      {"archivio", "--dal", "x"},
+                                                      {"archivio", "--dal"},
+                                                      {"sconosciuto"},
+                                                      {}}) {
         const CliRun run = RunIn(folder, arguments);
         EXPECT_EQ(run.status, 2);
         EXPECT_TRUE(run.out.empty());

@@ -13,7 +13,9 @@ namespace fs = std::filesystem;
 using test::RunCommand;
 using test::TempFolder;
 
-std::string Quoted(const fs::path& path) { return "'" + path.string() + "'"; }
+std::string Quoted(const fs::path& path) {
+    return "'" + path.string() + "'";
+}
 
 TEST(ProgramStart, FillsAnEmptyFolderAndLeavesAChangedArchiveAlone) {
     TempFolder folder;
@@ -41,8 +43,8 @@ TEST(ProgramStart, UnusableFolderEndsWithAMessageNotACrash) {
 
 TEST(ProgramStart, CliPrintsTheThreeOldestDraws) {
     TempFolder folder;
-    const std::string command = std::string(FORTUNARA_CLI) + " --cartella " + Quoted(folder.path()) +
-                                " archivio --dal 3 --al 1";
+    const std::string command =
+        std::string(FORTUNARA_CLI) + " --cartella " + Quoted(folder.path()) + " archivio --dal 3 --al 1";
     const test::CommandResult result = RunCommand(command);
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.output,

@@ -32,17 +32,24 @@ struct GroupedCase {
 };
 
 TEST(NumberText, GroupedUsesFullStopsRoundsHalfAwayAndHidesZero) {
-    const GroupedCase cases[] = {
-        {0, ""},           {0.4, ""},           {-0.4, ""},         {1, "1"},
-        {500.5, "501"},    {3003, "3.003"},     {-500.5, "-501"},   {999, "999"},
-        {1000, "1.000"},   {622614630, "622.614.630"},             {103769105, "103.769.105"},
-        {1.5e15, "1.500.000.000.000.000"}};
+    const GroupedCase cases[] = {{0, ""},
+                                 {0.4, ""},
+                                 {-0.4, ""},
+                                 {1, "1"},
+                                 {500.5, "501"},
+                                 {3003, "3.003"},
+                                 {-500.5, "-501"},
+                                 {999, "999"},
+                                 {1000, "1.000"},
+                                 {622614630, "622.614.630"},
+                                 {103769105, "103.769.105"},
+                                 {1.5e15, "1.500.000.000.000.000"}};
     for (const GroupedCase& c : cases) EXPECT_EQ(Grouped(c.value), c.text) << "value " << c.value;
 }
 
 TEST(NumberText, DecimalAlwaysShowsTheComma) {
-    const GroupedCase cases[] = {{100.0 / 3.0, "33,33"}, {50, "50,"},   {0, ","},       {0.5, ",5"},
-                                 {2.125, "2,13"},        {12.1, "12,1"}, {1234.5, "1234,5"}, {-0.25, "-,25"},
+    const GroupedCase cases[] = {{100.0 / 3.0, "33,33"}, {50, "50,"},     {0, ","},           {0.5, ",5"},
+                                 {2.125, "2,13"},        {12.1, "12,1"},  {1234.5, "1234,5"}, {-0.25, "-,25"},
                                  {0.004, ","},           {99.999, "100,"}};
     for (const GroupedCase& c : cases) EXPECT_EQ(Decimal2(c.value), c.text) << "value " << c.value;
 }

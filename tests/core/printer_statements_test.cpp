@@ -33,7 +33,10 @@ TEST(PrinterStatements, OpenStatementsJoinIntoOneLineAndEmptyStatementsEndIt) {
     printer.EndLine();
     printer.Print("d", LineEnd::Open);
     printer.EndLine();
-    printer.Print("\x1bM" "head", LineEnd::Open);
+    printer.Print(
+        "\x1bM"
+        "head",
+        LineEnd::Open);
     printer.EndJob();
     ASSERT_EQ(printer.jobs.size(), 1u);
     EXPECT_EQ(printer.jobs[0].AllLines(), (std::vector<std::string>{"ab 1 c", "", "d", "\x1bMhead"}));

@@ -34,7 +34,9 @@ void TempFolder::WriteFile(const fs::path& relative, const std::string& bytes) c
     out << bytes;
 }
 
-void TempFolder::WriteArchive(const std::string& bytes) const { WriteFile(fs::path("dati") / "estraz09.txt", bytes); }
+void TempFolder::WriteArchive(const std::string& bytes) const {
+    WriteFile(fs::path("dati") / "estraz09.txt", bytes);
+}
 
 void TempFolder::CopyFixture(const std::string& name, const fs::path& relative) const {
     fs::create_directories((path_ / relative).parent_path());
@@ -48,8 +50,14 @@ std::string TempFolder::ReadFile(const fs::path& relative) const {
     return text.str();
 }
 
-fs::path TestData(const std::string& name) { return fs::path(FORTUNARA_TEST_DATA) / name; }
-fs::path Assets() { return fs::path(FORTUNARA_ASSETS); }
-fs::path RealArchive() { return Assets() / "dati" / "estraz09.txt"; }
+fs::path TestData(const std::string& name) {
+    return fs::path(FORTUNARA_TEST_DATA) / name;
+}
+fs::path Assets() {
+    return fs::path(FORTUNARA_ASSETS);
+}
+fs::path RealArchive() {
+    return Assets() / "dati" / "estraz09.txt";
+}
 
 }  // namespace fortunara::test
