@@ -7,7 +7,7 @@ build="${BUILD_DIR:-build}"
 if [ ! -f "$build/build.ninja" ]; then
     cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 fi
-cmake --build "$build" --target fortunara-screenshots
+cmake --build "$build" --target fortunara-screenshots sistemi-screenshots
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
@@ -17,3 +17,6 @@ cat >"$work/screen.json" <<'JSON'
 JSON
 QT_QPA_PLATFORM="offscreen:configfile=$work/screen.json" \
     "$build/app/fortunara-screenshots" "$work/cartella" docs/screenshots
+# The three tabs of the system window, with a developed system: docs/screenshots/sistemi-N.png.
+QT_QPA_PLATFORM="offscreen:configfile=$work/screen.json" \
+    "$build/systems/sistemi-screenshots" "$work/cartella-sistemi" docs/screenshots

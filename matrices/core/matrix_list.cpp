@@ -1,0 +1,73 @@
+#include "matrices/core/matrix_list.h"
+
+#include <array>
+
+#include "app/core/number_text.h"
+#include "matrices/core/matrix_index.h"
+#include "matrices/core/text_fields.h"
+
+namespace fortunara {
+
+namespace {
+
+struct TypeLabel {
+    std::string_view code;
+    std::string_view label;
+};
+constexpr std::array<TypeLabel, 10> kTypeLabels = {{
+    {"01", "AMBATE"},
+    {"02", "AMBI"},
+    {"03", "TERZINE"},
+    {"04", "QUARTINE"},
+    {"05", "CINQUINE"},
+    {"06", "SESTINE"},
+    {"07", "SETTINE"},
+    {"08", "OTTINE"},
+    {"09", "NOVINE"},
+    {"10", "DECINE"},
+}};
+
+// Characters first..first+count-1 (counted from 1) of a name, as far as the name reaches.
+std::string_view Characters(std::string_view name, std::size_t first, std::size_t count) {
+    if (name.size() < first) return {};
+    return name.substr(first - 1, count);
+}
+
+}  // namespace
+
+std::string_view MatrixTypeLabel(std::string_view code) {
+    for (const TypeLabel& type : kTypeLabels) {
+        if (type.code == code) return type.label;
+    }
+    return {};
+}
+
+int MatrixQuantity(std::string_view fileName) {
+    return static_cast<int>(FieldNumber(Characters(fileName, 1, 2)));
+}
+
+std::string MatrixListText(std::string_view fileName) {
+    std::string text(Characters(fileName, 1, 2));
+    text += " NUMERI ";
+    text += TextForm(FieldNumber(Characters(fileName, 4, 3)));
+    text += ' ';
+    text += MatrixTypeLabel(Characters(fileName, 7, 2));
+    return text;
+}
+
+std::vector<MatrixListEntry> MatricesFor(const std::vector<std::string>& registeredNames, int quantity) {
+    std::vector<MatrixListEntry> entries;
+    if (quantity < 1 || quantity > 90) return entries;
+    for (const std::string& name : registeredNames) {
+        if (MatrixQuantity(name) == quantity) entries.push_back({name, MatrixListText(name)});
+    }
+    return entries;
+}
+
+MatrixList ListMatrices(const std::filesystem::path& programFolder, int quantity) {
+    const MatrixIndex index = ReadMatrixIndex(programFolder);
+    if (!index.ok()) return {{}, index.error};
+    return {MatricesFor(index.Entries(), quantity), {}};
+}
+
+}  // namespace fortunara

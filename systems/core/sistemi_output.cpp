@@ -1,0 +1,51 @@
+#include "systems/core/sistemi_output.h"
+
+#include <algorithm>
+
+#include "app/core/number_text.h"
+
+namespace fortunara {
+
+FileOutcome SaveAsPlayedSystem(const ProgramState& state, const MatrixData& data, const std::filesystem::path& file) {
+    const std::filesystem::path target = file.is_absolute() ? file : state.programFolder / file;
+    return WriteSystemFile(target, data);
+}
+
+LoadedSystem LoadPlayedSystem(ProgramState& state, const std::filesystem::path& file) {
+    LoadedSystem loaded;
+    const std::filesystem::path source = file.is_absolute() ? file : state.programFolder / file;
+    const MatrixRead read = ReadSystemFile(source);
+    if (!read.ok()) {
+        loaded.error = read.error;
+        return loaded;
+    }
+    const MatrixData& data = read.data;
+    state.SystemNumberCount = data.numberCount;
+    state.SystemComboCount = data.comboCount;
+    state.SystemComboSize = data.comboSize;
+    state.TicketSize = data.comboSize;
+
+    const std::size_t size = static_cast<std::size_t>(std::max(data.comboSize, 0));
+    const std::size_t held = data.numbers.size();
+    state.TicketCount = size == 0 ? 0 : static_cast<int>(held / size);
+    state.TicketNumbers.assign(1, 0);
+    state.TicketNumbers.insert(state.TicketNumbers.end(), data.numbers.begin(), data.numbers.end());
+
+    loaded.report.emplace_back();
+    for (std::size_t start = 0; size != 0 && start < held; start += size) {
+        std::vector<int>& row = loaded.rows.emplace_back();
+        std::string line;
+        for (std::size_t k = start; k < std::min(start + size, held); ++k) {
+            const int v = data.numbers[k];
+            row.push_back(v);
+            line += (v < 10 ? "   " : "  ") + TextForm(v);
+        }
+        loaded.report.push_back(std::move(line));
+    }
+    for (int i = 0; i < read.commentsRead; ++i) {
+        state.CommentLines[static_cast<std::size_t>(i + 1)] = data.comments[static_cast<std::size_t>(i)];
+    }
+    return loaded;
+}
+
+}  // namespace fortunara

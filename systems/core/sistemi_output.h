@@ -1,0 +1,32 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "app/core/program_state.h"
+#include "matrices/core/matrix_files.h"
+#include "matrices/core/text_fields.h"
+
+namespace fortunara {
+
+// Writes a prepared system (PrepareSystemSave) as a played-system file; a relative path is taken
+// from the program folder.
+FileOutcome SaveAsPlayedSystem(const ProgramState& state, const MatrixData& data, const std::filesystem::path& file);
+
+// A played-system file loaded by "CARICA".
+struct LoadedSystem {
+    // The rows of the result grid: row r holds the values of combination r that the file holds
+    // (the last one may be cut short when the file ends early).
+    std::vector<std::vector<int>> rows;
+    // The listing printed when "  STAMPA" is ticked: an empty line, then one line per row.
+    std::vector<std::string> report;
+    std::string error;  // Italian; the file could not be read at all
+};
+// Reads the file: SystemNumberCount, SystemComboCount, SystemComboSize, TicketSize, TicketNumbers
+// and TicketCount (the combinations the file really holds, so that nothing beyond them is handed
+// on) and the comment lines read. SystemCombos is not touched: a later "SALVA" saves the last
+// development.
+LoadedSystem LoadPlayedSystem(ProgramState& state, const std::filesystem::path& file);
+
+}  // namespace fortunara

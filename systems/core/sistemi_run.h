@@ -1,0 +1,21 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "app/core/program_state.h"
+#include "systems/core/development.h"
+
+namespace fortunara {
+
+// What "SVILUPPO" develops: N from Textbox1, the numbers NumberSelected(1..N) (positions above
+// 90 have none), GuaranteeMode and MethodKind from the shared state.
+SystemRequest SistemiRequest(const ProgramState& state, int quantity, int reductionOption, bool print,
+                             std::optional<ConditionSettings> conditions);
+
+// The draw chosen with HScroll1: CheckDrawRecord, DrawNumbers (main numbers ascending, jolly and
+// superstar as stored) and CurrentDrawDate. A record outside the archive reads as an empty date
+// and zeros. Returns the date for Label2.
+std::string ChooseCheckDraw(ProgramState& state, int record);
+
+}  // namespace fortunara

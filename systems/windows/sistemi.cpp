@@ -1,0 +1,111 @@
+#include "systems/windows/sistemi.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "app/core/click_sound.h"
+#include "app/core/number_text.h"
+#include "app/core/range_selector.h"
+#include "app/windows/strip_painter.h"
+#include "systems/core/system_texts.h"
+#include "systems/windows/system_grid_model.h"
+
+namespace fortunara {
+
+namespace {
+
+// Fits a 1366 x 768 screen with room for the task bar and the title.
+constexpr int kWidth = 1120;
+constexpr int kHeight = 660;
+
+}  // namespace
+
+Sistemi::Sistemi(ProgramState& state, Platform& platform, SistemiMemory& memory, SistemiOpeners openers,
+                 QWidget* parent)
+    : QDialog(parent), state_(state), platform_(platform), memory_(memory), openers_(std::move(openers)) {
+    setObjectName("Sistemi");
+    setWindowTitle("Fortunara");
+    model_ = new SystemGridModel(this);
+
+    SSTab1 = new QTabWidget(this);
+    SSTab1->setObjectName("SSTab1");
+    SSTab1->addTab(BuildSystemTab(), "Sistema");
+    SSTab1->addTab(BuildConditionTab(), "Condizioni");
+    SSTab1->addTab(BuildLinkTab(), "Link AND");
+    // The main window draws its tab titles as pictures; here plain tabs in the program's colours.
+    SSTab1->setStyleSheet(QString("QTabBar::tab { padding: 5px 22px; margin-right: 3px; color: %1; font-weight: bold;"
+                                  " background: %2; border: 1px solid %1; border-bottom: 0px;"
+                                  " border-top-left-radius: 5px; border-top-right-radius: 5px; }"
+                                  " QTabBar::tab:selected { background: %3; }")
+                              .arg(look::kGreen.name(), look::kIvoryDark.name(), look::kGold.name()));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->addWidget(SSTab1);
+    resize(kWidth, kHeight);
+
+    ConnectSystemTab();
+    Load();
+}
+
+Sistemi::~Sistemi() {
+    StopWorker();
+}
+
+void Sistemi::Load() {
+    Combo1->clear();
+    for (const std::string_view name : kGuaranteeNames)
+        Combo1->addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    state_.GuaranteeMode = 1;
+    state_.TicketSize = 6;
+    const SelectorLimits limits = SelectorLimitsFor(state_.RecordCount);
+    HScroll1->blockSignals(true);
+    HScroll1->setRange(limits.minimum, limits.maximum);
+    HScroll1->setValue(state_.RecordCount);
+    HScroll1->blockSignals(false);
+    DrawChosen(HScroll1->value());
+    Label2->setText(QString::fromStdString(state_.CurrentDrawDate));
+    SetUpGrid2();
+    SetUpGrid1();
+}
+
+void Sistemi::HandOverNumbers(int quantity, const std::vector<int>& numbers) {
+    const int n = std::clamp(quantity, 0, 90);
+    Label1->setText(QString());
+    Textbox1->setText(QString::fromStdString(Plain(n)));
+    std::string label = Plain(n) + state_.CurrentMatrixName + " NUMERI    :   ";
+    for (int i = 1; i <= n; ++i) {
+        const std::size_t at = static_cast<std::size_t>(i - 1);
+        const int number = at < numbers.size() ? numbers[at] : 0;
+        state_.NumberSelected[static_cast<std::size_t>(i)] = number;
+        label += TwoDigits(number) + "   ";
+    }
+    Label1->setText(QString::fromStdString(label));
+}
+
+void Sistemi::Click() {
+    PlayClickSound(state_, platform_.sounds);
+}
+
+void Sistemi::StopWorker() {
+    if (!worker_.joinable()) return;
+    cancel_ = true;
+    worker_.join();
+}
+
+void Sistemi::closeEvent(QCloseEvent* event) {
+    StopWorker();
+    QDialog::closeEvent(event);
+}
+
+void Sistemi::reject() {
+    StopWorker();
+    QDialog::reject();
+}
+
+}  // namespace fortunara

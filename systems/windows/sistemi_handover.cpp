@@ -1,0 +1,123 @@
+// "SALVA", "CARICA", "CONTROLLO" and "SCHEDINE": the developed system leaves the window.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+
+#include "app/core/click_sound.h"
+#include "app/windows/window_display.h"
+#include "systems/core/sistemi_output.h"
+#include "systems/core/sistemi_values.h"
+#include "systems/core/system_save.h"
+#include "systems/windows/sistemi.h"
+#include "systems/windows/system_grid_model.h"
+
+namespace fortunara {
+
+namespace {
+
+constexpr const char* kSystemFileName = "*.SSI";
+constexpr const char* kSystemFilePattern = "Sistemi giocati (*.SSI)";
+constexpr int kSlipsFromResultGrid = 99;
+
+}  // namespace
+
+void Sistemi::Save() {
+    Click();
+    SaveChoice choice;
+    choice.quantityText = Textbox1->text().toStdString();
+    choice.quantity = NumericValue(choice.quantityText);
+    choice.selectedReduction = SelectedOption();
+    // What is saved is the last development, even when "CARICA" or the check window changed the
+    // shared count since.
+    state_.SystemComboCount = memory_.developedCount;
+
+    if (EntryIsConsecutiveRun(state_, choice.quantity) &&
+        platform_.dialogs.Message("PUOI SALVARLO COME MATRICE PREDEFINITA !!", "ATTENZIONE!!", DialogButtons::YesNo,
+                                  DialogIcon::Warning) == DialogAnswer::Yes) {
+        choice.kind = SavedSystemKind::Matrix;
+        const MatrixData data = PrepareSystemSave(state_, choice);
+        Label1->setText(QString::number(data.numbers.size()));
+        const MatrixSave save = SaveSystemAsMatrix(state_, data);
+        if (save.ok()) return;
+        platform_.dialogs.Message(save.error, "ATTENZIONE!!", DialogButtons::Ok, DialogIcon::Warning);
+        // A system too large for a matrix name can still be kept as a played system.
+        if (!save.name.empty()) return;
+    }
+    const std::string file = platform_.dialogs.SaveFile("SALVA SISTEMA", kSystemFileName, kSystemFilePattern);
+    if (file == kSystemFileName || file.empty()) return;
+    choice.kind = SavedSystemKind::PlayedSystem;
+    const FileOutcome outcome = SaveAsPlayedSystem(state_, PrepareSystemSave(state_, choice), file);
+    if (!outcome.ok()) {
+        platform_.dialogs.Message(outcome.error, "ATTENZIONE!!", DialogButtons::Ok, DialogIcon::Warning);
+    }
+}
+
+void Sistemi::LoadFile() {
+    Click();
+    const std::string file = platform_.dialogs.OpenFile("CARICA SISTEMA", kSystemFileName, kSystemFilePattern);
+    if (file == kSystemFileName || file.empty()) return;
+    const bool print = CheckBox1->isChecked();
+    if (print) state_.PrintMode = 1;
+    List1->clear();
+    model_->Clear();
+
+    const LoadedSystem loaded = LoadPlayedSystem(state_, file);
+    if (!loaded.error.empty()) {
+        state_.PrintMode = 0;
+        platform_.dialogs.Message(loaded.error, "ATTENZIONE!!", DialogButtons::Ok, DialogIcon::Warning);
+        return;
+    }
+    std::vector<SystemGridModel::Row> rows(loaded.rows.size());
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const std::vector<int>& values = loaded.rows[r];
+        const std::size_t shown = std::min<std::size_t>(values.size(), SystemGridModel::kNumberColumns);
+        std::copy_n(values.begin(), shown, rows[r].numbers.begin());
+        rows[r].filled = static_cast<int>(shown);
+    }
+    model_->SetRows(std::move(rows), SystemGridModel::CellForm::TextForm);
+
+    List1->addItem(QString());
+    for (int i = 1; i <= 10; ++i) {
+        List1->addItem(QString::fromStdString(state_.CommentLines[static_cast<std::size_t>(i)]));
+    }
+    if (print) {
+        for (const std::string& line : loaded.report) platform_.printer.Print(line);
+        platform_.printer.EndJob();
+    }
+    state_.PrintMode = 0;
+}
+
+void Sistemi::OpenCheck() {
+    if (!openers_.Controllo) return;
+    Click();
+    state_.TicketSize = state_.SystemComboSize;
+    const int count = std::max(state_.TicketCount, 0);
+    const int size = std::max(state_.TicketSize, 0);
+    state_.TicketNumbers.assign(1, 0);
+    for (int r = 1; r <= count; ++r) {
+        for (int c = 1; c <= size; ++c) {
+            state_.TicketNumbers.push_back(NumericValue(model_->CellText(r, c).toStdString()));
+        }
+    }
+    ShowModalChild(openers_.Controllo);
+}
+
+void Sistemi::OpenSlips() {
+    if (!openers_.Schedine) return;
+    state_.SlipSource = kSlipsFromResultGrid;
+    ShowModalChild(openers_.Schedine);
+    Click();
+}
+
+void Sistemi::ShowModalChild(const WindowFactory& factory) {
+    QWidget* window = factory(this);
+    if (window == nullptr) return;
+    window->setWindowFlag(Qt::Window);
+    CentreOnScreen(*window);
+    ShowModal(*window);
+    delete window;
+}
+
+}  // namespace fortunara

@@ -1,0 +1,60 @@
+#include "systems/windows/system_grid_model.h"
+
+#include "app/core/number_text.h"
+
+namespace fortunara {
+
+namespace {
+
+const std::array<const char*, SystemGridModel::kColumns> kHeaders = {"bol.", "A", "B", "C", "D", "E",
+                                                                     "F",    "G", "H", "I", "L"};
+
+}  // namespace
+
+SystemGridModel::SystemGridModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+void SystemGridModel::Clear() {
+    SetRows({}, CellForm::Plain);
+}
+
+void SystemGridModel::SetRows(std::vector<Row> rows, CellForm form) {
+    beginResetModel();
+    rows_ = std::move(rows);
+    form_ = form;
+    endResetModel();
+}
+
+QString SystemGridModel::CellText(int row, int column) const {
+    if (row < 1 || row > Rows() || column < 0 || column >= kColumns) return {};
+    if (column == 0) return QString::number(row);
+    const Row& r = rows_[static_cast<std::size_t>(row - 1)];
+    if (column > r.filled) return {};
+    const int n = r.numbers[static_cast<std::size_t>(column - 1)];
+    return QString::fromStdString(form_ == CellForm::Plain ? Plain(n) : TextForm(n));
+}
+
+int SystemGridModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : Rows();
+}
+
+int SystemGridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kColumns;
+}
+
+QVariant SystemGridModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= Rows() || index.column() >= kColumns) return {};
+    if (role == Qt::DisplayRole) return CellText(index.row() + 1, index.column());
+    if (role == Qt::TextAlignmentRole) {
+        const Qt::Alignment horizontal = index.column() == 0 ? Qt::AlignLeft : Qt::AlignRight;
+        return QVariant::fromValue(horizontal | Qt::AlignVCenter);
+    }
+    return {};
+}
+
+QVariant SystemGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || section < 0 || section >= kColumns) return {};
+    if (role == Qt::DisplayRole) return QString(kHeaders[static_cast<std::size_t>(section)]);
+    return {};
+}
+
+}  // namespace fortunara

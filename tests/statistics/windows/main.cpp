@@ -1,0 +1,19 @@
+#include <QApplication>
+#include <QTest>
+
+#include "app/windows/look.h"
+#include "tests/statistics/windows/window_tests.h"
+#include "tests/windows/window_test_main.h"
+
+int main(int argc, char** argv) {
+    return fortunara::test::RunWindowTests(argc, argv, [](int count, char** arguments) {
+        fortunara::ApplyLook(*qApp);
+        fortunara::test::SearchTabTest search;
+        fortunara::test::StatisticsForecastTest statistics;
+        fortunara::test::MatrixListTest matrixList;
+        int failed = QTest::qExec(&search, count, arguments);
+        failed += QTest::qExec(&statistics, count, arguments);
+        failed += QTest::qExec(&matrixList, count, arguments);
+        return failed;
+    });
+}

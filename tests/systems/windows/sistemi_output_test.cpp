@@ -1,0 +1,175 @@
+#include <QDialog>
+#include <QTimer>
+
+#include "matrices/core/matrix_files.h"
+#include "matrices/core/matrix_index.h"
+#include "tests/systems/windows/sistemi_fixture.h"
+#include "tests/systems/windows/sistemi_tests.h"
+
+namespace fortunara::test {
+
+namespace {
+
+const std::string kHyphens(80, '-');
+
+MatrixData TwoCombinationSystem() {
+    MatrixData data;
+    data.numberCount = 8;
+    data.comboCount = 2;
+    data.comboSize = 6;
+    data.numbers = {5, 12, 33, 40, 41, 90, 1, 2, 3, 4, 5, 6};
+    for (std::size_t i = 0; i < data.comments.size(); ++i) data.comments[i] = "COMMENTO " + std::to_string(i + 1);
+    return data;
+}
+
+}  // namespace
+
+void SistemiOutputTest::savedTernoBecomesAMatrixOfTheLibrary() {
+    SistemiBench bench;
+    bench.EnterRange(1, 10);
+    bench.ChooseGuarantee(2);
+    QVERIFY(bench.Develop());
+    bench.fakes.dialogs.Answer(DialogAnswer::Yes);
+    bench.window->CommandButton3->click();
+
+    const DialogQuestion& question = bench.fakes.dialogs.questions().back();
+    QCOMPARE(question.text, std::string("PUOI SALVARLO COME MATRICE PREDEFINITA !!"));
+    QCOMPARE(question.title, std::string("ATTENZIONE!!"));
+    QCOMPARE(question.buttons, DialogButtons::YesNo);
+    QCOMPARE(question.icon, DialogIcon::Warning);
+    QCOMPARE(bench.state.CurrentMatrixName, std::string("10N03506.SIS"));
+    QCOMPARE(ReadMatrixIndex(bench.folder.path()).Entries(), std::vector<std::string>{"10N03506.SIS"});
+    const MatrixRead matrix = ReadMatrixFile(bench.folder.path(), "10N03506.SIS");
+    QVERIFY(matrix.complete);
+    QCOMPARE(matrix.data.comboCount, 35);
+    QCOMPARE(matrix.data.comments[0], std::string(" SISTEMA DI 10 NUMERI IN  35 "));
+    QCOMPARE(matrix.data.comments[2], std::string("GARANZIA DEL TERNO"));
+    QCOMPARE(std::vector<int>(matrix.data.numbers.begin(), matrix.data.numbers.begin() + 6),
+             (std::vector<int>{1, 2, 3, 4, 5, 6}));
+    QCOMPARE(bench.state.TicketNumbers.size(), std::size_t{6 * 35 + 1});
+    // The next "NUMERI" starts its label with the new matrix name.
+    bench.EnterNumbers({1});
+    QCOMPARE(bench.window->Label1->text(), QString("10N03506.SIS NUMERI    :   1   "));
+}
+
+void SistemiOutputTest::integralSavedAsPlayedSystem() {
+    SistemiBench bench;
+    bench.EnterNumbers({1, 2, 3, 5, 6, 7});
+    QVERIFY(bench.Develop());
+    const std::string file = (bench.folder.path() / "GIOCATO.SSI").string();
+    bench.fakes.dialogs.AnswerText(file);
+    bench.window->CommandButton3->click();
+
+    // No run of consecutive numbers: no question, the save dialog at once.
+    QCOMPARE(bench.fakes.dialogs.questions().back().kind, DialogKind::SaveFile);
+    QCOMPARE(bench.fakes.dialogs.questions().back().initial, std::string("*.SSI"));
+    QVERIFY(bench.fakes.dialogs.MessageTexts().empty());
+    const MatrixRead played = ReadSystemFile(file);
+    QVERIFY(played.complete);
+    QCOMPARE(played.data.numberCount, 6);
+    QCOMPARE(played.data.comboCount, 1);
+    QCOMPARE(played.data.numbers, (std::vector<int>{1, 2, 3, 5, 6, 7}));
+    QCOMPARE(played.data.comments[0], std::string(" SISTEMA DI 6 NUMERI IN  1 SESTINE"));
+    QCOMPARE(played.data.comments[2], std::string(" RIDOTTO     n - 0"));
+    QCOMPARE(played.data.comments[3], std::string(" SISTEMA INTEGRALE "));
+    QCOMPARE(played.data.comments[4], kHyphens);
+    // Every line of a played-system file is quoted.
+    QVERIFY(bench.folder.ReadFile("GIOCATO.SSI").starts_with("\"6\"\r\n\"1\"\r\n\"6\"\r\n\"1\"\r\n"));
+}
+
+void SistemiOutputTest::cancelledSaveDialogWritesNothing() {
+    SistemiBench bench;
+    bench.EnterRange(5, 14);
+    QVERIFY(bench.Develop());
+    bench.fakes.dialogs.Answer(DialogAnswer::No);  // a run not starting at 1 is offered as a matrix too
+    bench.fakes.dialogs.AnswerText("*.SSI");
+    bench.window->CommandButton3->click();
+    QCOMPARE(bench.fakes.dialogs.pending(), std::size_t{0});
+    QCOMPARE(ReadMatrixIndex(bench.folder.path()).Entries(), std::vector<std::string>{});
+    QVERIFY(!std::filesystem::exists(bench.folder.path() / "*.SSI"));
+}
+
+void SistemiOutputTest::loadFillsTheGridAndTheList() {
+    SistemiBench bench;
+    const std::filesystem::path file = bench.folder.path() / "DUE.SSI";
+    QVERIFY(WriteSystemFile(file, TwoCombinationSystem()).ok());
+    QAbstractItemModelTester tester(bench.window->Grid1->model(),
+                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
+    bench.window->CheckBox1->setChecked(true);
+    bench.fakes.dialogs.AnswerText(file.string());
+    bench.window->CommandButton2->click();
+
+    QCOMPARE(bench.fakes.dialogs.questions().back().kind, DialogKind::OpenFile);
+    QCOMPARE(bench.window->GridModel().Rows(), 2);
+    QCOMPARE(bench.GridRow(1), (std::vector<QString>{"1", " 5", " 12", " 33", " 40", " 41", " 90"}));
+    QCOMPARE(bench.Cell(2, 6), QString(" 6"));
+    QCOMPARE(bench.state.TicketCount, 2);
+    QCOMPARE(bench.state.TicketSize, 6);
+    QCOMPARE(bench.state.SystemNumberCount, 8);
+    QCOMPARE(bench.state.TicketNumbers, (std::vector<int>{0, 5, 12, 33, 40, 41, 90, 1, 2, 3, 4, 5, 6}));
+    QCOMPARE(bench.window->List1->count(), 11);
+    QCOMPARE(bench.window->List1->item(0)->text(), QString());
+    QCOMPARE(bench.window->List1->item(10)->text(), QString("COMMENTO 10"));
+    QCOMPARE(bench.state.CommentLines[1], std::string("COMMENTO 1"));
+    QCOMPARE(bench.state.PrintMode, 0);
+    QCOMPARE(bench.fakes.printer.AllLines(),
+             (std::vector<std::string>{"", "    5   12   33   40   41   90", "    1    2    3    4    5    6"}));
+}
+
+void SistemiOutputTest::saveAfterLoadSavesTheDevelopment() {
+    SistemiBench bench;
+    bench.EnterNumbers({1, 2, 3, 5, 6, 7, 9});
+    QVERIFY(bench.Develop());
+    const std::filesystem::path loaded = bench.folder.path() / "DUE.SSI";
+    QVERIFY(WriteSystemFile(loaded, TwoCombinationSystem()).ok());
+    bench.fakes.dialogs.AnswerText(loaded.string());
+    bench.window->CommandButton2->click();
+    QCOMPARE(bench.state.SystemComboCount, 2);
+
+    const std::string saved = (bench.folder.path() / "SETTE.SSI").string();
+    bench.fakes.dialogs.AnswerText(saved);
+    bench.window->CommandButton3->click();
+    const MatrixRead played = ReadSystemFile(saved);
+    QVERIFY(played.complete);
+    QCOMPARE(played.data.comboCount, 7);
+    QCOMPARE(std::vector<int>(played.data.numbers.end() - 6, played.data.numbers.end()),
+             (std::vector<int>{2, 3, 5, 6, 7, 9}));
+}
+
+void SistemiOutputTest::checkAndSlipsReceiveTheSystem() {
+    std::vector<int> handedNumbers;
+    int handedSize = 0;
+    int slipSource = 0;
+    SistemiBench* open = nullptr;
+    // Stand-ins for the check and slip windows: they note what the shared state holds and close.
+    const auto closingDialog = [](QWidget* parent) -> QWidget* {
+        auto* dialog = new QDialog(parent);
+        QTimer::singleShot(0, dialog, &QDialog::accept);
+        return dialog;
+    };
+    SistemiOpeners openers;
+    openers.Controllo = [&](QWidget* parent) {
+        handedNumbers = open->state.TicketNumbers;
+        handedSize = open->state.TicketSize;
+        return closingDialog(parent);
+    };
+    openers.Schedine = [&](QWidget* parent) {
+        slipSource = open->state.SlipSource;
+        return closingDialog(parent);
+    };
+    SistemiBench bench(openers);
+    open = &bench;
+    QVERIFY(bench.window->CommandButton6->isEnabled());
+    const std::filesystem::path file = bench.folder.path() / "DUE.SSI";
+    QVERIFY(WriteSystemFile(file, TwoCombinationSystem()).ok());
+    bench.fakes.dialogs.AnswerText(file.string());
+    bench.window->CommandButton2->click();
+
+    bench.window->CommandButton6->click();
+    QCOMPARE(handedSize, 6);
+    QCOMPARE(handedNumbers, (std::vector<int>{0, 5, 12, 33, 40, 41, 90, 1, 2, 3, 4, 5, 6}));
+    bench.window->CommandButton7->click();
+    QCOMPARE(slipSource, 99);
+}
+
+}  // namespace fortunara::test

@@ -1,0 +1,16 @@
+#include <QTest>
+
+#include "tests/systems/windows/sistemi_tests.h"
+#include "tests/windows/window_test_main.h"
+
+int main(int argc, char** argv) {
+    return fortunara::test::RunWindowTests(argc, argv, [](int count, char** arguments) {
+        fortunara::test::SistemiEntryTest entry;
+        fortunara::test::SistemiDevelopmentTest development;
+        fortunara::test::SistemiOutputTest output;
+        int failures = QTest::qExec(&entry, count, arguments);
+        failures += QTest::qExec(&development, count, arguments);
+        failures += QTest::qExec(&output, count, arguments);
+        return failures;
+    });
+}
