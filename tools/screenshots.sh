@@ -16,7 +16,7 @@ cat >"$work/screen.json" <<'JSON'
                  "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1 } ] }
 JSON
 QT_QPA_PLATFORM="offscreen:configfile=$work/screen.json" \
-    "$build/app/fortunara-screenshots" "$work/cartella" docs/screenshots
+    "$build/tools/fortunara-screenshots" "$work/cartella" docs/screenshots
 # The three tabs of the system window, with a developed system: docs/screenshots/sistemi-N.png.
 QT_QPA_PLATFORM="offscreen:configfile=$work/screen.json" \
-    "$build/systems/sistemi-screenshots" "$work/cartella-sistemi" docs/screenshots
+    "$build/tools/sistemi-screenshots" "$work/cartella-sistemi" docs/screenshots

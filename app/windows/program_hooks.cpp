@@ -19,10 +19,6 @@ SestineHooks ProgramHooks(ProgramState& state, Platform& platform) {
             sistemi->OpenWithNumbers(parent, handOver.quantity, handOver.numbers);
         });
     });
-    // Launchers: hooks.openers.Sistemi = [&state, &platform](QWidget* parent) { return new Sistemi(...); };
-    // Tab handlers: hooks.tabHandlers.push_back([&state, &platform](Sestine& window) { ... });
-    static_cast<void>(state);
-    static_cast<void>(platform);
     return hooks;
 }
 

@@ -1,0 +1,58 @@
+// Renders each tab of the main window to PNG files, with a search, a statistic and a forecast on
+// show. Usage: fortunara-screenshots PROGRAM_FOLDER OUTPUT_FOLDER
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTest>
+#include <memory>
+
+#include "app/windows/animated_picture.h"
+#include "app/windows/look.h"
+#include "app/windows/module1.h"
+#include "app/windows/number_board.h"
+#include "app/windows/program_hooks.h"
+#include "app/windows/sestine.h"
+#include "app/windows/tab_forecast.h"
+#include "app/windows/tab_search.h"
+#include "app/windows/tab_statistics.h"
+#include "tools/screenshots/shot_support.h"
+
+using namespace fortunara;
+
+namespace {
+
+// An ambo of four numbers over the last hundred draws, "90 NUMERI" and a forecast of thirty numbers.
+void ShowResults(Sestine& window) {
+    SearchTab& search = window.Search();
+    for (int number : {7, 18, 33, 61}) QTest::mouseClick(search.board->Numero(number - 1), Qt::LeftButton);
+    search.Option1[1]->setChecked(true);
+    QTest::mouseClick(search.Cerca, Qt::LeftButton);
+    window.Statistics().CommandButton12->click();
+    // A base forty draws back, so that the outcomes of the forecast show.
+    window.Forecast().HScroll5->setValue(window.Forecast().HScroll5->maximum() - 40);
+    window.Forecast().Textbox1->setText("30");
+    window.Forecast().CommandButton10->click();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    ApplyLook(application);
+    shots::ShotSession session;
+    if (!shots::StartSession(argc, argv, "fortunara-screenshots", session)) return 2;
+
+    const std::unique_ptr<Sestine> window =
+        Module1(session.state, session.platform, ProgramHooks(session.state, session.platform));
+    if (!QTest::qWaitForWindowExposed(window.get())) return 1;
+    ShowResults(*window);
+    for (int tab = 0; tab < window->Tabella()->count(); ++tab) {
+        window->Tabella()->setCurrentIndex(tab);
+        QTest::qWait(50);
+        if (!shots::SaveShot(*window, session, QString("tab-%1").arg(tab))) return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,40 @@
+#include "tools/screenshots/shot_support.h"
+
+#include <cstdio>
+
+#include "app/core/program_folder.h"
+#include "app/startup/startup.h"
+#include "archive/core/draw_archive.h"
+
+namespace fortunara::shots {
+
+bool StartSession(int argc, char** argv, const char* program, ShotSession& session) {
+    if (argc != 3) {
+        std::fprintf(stderr, "uso: %s CARTELLA_PROGRAMMA CARTELLA_IMMAGINI\n", program);
+        return false;
+    }
+    const std::filesystem::path folder = argv[1];
+    const FolderFillResult filled = FillProgramFolder(folder, BundledAssets());
+    if (!filled.ok()) {
+        std::fprintf(stderr, "%s\n", filled.error.c_str());
+        return false;
+    }
+    session.state.programFolder = folder;
+    DrawArchive archive(folder);
+    if (archive.OpenDrawArchive()) session.state.RecordCount = archive.RecordCount();
+    session.output = QDir(QString::fromLocal8Bit(argv[2]));
+    QDir().mkpath(session.output.path());
+    return true;
+}
+
+bool SaveShot(QWidget& widget, const ShotSession& session, const QString& name) {
+    const QString file = session.output.filePath(name + ".png");
+    if (!widget.grab().save(file)) {
+        std::fprintf(stderr, "impossibile scrivere %s\n", qPrintable(file));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(file));
+    return true;
+}
+
+}  // namespace fortunara::shots
