@@ -276,13 +276,7 @@ void Sestine::OpenWindow(LaunchedWindow which) {
         open->activateWindow();
         return;
     }
-    QWidget* window = factory(this);
-    if (window == nullptr) return;
-    window->setWindowFlag(Qt::Window);
-    CentreOnScreen(*window);
-    ShowModal(*window);
-    delete window;
-    Activate();
+    if (RunModalWindow(factory, this)) Activate();
 }
 
 void Sestine::RefreshArchiveViews() {

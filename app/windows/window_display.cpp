@@ -54,4 +54,14 @@ void ShowModal(QWidget& window) {
     if (guard) guard->removeEventFilter(&watcher);
 }
 
+bool RunModalWindow(const std::function<QWidget*(QWidget* parent)>& factory, QWidget* parent) {
+    QWidget* window = factory(parent);
+    if (window == nullptr) return false;
+    window->setWindowFlag(Qt::Window);
+    CentreOnScreen(*window);
+    ShowModal(*window);
+    delete window;
+    return true;
+}
+
 }  // namespace fortunara

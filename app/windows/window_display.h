@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 class QWidget;
 
 namespace fortunara {
@@ -10,5 +12,9 @@ void CentreOnScreen(QWidget& window);
 
 // Shows a window modal and returns when it is closed (a dialog runs its own loop).
 void ShowModal(QWidget& window);
+
+// Makes a window with the factory, centres it, shows it modal and deletes it when it closes.
+// Returns false when the factory made no window.
+bool RunModalWindow(const std::function<QWidget*(QWidget* parent)>& factory, QWidget* parent);
 
 }  // namespace fortunara

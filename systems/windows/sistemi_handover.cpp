@@ -112,12 +112,7 @@ void Sistemi::OpenSlips() {
 }
 
 void Sistemi::ShowModalChild(const WindowFactory& factory) {
-    QWidget* window = factory(this);
-    if (window == nullptr) return;
-    window->setWindowFlag(Qt::Window);
-    CentreOnScreen(*window);
-    ShowModal(*window);
-    delete window;
+    RunModalWindow(factory, this);
 }
 
 }  // namespace fortunara
