@@ -9,6 +9,10 @@ namespace {
 // Options that stand alone; every other option takes the next word as its value.
 const std::set<std::string> kFlags = {"--csv", "--controllo"};
 
+// Every list holds lottery numbers, positions or box indices: a wider range is a typing mistake,
+// refused before it is spelled out value by value into the memory.
+constexpr long long kWidestRange = 1000;
+
 }  // namespace
 
 const std::string& CliArguments::Required(const std::string& option) const {
@@ -75,7 +79,11 @@ std::vector<int> ParseList(const std::string& text, const std::string& option) {
             const int first = ParseWhole(item.substr(0, dash), option);
             const int last = ParseWhole(item.substr(dash + 1), option);
             if (last < first) throw CliError("INTERVALLO NON VALIDO PER " + option + ": " + item);
-            for (int v = first; v <= last; ++v) values.push_back(v);
+            if (static_cast<long long>(last) - first >= kWidestRange) {
+                throw CliError("INTERVALLO TROPPO AMPIO PER " + option + ": " + item);
+            }
+            // Counted in long long: a range that ends at the largest int must not step past it.
+            for (long long v = first; v <= last; ++v) values.push_back(static_cast<int>(v));
         }
         start = comma + 1;
     }

@@ -49,7 +49,9 @@ private:
                 fixed = filter_->Extend(fixed, Number(combo_[Index(j)]));
             }
         }
-        while (combo_[6] != n_ + 1) {
+        // The run starts at or below N and moves one step at a time. No "N + 1" here: the entry box
+        // can give the largest int.
+        while (combo_[6] <= n_) {
             if (combo_[6] > top_) return Stop(RunEnd::PositionWithoutNumber);
             if (filter_ == nullptr || Accepted(fixed)) {
                 if (!recorder_.Record(combo_)) return Stop(RunEnd::CapacityReached);

@@ -28,7 +28,8 @@ void StoreDevelopment(const SystemRun& run, ProgramState& state) {
 
 bool EntryIsConsecutiveRun(const ProgramState& state, int quantity) {
     if (quantity > kHighestPosition) return false;
-    for (int i = 1; i <= quantity - 1; ++i) {
+    // The entry box can give the smallest int, so no "quantity - 1" here.
+    for (int i = 1; i < quantity; ++i) {
         if (state.NumberSelected[At(i)] + 1 != state.NumberSelected[At(i + 1)]) return false;
     }
     return true;

@@ -14,6 +14,15 @@ TEST(CliArgs, ListsTakeNumbersAndRanges) {
     EXPECT_THROW(ParseList("a", "--numeri"), CliError);
 }
 
+TEST(CliArgs, RangesNeitherRunPastTheLargestIntNorFillTheMemory) {
+    const std::vector<int> top = ParseList("2147483645-2147483647", "--numeri");
+    EXPECT_EQ(top, (std::vector<int>{2147483645, 2147483646, 2147483647}));
+    EXPECT_EQ(ParseList("0-999", "--numeri").size(), 1000u);
+    EXPECT_THROW(ParseList("0-1000", "--numeri"), CliError);
+    EXPECT_THROW(ParseList("1-2147483647", "--numeri"), CliError);
+    EXPECT_THROW(ParseList("-2147483648-2147483647", "--numeri"), CliError);
+}
+
 TEST(CliArgs, RecordsAcceptUltimaAndStayInsideTheArchive) {
     EXPECT_EQ(ParseRecord("ultima", 4253, "--dal"), 4253);
     EXPECT_EQ(ParseRecord("1", 4253, "--dal"), 1);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <limits>
 
 #include "systems/core/development.h"
 #include "tests/systems/system_test_support.h"
@@ -117,6 +118,14 @@ TEST(Development, AQuantityAboveNinetyStopsAtTheFirstPositionWithoutNumber) {
         const SystemRun guarantee = RunDevelopment(RequestFor(95, mode));
         EXPECT_EQ(guarantee.end, RunEnd::PositionWithoutNumber) << mode;
         EXPECT_LE(guarantee.positions.back()[5], 90);
+    }
+}
+
+TEST(Development, TheLargestQuantityTheEntryBoxGivesStopsLikeAnyAboveNinety) {
+    for (const int mode : {1, 2, 3, 4, 5}) {
+        const SystemRun run = RunDevelopment(RequestFor(std::numeric_limits<int>::max(), mode));
+        EXPECT_EQ(run.end, RunEnd::PositionWithoutNumber) << mode;
+        EXPECT_EQ(run.positions, RunDevelopment(RequestFor(95, mode)).positions) << mode;
     }
 }
 

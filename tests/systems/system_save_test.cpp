@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <numeric>
+
 #include "matrices/core/matrix_files.h"
 #include "matrices/core/matrix_index.h"
 #include "systems/core/system_save.h"
@@ -132,6 +135,12 @@ TEST(SystemSave, ConsecutiveRunsInEntryOrder) {
     EXPECT_FALSE(EntryIsConsecutiveRun(state, enter({1, 2, 3, 5, 6, 7})));
     EXPECT_FALSE(EntryIsConsecutiveRun(state, enter({2, 1, 3, 4, 5, 6})));
     EXPECT_FALSE(EntryIsConsecutiveRun(state, 95));
+    // The entry box reads any text as a number, down to the smallest int. Such a quantity has no
+    // pairs to compare, like 0, and must not wrap round into a walk past element 90.
+    std::vector<int> board(90);
+    std::iota(board.begin(), board.end(), 1);
+    enter(board);
+    EXPECT_EQ(EntryIsConsecutiveRun(state, std::numeric_limits<int>::min()), EntryIsConsecutiveRun(state, 0));
 }
 
 TEST(SystemSave, OnlyACompletedRunReplacesTheDevelopment) {
