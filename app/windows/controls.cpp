@@ -1,6 +1,7 @@
 #include "app/windows/controls.h"
 
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -58,6 +59,12 @@ QScrollBar* MakeScrollBar(QWidget* parent, const QString& name, Qt::Orientation 
     bar->setPageStep(10);
     if (orientation == Qt::Horizontal) bar->setMinimumWidth(180);
     return bar;
+}
+
+QGroupBox* MakeFrame(QWidget* parent, const QString& name, const QString& caption) {
+    auto* frame = new QGroupBox(caption, parent);
+    frame->setObjectName(name);
+    return frame;
 }
 
 QListWidget* MakeList(QWidget* parent, const QString& name) {

@@ -6,6 +6,7 @@
 #include "app/core/picture_animation.h"
 
 class QCheckBox;
+class QGroupBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -27,6 +28,7 @@ QRadioButton* MakeOption(QWidget* parent, const QString& name, const QString& ca
 // Scroll bars run their change step once, when the thumb is released: no tracking.
 QScrollBar* MakeScrollBar(QWidget* parent, const QString& name, Qt::Orientation orientation);
 QListWidget* MakeList(QWidget* parent, const QString& name);
+QGroupBox* MakeFrame(QWidget* parent, const QString& name, const QString& caption);
 AnimatedPicture* MakePicture(QWidget* parent, PictureKind kind, const QString& name, const QString& caption);
 
 // A background the pointer can rest on (`Sfondo`, `SfondoTab(n)`): it reports every pointer move

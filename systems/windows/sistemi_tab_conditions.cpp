@@ -16,12 +16,6 @@ namespace fortunara {
 
 namespace {
 
-QGroupBox* MakeFrame(QWidget* parent, const QString& name, const QString& caption) {
-    auto* frame = new QGroupBox(caption, parent);
-    frame->setObjectName(name);
-    return frame;
-}
-
 // Eleven boxes " - 0" .. " - 10" in two columns.
 void FillCountFrame(QGroupBox& frame, const QString& arrayName, std::array<QCheckBox*, 11>& boxes) {
     auto* layout = new QGridLayout(&frame);

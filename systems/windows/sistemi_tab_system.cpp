@@ -26,12 +26,6 @@ namespace fortunara {
 
 namespace {
 
-QGroupBox* MakeFrame(QWidget* parent, const QString& name, const QString& caption) {
-    auto* frame = new QGroupBox(caption, parent);
-    frame->setObjectName(name);
-    return frame;
-}
-
 QString Text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
