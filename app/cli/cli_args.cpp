@@ -1,6 +1,9 @@
 #include "app/cli/cli_args.h"
 
+#include <algorithm>
 #include <charconv>
+
+#include "app/core/number_text.h"
 
 namespace fortunara {
 
@@ -61,17 +64,25 @@ int ParseRecord(const std::string& text, int recordCount, const std::string& opt
     if (recordCount <= 0) throw CliError("L'ARCHIVIO E' VUOTO");
     const int record = text == "ultima" ? recordCount : ParseWhole(text, option);
     if (record < 1 || record > recordCount) {
-        throw CliError("ESTRAZIONE " + text + " FUORI ARCHIVIO (1 - " + std::to_string(recordCount) + ")");
+        throw CliError("ESTRAZIONE " + text + " FUORI ARCHIVIO (1 - " + Plain(recordCount) + ")");
     }
     return record;
 }
 
-std::vector<int> ParseList(const std::string& text, const std::string& option) {
-    std::vector<int> values;
+std::vector<std::string> SplitCommas(const std::string& text) {
+    std::vector<std::string> items;
     std::size_t start = 0;
     while (start <= text.size()) {
         const std::size_t comma = std::min(text.find(',', start), text.size());
-        const std::string item = text.substr(start, comma - start);
+        items.push_back(text.substr(start, comma - start));
+        start = comma + 1;
+    }
+    return items;
+}
+
+std::vector<int> ParseList(const std::string& text, const std::string& option) {
+    std::vector<int> values;
+    for (const std::string& item : SplitCommas(text)) {
         const std::size_t dash = item.find('-', 1);
         if (dash == std::string::npos) {
             values.push_back(ParseWhole(item, option));
@@ -85,7 +96,6 @@ std::vector<int> ParseList(const std::string& text, const std::string& option) {
             // Counted in long long: a range that ends at the largest int must not step past it.
             for (long long v = first; v <= last; ++v) values.push_back(static_cast<int>(v));
         }
-        start = comma + 1;
     }
     return values;
 }

@@ -33,6 +33,8 @@ CliArguments ParseCliArguments(const std::vector<std::string>& arguments);
 int ParseRecord(const std::string& text, int recordCount, const std::string& option);
 // A whole number, with the option name in the message when it is not one.
 int ParseWhole(const std::string& text, const std::string& option);
+// The items between commas, empty ones included: "1,,2" gives "1", "", "2"; "" gives one empty item.
+std::vector<std::string> SplitCommas(const std::string& text);
 // Numbers and ranges separated by commas: "1-10,15". A range spans at most 1000 values.
 std::vector<int> ParseList(const std::string& text, const std::string& option);
 

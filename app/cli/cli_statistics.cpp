@@ -5,6 +5,7 @@
 #include "app/cli/cli_output.h"
 #include "app/core/number_text.h"
 #include "archive/core/draw_archive.h"
+#include "archive/core/draw_record.h"
 #include "statistics/core/distributions.h"
 #include "statistics/core/forecast.h"
 #include "statistics/core/number_delays.h"
@@ -65,15 +66,11 @@ int ParseSorte(const std::string& text) {
 
 std::array<bool, 12> ParseMonths(const std::string& text) {
     std::array<bool, 12> months{};
-    std::size_t start = 0;
-    while (start <= text.size()) {
-        const std::size_t comma = std::min(text.find(',', start), text.size());
-        std::string code = text.substr(start, comma - start);
+    for (std::string code : SplitCommas(text)) {
         std::transform(code.begin(), code.end(), code.begin(), [](unsigned char c) { return std::toupper(c); });
         const auto found = std::find(kMonthCodes.begin(), kMonthCodes.end(), code);
         if (found == kMonthCodes.end()) throw CliError("MESE NON VALIDO PER --mesi: " + code);
         months[static_cast<std::size_t>(found - kMonthCodes.begin())] = true;
-        start = comma + 1;
     }
     return months;
 }

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -22,7 +23,7 @@ int GuaranteeFromText(const std::string& text) {
 void TickBoxes(const CliArguments& arguments, const std::string& option, std::array<bool, 11>& boxes) {
     if (!arguments.Has(option)) return;
     for (const int i : ParseList(arguments.Required(option), option)) {
-        if (i < 0 || i > 10) throw CliError("VALORE NON VALIDO PER " + option + ": " + std::to_string(i) + " (0 - 10)");
+        if (i < 0 || i > 10) throw CliError("VALORE NON VALIDO PER " + option + ": " + Plain(i) + " (0 - 10)");
         boxes[static_cast<std::size_t>(i)] = true;
     }
 }
@@ -30,10 +31,7 @@ void TickBoxes(const CliArguments& arguments, const std::string& option, std::ar
 // --somme A-B,C-D: the rows "DA" / "A" of the frame "Somme", at most four.
 void FillSums(const std::string& text, ConditionSettings& settings) {
     std::size_t row = 0;
-    std::size_t start = 0;
-    while (start <= text.size()) {
-        const std::size_t comma = std::min(text.find(',', start), text.size());
-        const std::string item = text.substr(start, comma - start);
+    for (const std::string& item : SplitCommas(text)) {
         const std::size_t dash = item.find('-', 1);
         if (dash == std::string::npos || row == 4) {
             throw CliError("SOMME NON VALIDE: " + text +
@@ -42,7 +40,6 @@ void FillSums(const std::string& text, ConditionSettings& settings) {
         settings.sumFrom[row] = ParseWhole(item.substr(0, dash), "--somme");
         settings.sumTo[row] = ParseWhole(item.substr(dash + 1), "--somme");
         ++row;
-        start = comma + 1;
     }
 }
 
@@ -50,7 +47,7 @@ SystemRequest RequestFromArguments(const CliArguments& arguments) {
     SystemRequest request;
     request.numbers = ParseList(arguments.Required("--numeri"), "--numeri");
     for (const int n : request.numbers) {
-        if (n < 0 || n > 90) throw CliError("NUMERO NON VALIDO: " + std::to_string(n) + " (0 - 90)");
+        if (n < 0 || n > 90) throw CliError("NUMERO NON VALIDO: " + Plain(n) + " (0 - 90)");
     }
     if (request.numbers.size() > static_cast<std::size_t>(kHighestPosition)) throw CliError("AL MASSIMO 90 NUMERI");
     request.quantity = static_cast<int>(request.numbers.size());

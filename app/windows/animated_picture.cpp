@@ -5,17 +5,14 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "app/windows/look.h"
+
 namespace fortunara {
 
 namespace {
 
 constexpr int kPictureSide = 56;
-
-QFont CaptionFont() {
-    QFont font(look::kFontFamily, 8);
-    font.setBold(true);
-    return font;
-}
+constexpr int kCaptionPointSize = 8;
 
 }  // namespace
 
@@ -52,7 +49,7 @@ void AnimatedPicture::SetCaption(const QString& caption) {
 
 QSize AnimatedPicture::sizeHint() const {
     if (caption_.isEmpty()) return {kPictureSide, kPictureSide};
-    const QFontMetrics metrics(CaptionFont());
+    const QFontMetrics metrics(CaptionFont(kCaptionPointSize));
     return {std::max(kPictureSide, metrics.horizontalAdvance(caption_) + 6), kPictureSide + metrics.height() + 2};
 }
 
@@ -62,7 +59,7 @@ QSize AnimatedPicture::minimumSizeHint() const {
 
 QRect AnimatedPicture::PictureArea() const {
     if (caption_.isEmpty()) return rect();
-    const QFontMetrics metrics(CaptionFont());
+    const QFontMetrics metrics(CaptionFont(kCaptionPointSize));
     return rect().adjusted(0, 0, 0, -(metrics.height() + 2));
 }
 
@@ -71,7 +68,7 @@ void AnimatedPicture::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), look::kIvory);
     painter_.Paint(painter, PictureArea(), animation_.Cell());
     if (!caption_.isEmpty()) {
-        painter.setFont(CaptionFont());
+        painter.setFont(CaptionFont(kCaptionPointSize));
         painter.setPen(look::kGreen);
         painter.drawText(rect().adjusted(0, PictureArea().height(), 0, 0), Qt::AlignHCenter | Qt::AlignTop, caption_);
     }

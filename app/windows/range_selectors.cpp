@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <algorithm>
 #include <cstdlib>
 
 namespace fortunara {

@@ -5,7 +5,6 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -37,6 +36,7 @@
 #include "app/windows/tab_statistics.h"
 #include "app/windows/window_display.h"
 #include "archive/core/draw_archive.h"
+#include "archive/core/draw_record.h"
 
 namespace fortunara {
 
@@ -301,6 +301,7 @@ void Sestine::Load() {
     DrawArchive archive(state_.programFolder);
     archive.OpenDrawArchive();
     const int records = archive.RecordCount();
+    const std::string newestDate = ParseDrawRecord(archive.ReadDrawRecord(records)).date;
     archive.CloseDrawArchive();
     state_.RecordCount = records;
     const RecordSpan shown = ArchiveTableSpan(records, records);
@@ -310,7 +311,7 @@ void Sestine::Load() {
     SetRangeSelectors();
     RefreshArchiveViews();
 
-    state_.CurrentDrawDate = ReadSelectorDate(state_.programFolder, records).dateText;
+    state_.CurrentDrawDate = newestDate;
     state_.CheckDrawRecord = state_.ForecastBase;
     state_.ClickSoundOn = 1;
     state_.VoiceOn = 1;

@@ -6,13 +6,13 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "app/core/main_window_sounds.h"
+#include "app/windows/look.h"
 #include "app/windows/strip_painter.h"
 
 namespace fortunara {
 
 namespace {
-
-constexpr char kMusicDevice[] = "MIDI";
 
 // The window's background: ivory with a deep green frame, a gold rule and a turning gear
 // resting in the corner, the same gear as the picture that opens this window.
@@ -43,9 +43,7 @@ private:
 QCheckBox* MakeBox(QWidget* parent, const char* name, const char* caption) {
     auto* box = new QCheckBox(QString::fromUtf8(caption), parent);
     box->setObjectName(name);
-    QFont font(look::kFontFamily, 10);
-    font.setBold(true);
-    box->setFont(font);
+    box->setFont(CaptionFont(10));
     QPalette palette = box->palette();
     palette.setColor(QPalette::WindowText, look::kGreen);
     box->setPalette(palette);

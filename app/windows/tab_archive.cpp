@@ -1,6 +1,5 @@
 #include "app/windows/tab_archive.h"
 
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>

@@ -1,6 +1,5 @@
 #include "app/windows/tab_maintenance.h"
 
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>

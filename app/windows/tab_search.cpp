@@ -14,13 +14,13 @@
 #include "app/windows/animated_picture.h"
 #include "app/windows/look.h"
 #include "app/windows/number_board.h"
+#include "archive/core/draw_record.h"
 
 namespace fortunara {
 
 namespace {
 
 const char* const kKinds[6] = {"-- Singolo", "-- Ambo", "-- Terno", "-- Quaterna", "-- Cinquina", "-- Sestina"};
-const char* const kMonths[12] = {"GEN", "FEB", "MAR", "APR", "MAG", "GIU", "LUG", "AGO", "SET", "OTT", "NOV", "DIC"};
 const char* const kPositions[9] = {"", "1°", "2°", "3°", "4°", "5°", "6°", "Jolly", "Star"};
 
 QLabel* ResultValue(QWidget* parent, const QString& name) {
@@ -107,7 +107,10 @@ SearchTab::SearchTab(QWidget* parent) : Backdrop("SfondoTab(1)", parent) {
     auto* months = new QGroupBox("MESI", this);
     auto* monthsLayout = new QHBoxLayout(months);
     for (int i = 0; i < 12; ++i) {
-        Check3[static_cast<std::size_t>(i)] = MakeCheckBox(months, QString("Check3(%1)").arg(i), kMonths[i], true);
+        const std::string_view month = kMonthCodes[static_cast<std::size_t>(i)];
+        Check3[static_cast<std::size_t>(i)] =
+            MakeCheckBox(months, QString("Check3(%1)").arg(i),
+                         QString::fromLatin1(month.data(), static_cast<qsizetype>(month.size())), true);
         monthsLayout->addWidget(Check3[static_cast<std::size_t>(i)]);
     }
 

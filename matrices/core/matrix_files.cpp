@@ -69,7 +69,7 @@ std::optional<std::string> MatrixFileName(int numberCount, int comboCount, int c
     if (numberCount < 0 || numberCount > 99 || comboCount < 0 || comboCount > 999 || comboSize < 0 || comboSize > 99) {
         return std::nullopt;
     }
-    const std::string b = std::to_string(comboCount);
+    const std::string b = Plain(comboCount);
     return TwoDigits(numberCount) + "N" + std::string(3 - b.size(), '0') + b + TwoDigits(comboSize) + ".SIS";
 }
 

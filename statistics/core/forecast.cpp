@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 #include "app/core/number_text.h"
 #include "archive/core/draw_archive.h"

@@ -47,7 +47,7 @@ void MakeForecast(Sestine& window, SearchSummary& summary) {
     StoreForecast(result, state, summary);
     tab.Label1_0->setText(QString::fromStdString(ForecastCaption(result)));
     for (const std::string& line : OutcomeLines(result)) tab.List3->addItem(QString::fromStdString(line));
-    ReportArchiveError(platform.dialogs, result.error);
+    ReportReadError(platform.dialogs, result.error);
 }
 
 void PrintForecastReport(Sestine& window) {

@@ -9,6 +9,7 @@
 #include "app/windows/tab_forecast.h"
 #include "matrices/core/matrix_list.h"
 #include "statistics/core/forecast.h"
+#include "statistics/windows/statistics_messages.h"
 
 namespace fortunara {
 
@@ -20,12 +21,6 @@ constexpr std::size_t kTicketNumbersSize = 6001;
 // Each item keeps its own file name: MatrixFiles is shared with the matrix window, whose listing
 // may have overwritten it while this list stayed on screen.
 constexpr int kFileNameRole = Qt::UserRole;
-
-// The index could not be read: the list stays empty, and says why.
-void ReportIndexError(Dialogs& dialogs, const std::string& error) {
-    if (error.empty()) return;
-    dialogs.Message(error, "ATTENZIONE !!!", DialogButtons::Ok, DialogIcon::Warning);
-}
 
 void ListMatrixFiles(Sestine& window) {
     ForecastTab& tab = window.Forecast();
@@ -48,7 +43,7 @@ void ListMatrixFiles(Sestine& window) {
         auto* item = new QListWidgetItem(QString::fromStdString(entry.listText), tab.List6);
         item->setData(kFileNameRole, QString::fromStdString(entry.fileName));
     }
-    ReportIndexError(platform.dialogs, list.error);
+    ReportReadError(platform.dialogs, list.error);
 }
 
 void OpenCheckWindow(Sestine& window, const QListWidgetItem& item) {

@@ -25,7 +25,7 @@ void PrintArchiveTable(Sestine& window) {
     const ArchivePrintResult result =
         PrintArchive(platform.printer, state.programFolder, range, tab.SSOption1_0->isChecked());
     StoreArchivePrint(result, range, state);
-    ReportArchiveError(platform.dialogs, result.error);
+    ReportReadError(platform.dialogs, result.error);
 }
 
 void PrintSearch(Sestine& window, const SearchSummary& summary) {

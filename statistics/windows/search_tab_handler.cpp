@@ -104,7 +104,7 @@ void Search(Sestine& window, SearchSummary& summary) {
     for (const std::string& line : display.listLines) lines << QString::fromStdString(line);
     tab.List1_1->addItems(lines);
     tab.Cerca->unsetCursor();
-    ReportArchiveError(platform.dialogs, result.error);
+    ReportReadError(platform.dialogs, result.error);
 }
 
 }  // namespace

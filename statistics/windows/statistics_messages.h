@@ -6,9 +6,9 @@
 
 namespace fortunara {
 
-// The archive could not be opened: the statistic shows nothing, and says why rather than
-// passing an empty table off as a result.
-inline void ReportArchiveError(Dialogs& dialogs, const std::string& error) {
+// The archive or the matrix index could not be read: the table or list shows nothing, and says
+// why rather than passing an empty result off as one.
+inline void ReportReadError(Dialogs& dialogs, const std::string& error) {
     if (error.empty()) return;
     dialogs.Message(error, "ATTENZIONE !!!", DialogButtons::Ok, DialogIcon::Warning);
 }

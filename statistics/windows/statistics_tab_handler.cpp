@@ -40,7 +40,7 @@ void ShowDelays(Sestine& window) {
     const StatisticsGrid grid = DelayGrid(table);
     tab.Titolo->setText(QString::fromStdString(grid.title));
     ShowStatisticsGrid(*tab.grid2, grid);
-    ReportArchiveError(window.PlatformBundle().dialogs, table.error);
+    ReportReadError(window.PlatformBundle().dialogs, table.error);
 }
 
 void ShowDistribution(Sestine& window, DistributionKind kind) {
@@ -54,7 +54,7 @@ void ShowDistribution(Sestine& window, DistributionKind kind) {
     const StatisticsGrid grid = DistributionGrid(table);
     tab.Titolo->setText(QString::fromStdString(grid.title));
     ShowStatisticsGrid(*tab.grid2, grid);
-    ReportArchiveError(window.PlatformBundle().dialogs, table.error);
+    ReportReadError(window.PlatformBundle().dialogs, table.error);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/core/number_text.h"
 #include "archive/core/draw_archive.h"
 
 namespace fortunara {
@@ -18,6 +19,18 @@ SystemRequest SistemiRequest(const ProgramState& state, int quantity, int reduct
     request.print = print;
     request.conditions = std::move(conditions);
     return request;
+}
+
+HandedNumbers TakeHandedNumbers(ProgramState& state, int quantity, const std::vector<int>& numbers) {
+    const int n = std::clamp(quantity, 0, kHighestPosition);
+    HandedNumbers handed{Plain(n), Plain(n) + state.CurrentMatrixName + " NUMERI    :   "};
+    for (int i = 1; i <= n; ++i) {
+        const std::size_t at = static_cast<std::size_t>(i - 1);
+        const int number = at < numbers.size() ? numbers[at] : 0;
+        state.NumberSelected[static_cast<std::size_t>(i)] = number;
+        handed.label += TwoDigits(number) + "   ";
+    }
+    return handed;
 }
 
 std::string ChooseCheckDraw(ProgramState& state, int record) {

@@ -7,12 +7,11 @@
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
-#include <algorithm>
 
 #include "app/core/click_sound.h"
-#include "app/core/number_text.h"
 #include "app/core/range_selector.h"
 #include "app/windows/strip_painter.h"
+#include "systems/core/sistemi_run.h"
 #include "systems/core/system_texts.h"
 #include "systems/windows/system_grid_model.h"
 
@@ -75,17 +74,10 @@ void Sistemi::Load() {
 }
 
 void Sistemi::HandOverNumbers(int quantity, const std::vector<int>& numbers) {
-    const int n = std::clamp(quantity, 0, 90);
     Label1->setText(QString());
-    Textbox1->setText(QString::fromStdString(Plain(n)));
-    std::string label = Plain(n) + state_.CurrentMatrixName + " NUMERI    :   ";
-    for (int i = 1; i <= n; ++i) {
-        const std::size_t at = static_cast<std::size_t>(i - 1);
-        const int number = at < numbers.size() ? numbers[at] : 0;
-        state_.NumberSelected[static_cast<std::size_t>(i)] = number;
-        label += TwoDigits(number) + "   ";
-    }
-    Label1->setText(QString::fromStdString(label));
+    const HandedNumbers handed = TakeHandedNumbers(state_, quantity, numbers);
+    Textbox1->setText(QString::fromStdString(handed.quantityText));
+    Label1->setText(QString::fromStdString(handed.label));
 }
 
 void Sistemi::Click() {

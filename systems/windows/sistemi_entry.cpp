@@ -1,5 +1,4 @@
 // The small controls of the tab "Sistema": numbers, guarantee, reduction, draw, copy, exit.
-#include <QButtonGroup>
 #include <QComboBox>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -8,6 +7,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTableView>
+#include <algorithm>
 
 #include "app/core/clip_text.h"
 #include "app/core/number_text.h"

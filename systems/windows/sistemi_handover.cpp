@@ -4,8 +4,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <algorithm>
 
-#include "app/core/click_sound.h"
+#include "app/core/number_text.h"
 #include "app/windows/window_display.h"
 #include "systems/core/sistemi_output.h"
 #include "systems/core/sistemi_values.h"
@@ -38,7 +39,7 @@ void Sistemi::Save() {
                                   DialogIcon::Warning) == DialogAnswer::Yes) {
         choice.kind = SavedSystemKind::Matrix;
         const MatrixData data = PrepareSystemSave(state_, choice);
-        Label1->setText(QString::number(data.numbers.size()));
+        Label1->setText(QString::fromStdString(Plain(static_cast<long long>(data.numbers.size()))));
         const MatrixSave save = SaveSystemAsMatrix(state_, data);
         if (save.ok()) return;
         platform_.dialogs.Message(save.error, "ATTENZIONE!!", DialogButtons::Ok, DialogIcon::Warning);

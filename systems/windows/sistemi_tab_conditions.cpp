@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "app/core/click_sound.h"
 #include "app/windows/controls.h"
 #include "systems/core/sistemi_values.h"
 #include "systems/windows/sistemi.h"

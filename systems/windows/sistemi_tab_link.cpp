@@ -5,7 +5,6 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "app/core/click_sound.h"
 #include "app/core/number_text.h"
 #include "app/windows/controls.h"
 #include "app/windows/look.h"
