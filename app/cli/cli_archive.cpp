@@ -1,6 +1,6 @@
 #include "app/cli/cli_command.h"
 #include "app/cli/cli_output.h"
-#include "app/core/number_text.h"
+#include "platform/text/number_text.h"
 #include "archive/core/draw_archive.h"
 
 namespace fortunara {

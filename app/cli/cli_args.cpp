@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <charconv>
 
-#include "app/core/number_text.h"
+#include "platform/text/number_text.h"
 
 namespace fortunara {
 

@@ -4,7 +4,7 @@
 
 #include "app/cli/cli_command.h"
 #include "app/cli/cli_run.h"
-#include "app/startup/startup.h"
+#include "app/program/startup.h"
 
 int main(int argc, char** argv) {
     std::vector<std::string> arguments(argv + 1, argv + argc);

@@ -3,7 +3,7 @@
 
 #include "app/cli/cli_command.h"
 #include "app/cli/cli_output.h"
-#include "app/core/number_text.h"
+#include "platform/text/number_text.h"
 #include "archive/core/draw_archive.h"
 #include "archive/core/draw_record.h"
 #include "statistics/core/distributions.h"

@@ -4,7 +4,7 @@
 
 #include "app/cli/cli_command.h"
 #include "app/cli/cli_output.h"
-#include "app/core/number_text.h"
+#include "platform/text/number_text.h"
 #include "systems/core/development.h"
 
 namespace fortunara {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/core/number_text.h"
+#include "platform/text/number_text.h"
 #include "archive/core/draw_archive.h"
 #include "archive/core/draw_record.h"
 

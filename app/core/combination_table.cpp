@@ -1,6 +1,6 @@
 #include "app/core/combination_table.h"
 
-#include "app/core/number_text.h"
+#include "platform/text/number_text.h"
 
 namespace fortunara {
 

@@ -1,6 +1,6 @@
 #include "app/core/main_window_sounds.h"
 
-#include "app/core/number_text.h"
+#include "platform/text/number_text.h"
 
 namespace fortunara {
 

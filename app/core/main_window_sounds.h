@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/core/program_state.h"
+#include "app/state/program_state.h"
 #include "platform/api/sounds.h"
 
 namespace fortunara {

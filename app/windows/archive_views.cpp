@@ -6,10 +6,10 @@
 #include <QScrollBar>
 
 #include "app/core/archive_table.h"
-#include "app/core/click_sound.h"
-#include "app/core/clip_text.h"
-#include "app/windows/animated_picture.h"
-#include "app/windows/data_grid.h"
+#include "app/state/click_sound.h"
+#include "app/widgets/clip_text.h"
+#include "app/widgets/animated_picture.h"
+#include "app/widgets/data_grid.h"
 #include "app/windows/tab_archive.h"
 #include "app/windows/tab_maintenance.h"
 #include "app/windows/tab_search.h"

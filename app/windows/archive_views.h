@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/core/program_state.h"
+#include "app/state/program_state.h"
 #include "platform/api/platform.h"
 
 namespace fortunara {

@@ -1,10 +1,10 @@
 #include "app/windows/grid_layouts.h"
 
 #include "app/core/archive_table.h"
-#include "app/core/number_text.h"
-#include "app/windows/data_grid.h"
-#include "app/windows/look.h"
-#include "app/windows/strip_painter.h"
+#include "platform/text/number_text.h"
+#include "app/widgets/data_grid.h"
+#include "app/widgets/look.h"
+#include "app/widgets/strip_painter.h"
 
 namespace fortunara {
 

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "app/core/program_state.h"
+#include "app/state/program_state.h"
 #include "app/windows/sestine_hooks.h"
 #include "platform/api/platform.h"
 

@@ -5,7 +5,7 @@
 #include <array>
 #include <vector>
 
-#include "app/core/program_state.h"
+#include "app/state/program_state.h"
 #include "app/windows/sestine_hooks.h"
 #include "platform/api/platform.h"
 

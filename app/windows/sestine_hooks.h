@@ -3,15 +3,13 @@
 #include <functional>
 #include <vector>
 
+#include "app/widgets/window_display.h"
+
 class QWidget;
 
 namespace fortunara {
 
 class Sestine;
-
-// Makes a window the main window opens. The main window owns what it gets, centres it and shows
-// it modal or modeless as its launcher says; the window is deleted when it closes.
-using WindowFactory = std::function<QWidget*(QWidget* parent)>;
 
 // The other windows of the program, as the main window's launchers open them. A launcher whose
 // factory is empty is disabled, with the tooltip "In preparazione".

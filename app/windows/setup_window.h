@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "app/core/program_state.h"
+#include "app/state/program_state.h"
 #include "platform/api/platform.h"
 
 class QCheckBox;

@@ -8,8 +8,8 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-#include "app/windows/animated_picture.h"
-#include "app/windows/data_grid.h"
+#include "app/widgets/animated_picture.h"
+#include "app/widgets/data_grid.h"
 
 namespace fortunara {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/windows/controls.h"
+#include "app/widgets/controls.h"
 
 namespace fortunara {
 

@@ -10,7 +10,7 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-#include "app/windows/look.h"
+#include "app/widgets/look.h"
 
 namespace fortunara {
 

@@ -11,9 +11,9 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-#include "app/windows/animated_picture.h"
-#include "app/windows/look.h"
-#include "app/windows/number_board.h"
+#include "app/widgets/animated_picture.h"
+#include "app/widgets/look.h"
+#include "app/widgets/number_board.h"
 #include "archive/core/draw_record.h"
 
 namespace fortunara {

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "app/windows/controls.h"
+#include "app/widgets/controls.h"
 
 class QCheckBox;
 class QLabel;

@@ -10,8 +10,8 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-#include "app/windows/data_grid.h"
-#include "app/windows/look.h"
+#include "app/widgets/data_grid.h"
+#include "app/widgets/look.h"
 
 namespace fortunara {
 

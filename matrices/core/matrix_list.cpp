@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "app/core/number_text.h"
+#include "platform/text/number_text.h"
 #include "matrices/core/matrix_index.h"
 #include "matrices/core/text_fields.h"
 

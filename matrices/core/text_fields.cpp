@@ -6,8 +6,8 @@
 #include <iterator>
 #include <system_error>
 
-#include "app/core/cp1252.h"
-#include "app/core/number_text.h"
+#include "platform/text/cp1252.h"
+#include "platform/text/number_text.h"
 
 namespace fortunara {
 

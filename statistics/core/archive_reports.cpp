@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "app/core/number_text.h"
-#include "app/core/program_state.h"
+#include "platform/text/number_text.h"
+#include "app/state/program_state.h"
 #include "archive/core/draw_archive.h"
 #include "statistics/core/number_search.h"
 #include "statistics/core/statistics_state.h"

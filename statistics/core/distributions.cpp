@@ -1,6 +1,6 @@
 #include "statistics/core/distributions.h"
 
-#include "app/core/number_text.h"
+#include "platform/text/number_text.h"
 
 namespace fortunara {
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "app/core/number_text.h"
+#include "platform/text/number_text.h"
 #include "archive/core/draw_archive.h"
 
 namespace fortunara {

@@ -1,7 +1,7 @@
 #include "statistics/core/forecast_outputs.h"
 
-#include "app/core/number_text.h"
-#include "app/core/program_state.h"
+#include "platform/text/number_text.h"
+#include "app/state/program_state.h"
 #include "statistics/core/forecast.h"
 
 namespace fortunara {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/core/program_state.h"
+#include "app/state/program_state.h"
 
 namespace fortunara {
 

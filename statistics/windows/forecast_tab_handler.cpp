@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-#include "app/core/click_sound.h"
+#include "app/state/click_sound.h"
 #include "app/windows/sestine.h"
 #include "app/windows/tab_forecast.h"
 #include "statistics/core/forecast.h"

@@ -4,7 +4,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "app/core/click_sound.h"
+#include "app/state/click_sound.h"
 #include "app/windows/sestine.h"
 #include "app/windows/tab_forecast.h"
 #include "matrices/core/matrix_list.h"

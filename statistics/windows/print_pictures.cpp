@@ -5,8 +5,8 @@
 #include <QScrollBar>
 #include <QTabWidget>
 
-#include "app/core/click_sound.h"
-#include "app/windows/animated_picture.h"
+#include "app/state/click_sound.h"
+#include "app/widgets/animated_picture.h"
 #include "app/windows/sestine.h"
 #include "app/windows/tab_archive.h"
 #include "app/windows/tab_search.h"

@@ -8,9 +8,9 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
-#include "app/core/click_sound.h"
-#include "app/windows/animated_picture.h"
-#include "app/windows/number_board.h"
+#include "app/state/click_sound.h"
+#include "app/widgets/animated_picture.h"
+#include "app/widgets/number_board.h"
 #include "app/windows/sestine.h"
 #include "app/windows/tab_search.h"
 #include "statistics/core/number_search.h"

@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-#include "app/core/click_sound.h"
-#include "app/windows/data_grid.h"
+#include "app/state/click_sound.h"
+#include "app/widgets/data_grid.h"
 #include "app/windows/sestine.h"
 #include "app/windows/tab_statistics.h"
 #include "statistics/core/distributions.h"

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/core/program_state.h"
+#include "app/state/program_state.h"
 #include "matrices/core/matrix_files.h"
 #include "matrices/core/text_fields.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/core/program_state.h"
+#include "app/state/program_state.h"
 #include "systems/core/development.h"
 
 namespace fortunara {

@@ -1,6 +1,6 @@
 #include "systems/core/system_save.h"
 
-#include "app/core/number_text.h"
+#include "platform/text/number_text.h"
 #include "matrices/core/matrix_index.h"
 #include "systems/core/system_texts.h"
 

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <string>
 
-#include "app/core/program_state.h"
+#include "app/state/program_state.h"
 #include "matrices/core/matrix_files.h"
 #include "systems/core/development.h"
 

@@ -8,9 +8,9 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "app/core/click_sound.h"
-#include "app/core/range_selector.h"
-#include "app/windows/strip_painter.h"
+#include "app/state/click_sound.h"
+#include "app/widgets/range_selector.h"
+#include "app/widgets/strip_painter.h"
 #include "systems/core/sistemi_run.h"
 #include "systems/core/system_texts.h"
 #include "systems/windows/system_grid_model.h"

@@ -8,8 +8,8 @@
 #include <thread>
 #include <vector>
 
-#include "app/core/program_state.h"
-#include "app/windows/sestine_hooks.h"
+#include "app/state/program_state.h"
+#include "app/widgets/window_display.h"
 #include "platform/api/platform.h"
 #include "systems/core/development.h"
 #include "systems/core/sistemi_memory.h"

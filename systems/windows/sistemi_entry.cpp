@@ -9,8 +9,8 @@
 #include <QTableView>
 #include <algorithm>
 
-#include "app/core/clip_text.h"
-#include "app/core/number_text.h"
+#include "app/widgets/clip_text.h"
+#include "platform/text/number_text.h"
 #include "systems/core/sistemi_run.h"
 #include "systems/core/sistemi_values.h"
 #include "systems/windows/sistemi.h"

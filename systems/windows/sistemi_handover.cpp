@@ -6,8 +6,8 @@
 #include <QListWidget>
 #include <algorithm>
 
-#include "app/core/number_text.h"
-#include "app/windows/window_display.h"
+#include "platform/text/number_text.h"
+#include "app/widgets/window_display.h"
 #include "systems/core/sistemi_output.h"
 #include "systems/core/sistemi_values.h"
 #include "systems/core/system_save.h"

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "app/windows/window_display.h"
+#include "app/widgets/window_display.h"
 
 namespace fortunara {
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/core/program_state.h"
+#include "app/state/program_state.h"
 #include "platform/api/platform.h"
 #include "systems/core/sistemi_memory.h"
 #include "systems/windows/sistemi.h"

@@ -7,7 +7,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "app/windows/controls.h"
+#include "app/widgets/controls.h"
 #include "systems/core/sistemi_values.h"
 #include "systems/windows/sistemi.h"
 

@@ -5,9 +5,9 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "app/core/number_text.h"
-#include "app/windows/controls.h"
-#include "app/windows/look.h"
+#include "platform/text/number_text.h"
+#include "app/widgets/controls.h"
+#include "app/widgets/look.h"
 #include "systems/core/sistemi_values.h"
 #include "systems/windows/sistemi.h"
 

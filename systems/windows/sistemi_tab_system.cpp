@@ -15,9 +15,9 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "app/windows/controls.h"
-#include "app/windows/look.h"
-#include "app/windows/strip_painter.h"
+#include "app/widgets/controls.h"
+#include "app/widgets/look.h"
+#include "app/widgets/strip_painter.h"
 #include "systems/core/system_texts.h"
 #include "systems/windows/sistemi.h"
 #include "systems/windows/system_grid_model.h"

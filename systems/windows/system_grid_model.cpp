@@ -1,6 +1,6 @@
 #include "systems/windows/system_grid_model.h"
 
-#include "app/core/number_text.h"
+#include "platform/text/number_text.h"
 
 namespace fortunara {
 

@@ -1,4 +1,4 @@
-#include "app/windows/animated_picture.h"
+#include "app/widgets/animated_picture.h"
 
 #include <QImage>
 #include <QMouseEvent>

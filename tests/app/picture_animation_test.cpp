@@ -1,4 +1,4 @@
-#include "app/core/picture_animation.h"
+#include "app/widgets/picture_animation.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "app/core/program_state.h"
+#include "app/state/program_state.h"
 #include "app/windows/sestine.h"
 #include "app/windows/sestine_hooks.h"
 #include "tests/fakes/fake_platform.h"

@@ -18,10 +18,10 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/windows/animated_picture.h"
-#include "app/windows/data_grid.h"
-#include "app/windows/look.h"
-#include "app/windows/number_board.h"
+#include "app/widgets/animated_picture.h"
+#include "app/widgets/data_grid.h"
+#include "app/widgets/look.h"
+#include "app/widgets/number_board.h"
 #include "app/windows/setup_window.h"
 #include "tests/app/sestine_fixture.h"
 #include "tests/windows/window_test_main.h"

@@ -1,8 +1,8 @@
-#include "app/core/number_text.h"
+#include "platform/text/number_text.h"
 
 #include <gtest/gtest.h>
 
-#include "app/core/cp1252.h"
+#include "platform/text/cp1252.h"
 
 namespace fortunara {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/core/program_folder.h"
+#include "app/program/program_folder.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "app/core/program_folder.h"
-#include "app/startup/startup.h"
+#include "app/program/program_folder.h"
+#include "app/program/startup.h"
 #include "archive/core/draw_archive.h"
 
 namespace fortunara::shots {

@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <filesystem>
 
-#include "app/core/program_state.h"
+#include "app/state/program_state.h"
 #include "tests/fakes/fake_platform.h"
 
 namespace fortunara::shots {

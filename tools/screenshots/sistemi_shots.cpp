@@ -8,7 +8,7 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include "app/windows/look.h"
+#include "app/widgets/look.h"
 #include "systems/windows/sistemi.h"
 #include "systems/windows/sistemi_launcher.h"
 #include "tools/screenshots/shot_support.h"

@@ -1,7 +1,7 @@
 #include <QApplication>
 #include <QTest>
 
-#include "app/windows/look.h"
+#include "app/widgets/look.h"
 #include "tests/statistics/windows/window_tests.h"
 #include "tests/windows/window_test_main.h"
 

@@ -10,9 +10,9 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include "app/core/number_text.h"
-#include "app/windows/animated_picture.h"
-#include "app/windows/number_board.h"
+#include "platform/text/number_text.h"
+#include "app/widgets/animated_picture.h"
+#include "app/widgets/number_board.h"
 #include "archive/core/draw_record.h"
 #include "statistics/core/archive_reports.h"
 #include "statistics/core/number_search.h"

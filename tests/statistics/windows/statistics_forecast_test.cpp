@@ -12,8 +12,8 @@
 #include <QTimer>
 #include <filesystem>
 
-#include "app/windows/animated_picture.h"
-#include "app/windows/data_grid.h"
+#include "app/widgets/animated_picture.h"
+#include "app/widgets/data_grid.h"
 #include "statistics/core/distributions.h"
 #include "statistics/core/forecast.h"
 #include "statistics/core/number_delays.h"

@@ -3,9 +3,9 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/windows/data_grid.h"
+#include "app/widgets/data_grid.h"
 #include "app/windows/module1.h"
-#include "app/windows/program_hooks.h"
+#include "app/program/program_hooks.h"
 #include "archive/core/draw_record.h"
 
 namespace fortunara::test {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/core/program_state.h"
+#include "app/state/program_state.h"
 #include "app/windows/sestine.h"
 #include "statistics/windows/statistics_handlers.h"
 #include "tests/fakes/fake_platform.h"

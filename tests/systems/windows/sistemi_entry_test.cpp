@@ -1,7 +1,7 @@
 #include <QScrollBar>
 
 #include <QSignalSpy>
-#include "app/windows/program_hooks.h"
+#include "app/program/program_hooks.h"
 
 #include "tests/systems/windows/sistemi_fixture.h"
 #include "tests/systems/windows/sistemi_tests.h"

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "app/state/program_state.h"
+#include "app/windows/sestine_hooks.h"
+#include "platform/api/platform.h"
+
+namespace fortunara {
+
+// Everything the program plugs into its main window: the windows its launchers open and the
+// handlers of the tabs' controls. Each window or tab handler added to the program is added here.
+SestineHooks ProgramHooks(ProgramState& state, Platform& platform);
+
+}  // namespace fortunara

@@ -1,0 +1,49 @@
+#include "app/program/startup.h"
+
+#include <QCoreApplication>
+#include <QStandardPaths>
+#include <cstdlib>
+
+#include "app/program/program_folder.h"
+
+namespace fortunara {
+
+namespace fs = std::filesystem;
+
+std::optional<std::string> TakeFolderOption(std::vector<std::string>& arguments) {
+    std::optional<std::string> folder;
+    for (std::size_t i = 0; i < arguments.size();) {
+        if (arguments[i] == "--cartella" && i + 1 < arguments.size()) {
+            folder = arguments[i + 1];
+            arguments.erase(arguments.begin() + static_cast<std::ptrdiff_t>(i),
+                            arguments.begin() + static_cast<std::ptrdiff_t>(i + 2));
+        } else if (arguments[i].rfind("--cartella=", 0) == 0) {
+            folder = arguments[i].substr(11);
+            arguments.erase(arguments.begin() + static_cast<std::ptrdiff_t>(i));
+        } else {
+            ++i;
+        }
+    }
+    return folder;
+}
+
+fs::path BundledAssets() {
+    if (QCoreApplication::instance() != nullptr) {
+        const fs::path beside = fs::path(QCoreApplication::applicationDirPath().toStdString()) / "assets";
+        if (fs::is_directory(beside)) return beside;
+    }
+    return fs::path(FORTUNARA_ASSETS_DIR);
+}
+
+PreparedFolder PrepareProgramFolder(const std::optional<std::string>& option) {
+    QCoreApplication::setApplicationName("Fortunara");
+    const char* home = std::getenv("FORTUNARA_HOME");
+    const fs::path userFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
+    PreparedFolder prepared;
+    prepared.folder = ChooseProgramFolder(option, home ? std::optional<std::string>(home) : std::nullopt, userFolder);
+    const FolderFillResult filled = FillProgramFolder(prepared.folder, BundledAssets());
+    prepared.error = filled.error;
+    return prepared;
+}
+
+}  // namespace fortunara

@@ -1,0 +1,85 @@
+#include "platform/text/number_text.h"
+
+#include <cmath>
+#include <cstdlib>
+
+namespace fortunara {
+
+namespace {
+
+long long RoundHalfAway(double value) {
+    return static_cast<long long>(std::llround(value));
+}
+
+std::string Magnitude(long long n) {
+    return std::to_string(n < 0 ? -static_cast<unsigned long long>(n) : n);
+}
+
+}  // namespace
+
+std::string TextForm(long long n) {
+    return (n < 0 ? "-" : " ") + Magnitude(n);
+}
+
+std::string Plain(long long n) {
+    return std::to_string(n);
+}
+
+std::string TwoDigits(long long n) {
+    std::string digits = Magnitude(n);
+    if (digits.size() < 2) digits.insert(0, 2 - digits.size(), '0');
+    return (n < 0 ? "-" : "") + digits;
+}
+
+std::string DigitsOrEmpty(long long n) {
+    return n == 0 ? std::string() : Plain(n);
+}
+
+std::string Grouped(double value) {
+    const long long n = RoundHalfAway(value);
+    if (n == 0) return {};
+    const std::string digits = Magnitude(n);
+    std::string out;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) out += '.';
+        out += digits[i];
+    }
+    return (n < 0 ? "-" : "") + out;
+}
+
+std::string Decimal2(double value) {
+    // Work in hundredths so that the rounding is the displayed one.
+    const long long hundredths = RoundHalfAway(value * 100.0);
+    const unsigned long long magnitude =
+        hundredths < 0 ? -static_cast<unsigned long long>(hundredths) : static_cast<unsigned long long>(hundredths);
+    const unsigned long long whole = magnitude / 100;
+    std::string decimals = std::to_string(magnitude % 100);
+    if (decimals.size() < 2) decimals.insert(0, "0");
+    while (!decimals.empty() && decimals.back() == '0') decimals.pop_back();
+    std::string out = (hundredths < 0 ? "-" : "") + (whole == 0 ? std::string() : std::to_string(whole));
+    return out + "," + decimals;
+}
+
+std::string SixDigitsPadded(long long n) {
+    std::string digits = Magnitude(n);
+    if (digits.size() < 6) digits.insert(0, 6 - digits.size(), '0');
+    return (n < 0 ? "-" : "") + digits + "    ";
+}
+
+std::string PrintedNumber(long long n) {
+    return TextForm(n) + " ";
+}
+
+double ParseItalianNumber(const std::string& text) {
+    std::string normal;
+    for (char c : text) {
+        if (c == '.' || c == ' ') continue;
+        normal += c == ',' ? '.' : c;
+    }
+    if (normal.empty()) return 0;
+    char* end = nullptr;
+    const double value = std::strtod(normal.c_str(), &end);
+    return end != nullptr && *end == '\0' ? value : 0;
+}
+
+}  // namespace fortunara
