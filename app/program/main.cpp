@@ -15,6 +15,7 @@
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_downloader.h"
 #include "platform/qt/qt_launcher.h"
+#include "platform/qt/qt_modal_runner.h"
 #include "platform/qt/qt_printer.h"
 #include "platform/qt/qt_sounds.h"
 
@@ -46,7 +47,8 @@ int main(int argc, char** argv) {
     fortunara::QtSounds sounds;
     fortunara::QtLauncher launcher;
     fortunara::QtDownloader downloader;
-    fortunara::Platform platform{printer, dialogs, clipboard, sounds, launcher, downloader};
+    fortunara::QtModalRunner modal;
+    fortunara::Platform platform{printer, dialogs, clipboard, sounds, launcher, downloader, modal};
 
     const std::unique_ptr<fortunara::Sestine> window =
         fortunara::Module1(state, platform, fortunara::ProgramHooks(state, platform));

@@ -6,8 +6,8 @@
 
 namespace fortunara {
 
-// Everything the program plugs into its main window: the windows its launchers open and the
-// handlers of the tabs' controls. Each window or tab handler added to the program is added here.
+// Everything the program plugs into its main window: the windows its launchers open and the pages
+// of the subsystems. Each window or page added to the program is added here.
 SestineHooks ProgramHooks(ProgramState& state, Platform& platform);
 
 }  // namespace fortunara

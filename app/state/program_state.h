@@ -43,6 +43,15 @@ struct ProgramState {
     int MethodPosition = 0;
     int MethodKind = 0;
 
+    // The results of the last number search, kept for its report; the forecast clears the hit
+    // count and the largest delay.
+    int SearchCount = 0;  // marked numbers + 1
+    int SearchSorte = 0;
+    long long SearchTotal = 0;
+    int SearchDelay = 0;
+    int SearchMaxDelay = 0;
+    int SearchHitCount = 0;  // every hit; the texts in CommentLines stop at the listed ones
+
     // The current system.
     std::vector<int> TicketNumbers = std::vector<int>(1);  // from index 1, TicketSize per combination
     int TicketCount = 0;

@@ -47,6 +47,11 @@ void NumberLabel::SetRaised(bool raised) {
     setPalette(colours);
 }
 
+void NumberLabel::SetMarked(bool marked) {
+    SetTextColour(marked ? look::kMarkedRed : QColor(Qt::black));
+    SetRaised(!marked);
+}
+
 QSize NumberLabel::sizeHint() const {
     return {32, 30};
 }
@@ -69,11 +74,10 @@ NumberBoard::NumberBoard(QWidget* parent) : QWidget(parent) {
     }
 }
 
-void NumberBoard::ShowNumbersInBlack() {
-    for (int i = 0; i < 90; ++i) {
-        NumberLabel* label = labels_[static_cast<std::size_t>(i)];
-        label->setText(QString::number(i + 1));
-        label->SetTextColour(Qt::black);
+void NumberBoard::ShowMarks(const std::array<bool, 91>& marked) {
+    for (std::size_t i = 0; i < labels_.size(); ++i) {
+        labels_[i]->setText(QString::number(i + 1));
+        labels_[i]->SetMarked(marked[i + 1]);
     }
 }
 

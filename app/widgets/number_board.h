@@ -20,6 +20,8 @@ public:
     void SetTextColour(const QColor& colour);
     bool IsRaised() const;
     void SetRaised(bool raised);
+    // Marked: a red number on a sunken square; free: a black number on a raised one.
+    void SetMarked(bool marked);
 
     QSize sizeHint() const override;
 
@@ -42,8 +44,9 @@ public:
 
     NumberLabel* Numero(int index) const { return labels_.at(static_cast<std::size_t>(index)); }
 
-    // The activation step: every square shows its number in black.
-    void ShowNumbersInBlack();
+    // The one place that decides how the board shows marks: every square shows its number, marked
+    // (element n for number n) or free.
+    void ShowMarks(const std::array<bool, 91>& marked);
 
 signals:
     void numberPressed(int index);

@@ -26,7 +26,7 @@ struct RangeSelectorWiring {
 };
 
 // Runs the change step on every change of the bar's value: the date label, the shared variable
-// and, for a pair, RangeSpan and the span label.
+// and, for a pair with a span label, RangeSpan and the span label.
 void ConnectRangeSelector(const RangeSelectorWiring& wiring, ProgramState& state);
 
 }  // namespace fortunara

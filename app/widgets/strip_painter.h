@@ -20,6 +20,7 @@ inline const QColor kGreenLight{62, 128, 88};   // fills beside the deep green
 inline const QColor kGold{212, 165, 42};        // active tab, highlights
 inline const QColor kGoldLight{240, 210, 120};  // glints
 inline const QColor kRed{179, 38, 30};          // marks and accents
+inline const QColor kMarkedRed{255, 0, 0};      // marked numbers of the board, whose colour the search reads
 inline const QColor kInk{30, 30, 30};           // text
 inline const char kFontFamily[] = "DejaVu Sans";
 }  // namespace look

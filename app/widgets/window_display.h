@@ -6,19 +6,22 @@ class QWidget;
 
 namespace fortunara {
 
+class ModalRunner;
+
 // Makes a window another window opens. The opener owns what it gets, centres it and shows it
 // modal or modeless as its launcher says; a modal window is deleted when it closes.
 using WindowFactory = std::function<QWidget*(QWidget* parent)>;
 
 // Centres a window on its screen: left = (screen width - window width) / 2, top likewise, on the
-// part of the screen that windows may use.
+// part of the screen that windows may use. The window is laid out first, so that a window not
+// shown before is centred at its real size.
 void CentreOnScreen(QWidget& window);
 
-// Shows a window modal and returns when it is closed (a dialog runs its own loop).
-void ShowModal(QWidget& window);
+// The one way a window opens another modal: made by the factory as a window of its own, centred,
+// shown through the runner and deleted when it closes. Returns false when the factory made none.
+bool RunModalWindow(ModalRunner& runner, const WindowFactory& factory, QWidget* parent);
 
-// Makes a window with the factory, centres it, shows it modal and deletes it when it closes.
-// Returns false when the factory made no window.
-bool RunModalWindow(const WindowFactory& factory, QWidget* parent);
+// Shows a window that already exists modal, centred; returns when it is closed.
+void RunModal(ModalRunner& runner, QWidget& window);
 
 }  // namespace fortunara

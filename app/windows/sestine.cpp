@@ -6,7 +6,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
-#include <QPushButton>
 #include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
@@ -14,27 +13,18 @@
 #include <QVBoxLayout>
 
 #include "app/core/archive_table.h"
-#include "app/state/click_sound.h"
 #include "app/core/main_window_sounds.h"
-#include "app/widgets/range_selector.h"
+#include "app/state/click_sound.h"
 #include "app/widgets/animated_picture.h"
-#include "app/windows/archive_views.h"
 #include "app/widgets/controls.h"
-#include "app/widgets/data_grid.h"
-#include "app/windows/grid_layouts.h"
 #include "app/widgets/look.h"
-#include "app/widgets/number_board.h"
-#include "app/widgets/range_selectors.h"
-#include "app/windows/setup_window.h"
+#include "app/widgets/main_window_tab.h"
 #include "app/widgets/strip_painter.h"
-#include "app/windows/tab_archive.h"
-#include "app/windows/tab_combinations.h"
-#include "app/windows/tab_forecast.h"
-#include "app/windows/tab_launchers.h"
-#include "app/windows/tab_maintenance.h"
-#include "app/windows/tab_search.h"
-#include "app/windows/tab_statistics.h"
 #include "app/widgets/window_display.h"
+#include "app/windows/archive_tab.h"
+#include "app/windows/combination_tab.h"
+#include "app/windows/launcher_tab.h"
+#include "app/windows/maintenance_tab.h"
 #include "archive/core/draw_archive.h"
 #include "archive/core/draw_record.h"
 
@@ -129,8 +119,11 @@ Sestine::Sestine(ProgramState& state, Platform& platform, SestineHooks hooks, QW
     layout->addWidget(tabella_, 1);
     layout->addWidget(sideColumn);
 
-    pictures_ = {exit_,           info_,          settings_,      archive_->Stampante, search_->Stampante,
-                 archive_->Copia, search_->Copia, search_->Cerca, maintenance_->Nuova, maintenance_->Salva};
+    pictures_ = {exit_, info_, settings_};
+    for (MainWindowTab* tab : tabs_) {
+        pictures_.insert(pictures_.end(), tab->Pictures().begin(), tab->Pictures().end());
+        connect(tab, &MainWindowTab::modalWindowClosed, this, &Sestine::Activate);
+    }
 
     timer_ = new QTimer(this);
     timer_->setObjectName("Timer_Animazioni");
@@ -140,17 +133,12 @@ Sestine::Sestine(ProgramState& state, Platform& platform, SestineHooks hooks, QW
     for (Backdrop* backdrop : findChildren<Backdrop*>()) {
         connect(backdrop, &Backdrop::pointerMoved, this, [this] { StopAnimations(false); });
     }
-    ConnectRangeSelectors();
-    ConnectArchiveViews(*archive_, *maintenance_, state_, platform_);
-    ConnectCopyPictures(*archive_, *search_, state_, platform_);
     ConnectPictures();
-    ConnectLaunchers();
     connect(tabella_, &QTabWidget::currentChanged, this, &Sestine::TabChanged);
     platform_.sounds.OnCompleted(
         [this](const std::string& device) { OnSoundCompleted(state_, platform_.sounds, device); });
 
     resize(StartSize(*this));
-    for (const auto& connectTab : hooks_.tabHandlers) connectTab(*this);
 }
 
 Sestine::~Sestine() {
@@ -158,17 +146,16 @@ Sestine::~Sestine() {
 }
 
 void Sestine::BuildTabs() {
-    archive_ = new ArchiveTab;
-    search_ = new SearchTab;
-    statistics_ = new StatisticsTab;
-    combinations_ = new CombinationTab;
-    launchers_ = new LauncherTab;
-    forecast_ = new ForecastTab;
-    maintenance_ = new MaintenanceTab;
-    const std::array<QWidget*, 7> pages = {archive_,   search_,   statistics_, combinations_,
-                                           launchers_, forecast_, maintenance_};
+    const auto open = [this](LaunchedWindow which) { OpenWindow(which); };
+    archive_ = new ArchiveTab(state_, platform_);
+    maintenance_ = new MaintenanceTab(state_, platform_, hooks_.openers, open);
+    tabs_ = {archive_, nullptr, nullptr, new CombinationTab, new LauncherTab(hooks_.openers, open), nullptr, maintenance_};
     for (int tab = 0; tab < 7; ++tab) {
-        tabella_->addTab(pages[static_cast<std::size_t>(tab)], QString());
+        MainWindowTab*& page = tabs_[static_cast<std::size_t>(tab)];
+        const auto hooked = hooks_.tabs.find(tab);
+        if (page == nullptr && hooked != hooks_.tabs.end() && hooked->second) page = hooked->second(nullptr);
+        if (page == nullptr) page = new MainWindowTab(tab);
+        tabella_->addTab(page, QString());
         tabella_->setTabToolTip(tab, kTabTitles[tab]);
     }
     DrawTabTitles();
@@ -188,50 +175,13 @@ void Sestine::DrawTabTitles() {
     }
 }
 
-void Sestine::ConnectRangeSelectors() {
-    SearchTab& s = *search_;
-    StatisticsTab& t = *statistics_;
-    const std::array<RangeSelectorWiring, 7> selectors = {{
-        {archive_->HScroll7, archive_->Label4, SelectorEnd::From, &ProgramState::RangeFrom},
-        {archive_->HScroll6, archive_->Label9, SelectorEnd::To, &ProgramState::RangeTo},
-        {s.HScroll2, s.Label32, SelectorEnd::From, &ProgramState::RangeFrom, s.HScroll2, s.HScroll1, s.Label38},
-        {s.HScroll1, s.Label33, SelectorEnd::To, &ProgramState::RangeTo, s.HScroll2, s.HScroll1, s.Label38},
-        {t.HScroll3, t.Label23, SelectorEnd::From, &ProgramState::RangeFrom, t.HScroll3, t.HScroll4, t.Label31},
-        {t.HScroll4, t.Label30, SelectorEnd::To, &ProgramState::RangeTo, t.HScroll3, t.HScroll4, t.Label31},
-        {forecast_->HScroll5, forecast_->Label55, SelectorEnd::From, &ProgramState::ForecastBase},
-    }};
-    for (const RangeSelectorWiring& selector : selectors) ConnectRangeSelector(selector, state_);
-}
-
 void Sestine::ConnectPictures() {
     connect(exit_, &AnimatedPicture::clicked, this, &Sestine::LeaveProgram);
     connect(info_, &AnimatedPicture::released, this, &Sestine::OpenManual);
     connect(settings_, &AnimatedPicture::released, this, &Sestine::OpenSettings);
-    // The save picture clicks at every move over it.
-    connect(maintenance_->Salva, &AnimatedPicture::hovered, this,
-            [this] { PlayClickSound(state_, platform_.sounds, ClickCommands::OpenPrevPlay); });
-}
-
-void Sestine::ConnectLaunchers() {
-    struct Launcher {
-        QPushButton* button;
-        LaunchedWindow window;
-    };
-    const std::array<Launcher, 5> launchers = {{
-        {launchers_->CommandButton1, LaunchedWindow::Sistemi},
-        {launchers_->CommandButton6, LaunchedWindow::Archivio},
-        {launchers_->CommandButton14, LaunchedWindow::METODOVERTIBILI},
-        {maintenance_->CommandButton5, LaunchedWindow::Browser},
-        {maintenance_->CommandButton13, LaunchedWindow::Form45},
-    }};
-    for (const Launcher& launcher : launchers) {
-        if (!FactoryOf(launcher.window)) {
-            launcher.button->setEnabled(false);
-            launcher.button->setToolTip("In preparazione");
-            continue;
-        }
-        const LaunchedWindow window = launcher.window;
-        connect(launcher.button, &QPushButton::clicked, this, [this, window] { OpenWindow(window); });
+    if (!hooks_.openers.Setup) {
+        settings_->setEnabled(false);
+        settings_->setToolTip("In preparazione");
     }
 }
 
@@ -247,11 +197,9 @@ const WindowFactory& Sestine::FactoryOf(LaunchedWindow which) const {
         case LaunchedWindow::Browser:
             return o.Browser;
         case LaunchedWindow::Form45:
-            return o.Form45;
-        case LaunchedWindow::Presenti:
             break;
     }
-    return o.Presenti;
+    return o.Form45;
 }
 
 void Sestine::OpenWindow(LaunchedWindow which) {
@@ -276,12 +224,12 @@ void Sestine::OpenWindow(LaunchedWindow which) {
         open->activateWindow();
         return;
     }
-    if (RunModalWindow(factory, this)) Activate();
+    if (RunModalWindow(platform_.modal, factory, this)) Activate();
 }
 
 void Sestine::RefreshArchiveViews() {
-    SetScrollPosition(*maintenance_->VScroll1, state_.RecordCount, state_.RecordCount);
-    SetScrollPosition(*archive_->VScroll3, state_.RecordCount, state_.RecordCount);
+    maintenance_->ShowNewestDraw(state_.RecordCount);
+    archive_->ShowNewestDraws(state_.RecordCount);
 }
 
 void Sestine::Load() {
@@ -291,12 +239,6 @@ void Sestine::Load() {
     for (AnimatedPicture* picture : pictures_) picture->Reset();
     timer_->setInterval(kAnimationInterval);
     state_.FillWheelNames();
-
-    LayOutWheelGrid(*maintenance_->Grid4, state_);
-    LayOutSingleDrawGrid(*maintenance_->Grid5);
-    combinations_->Fill();
-    LayOutStatisticsGrid(*statistics_->grid2);
-    LayOutArchiveGrid(*archive_->grid3);
 
     DrawArchive archive(state_.programFolder);
     archive.OpenDrawArchive();
@@ -308,7 +250,7 @@ void Sestine::Load() {
     state_.RangeFrom = shown.from;
     state_.RangeTo = shown.to;
 
-    SetRangeSelectors();
+    for (MainWindowTab* tab : tabs_) tab->Load(records);
     RefreshArchiveViews();
 
     state_.CurrentDrawDate = newestDate;
@@ -320,28 +262,17 @@ void Sestine::Load() {
 
     LoadGreeting(state_, platform_.sounds);
     // The settings window stays loaded and hidden; unticking its music box turns the music off.
-    setup_ = new Setup(state_, platform_, this);
-    setup_->hide();
-    if (auto* music = setup_->findChild<QCheckBox*>("CheckBox4(1)")) music->setChecked(false);
+    if (hooks_.openers.Setup) setup_ = hooks_.openers.Setup(this);
+    if (setup_ != nullptr) {
+        setup_->hide();
+        if (auto* music = setup_->findChild<QCheckBox*>("CheckBox4(1)")) music->setChecked(false);
+    }
     PlayGreeting(platform_.sounds);
     show();
 }
 
-void Sestine::SetRangeSelectors() {
-    const int records = state_.RecordCount;
-    const int from = InitialFromPosition(records);
-    const int to = InitialToPosition(records);
-    SetScrollPosition(*archive_->HScroll7, records, from);
-    SetScrollPosition(*archive_->HScroll6, records, to);
-    SetScrollPosition(*search_->HScroll2, records, from);
-    SetScrollPosition(*search_->HScroll1, records, to);
-    SetScrollPosition(*forecast_->HScroll5, records, from);
-    SetScrollPosition(*statistics_->HScroll3, records, from);
-    SetScrollPosition(*statistics_->HScroll4, records, to);
-}
-
 void Sestine::Activate() {
-    search_->board->ShowNumbersInBlack();
+    for (MainWindowTab* tab : tabs_) tab->Activate();
     timer_->start();
 }
 
@@ -357,29 +288,7 @@ bool Sestine::eventFilter(QObject* watched, QEvent* event) {
 
 void Sestine::TabChanged(int tab) {
     DrawTabTitles();
-    switch (tab) {
-        case 0:
-            archive_->Stampante->ShowRest();
-            archive_->Copia->ShowRest();
-            break;
-        case 1:
-            search_->Cerca->ShowRest();
-            search_->Stampante->ShowRest();
-            search_->Copia->ShowRest();
-            break;
-        case 2:
-            statistics_->grid2->SetText(0, 2, QString("RIT."));
-            break;
-        case 3:
-            combinations_->RecomputeLastJolly();
-            break;
-        case 6:
-            maintenance_->Nuova->ShowRest();
-            maintenance_->Salva->ShowRest();
-            break;
-        default:
-            break;
-    }
+    if (tab >= 0 && tab < static_cast<int>(tabs_.size())) tabs_[static_cast<std::size_t>(tab)]->Chosen();
     SpeakTabName(state_, platform_.sounds, tab);
 }
 
@@ -387,9 +296,14 @@ void Sestine::TickAnimations() {
     for (AnimatedPicture* picture : pictures_) picture->Tick();
 }
 
-void Sestine::StopAnimations(bool keepSearchRunning) {
-    for (AnimatedPicture* picture : pictures_) {
-        if (keepSearchRunning && picture == search_->Cerca) continue;
+void Sestine::StopAnimations(bool overTabStrip) {
+    for (MainWindowTab* tab : tabs_) {
+        for (AnimatedPicture* picture : tab->Pictures()) {
+            if (overTabStrip && tab->KeepsRunningOverTabStrip(picture)) continue;
+            if (picture->Animation().Hovering()) picture->Reset();
+        }
+    }
+    for (AnimatedPicture* picture : {exit_, info_, settings_}) {
         if (picture->Animation().Hovering()) picture->Reset();
     }
 }
@@ -411,8 +325,7 @@ void Sestine::OpenManual() {
 
 void Sestine::OpenSettings() {
     if (setup_ == nullptr) return;
-    CentreOnScreen(*setup_);
-    setup_->exec();
+    RunModal(platform_.modal, *setup_);
     Activate();
 }
 

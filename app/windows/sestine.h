@@ -16,19 +16,11 @@ namespace fortunara {
 
 class AnimatedPicture;
 class ArchiveTab;
-class CombinationTab;
-class ForecastTab;
-class LauncherTab;
 class MaintenanceTab;
-class SearchTab;
-class Setup;
-class StatisticsTab;
 
-enum class LaunchedWindow { Sistemi, Archivio, METODOVERTIBILI, Browser, Form45, Presenti };
-
-// The main window, hub of the program: the seven tabs of `Tabella` with the archive views, the
-// statistics, the combination table, the launchers and the archive maintenance, and three
-// animated pictures that leave the program, open the manual and open the settings.
+// The main window, hub of the program: the seven pages of `Tabella` (its own archive,
+// combination, launcher and maintenance pages, and the subsystems' pages from its hooks), and
+// three animated pictures that leave the program, open the manual and open the settings.
 class Sestine : public QWidget {
     Q_OBJECT
 
@@ -36,9 +28,11 @@ public:
     Sestine(ProgramState& state, Platform& platform, SestineHooks hooks = {}, QWidget* parent = nullptr);
     ~Sestine() override;
 
-    // The load step: grids, archive, range selectors, views, flags, settings window, greeting.
+    // The load step: archive, pages (grids and range selectors), views, flags, settings window,
+    // greeting.
     void Load();
-    // The activation step: the board shows its numbers in black, the animation timer runs.
+    // The activation step: each page refreshes what it shows (the board its marks), the animation
+    // timer runs.
     void Activate();
 
     // Opens another window of the program as its launcher does (nothing when it has no factory).
@@ -46,17 +40,8 @@ public:
     // After the archive was written: both views move to the newest draw and fill again.
     void RefreshArchiveViews();
 
-    ProgramState& State() { return state_; }
-    Platform& PlatformBundle() { return platform_; }
     QTabWidget* Tabella() const { return tabella_; }
-    ArchiveTab& Archive() const { return *archive_; }
-    SearchTab& Search() const { return *search_; }
-    StatisticsTab& Statistics() const { return *statistics_; }
-    CombinationTab& Combinations() const { return *combinations_; }
-    LauncherTab& Launchers() const { return *launchers_; }
-    ForecastTab& Forecast() const { return *forecast_; }
-    MaintenanceTab& Maintenance() const { return *maintenance_; }
-    Setup* SettingsWindow() const { return setup_; }
+    QWidget* SettingsWindow() const { return setup_; }
     QTimer* AnimationTimer() const { return timer_; }
     // Every animated picture, in the order the timer serves them.
     const std::vector<AnimatedPicture*>& Pictures() const { return pictures_; }
@@ -67,15 +52,13 @@ protected:
 
 private:
     void BuildTabs();
-    void ConnectLaunchers();
     void ConnectPictures();
-    void ConnectRangeSelectors();
-    void SetRangeSelectors();
     void TabChanged(int tab);
     void DrawTabTitles();
     void TickAnimations();
-    // Pointer over a background (all pictures) or over the tab strip (all but the search).
-    void StopAnimations(bool keepSearchRunning);
+    // Pointer over a background (all pictures) or over the tab strip (all but those that keep
+    // running there).
+    void StopAnimations(bool overTabStrip);
     void LeaveProgram();
     void OpenManual();
     void OpenSettings();
@@ -86,20 +69,16 @@ private:
     SestineHooks hooks_;
     QWidget* background_ = nullptr;
     QTabWidget* tabella_ = nullptr;
+    std::array<MainWindowTab*, 7> tabs_{};
     ArchiveTab* archive_ = nullptr;
-    SearchTab* search_ = nullptr;
-    StatisticsTab* statistics_ = nullptr;
-    CombinationTab* combinations_ = nullptr;
-    LauncherTab* launchers_ = nullptr;
-    ForecastTab* forecast_ = nullptr;
     MaintenanceTab* maintenance_ = nullptr;
     AnimatedPicture* exit_ = nullptr;
     AnimatedPicture* info_ = nullptr;
     AnimatedPicture* settings_ = nullptr;
     std::vector<AnimatedPicture*> pictures_;
     QTimer* timer_ = nullptr;
-    Setup* setup_ = nullptr;
-    std::array<QPointer<QWidget>, 6> modeless_{};
+    QWidget* setup_ = nullptr;
+    std::array<QPointer<QWidget>, 5> modeless_{};
     bool loaded_ = false;
 };
 

@@ -4,6 +4,7 @@
 #include "platform/api/dialogs.h"
 #include "platform/api/downloader.h"
 #include "platform/api/launcher.h"
+#include "platform/api/modal_runner.h"
 #include "platform/api/printer.h"
 #include "platform/api/sounds.h"
 
@@ -18,6 +19,7 @@ struct Platform {
     Sounds& sounds;
     Launcher& launcher;
     Downloader& downloader;
+    ModalRunner& modal;
 };
 
 }  // namespace fortunara

@@ -87,24 +87,24 @@ void StoreArchivePrint(const ArchivePrintResult& result, const ScanRange& range,
         std::copy(result.lastNumbers.begin() + 1, result.lastNumbers.begin() + 9, state.DrawNumbers.begin() + 1);
 }
 
-SearchReportInput SearchReportFrom(const ProgramState& state, const SearchSummary& summary, std::string dalCaption,
+SearchReportInput SearchReportFrom(const ProgramState& state, std::string dalCaption,
                                    std::string alCaption) {
     SearchReportInput input;
     // Indices the shared arrays do not hold are skipped, as the report skips an item it cannot print.
-    const int marked = std::clamp(summary.SearchCount - 1, 0, 90);
+    const int marked = std::clamp(state.SearchCount - 1, 0, 90);
     for (int n = 1; n <= marked; ++n) input.numbers.push_back(state.SearchNumbers[static_cast<std::size_t>(n)]);
-    input.sorte = summary.SearchSorte;
+    input.sorte = state.SearchSorte;
     input.methodPosition = state.MethodPosition;
     input.dalCaption = std::move(dalCaption);
     input.alCaption = std::move(alCaption);
     input.rangeSpan = state.RangeSpan;
-    input.delay = summary.SearchDelay;
-    input.maxDelay = summary.SearchMaxDelay;
-    input.total = summary.SearchTotal;
-    input.hitCount = summary.SearchHitCount;
+    input.delay = state.SearchDelay;
+    input.maxDelay = state.SearchMaxDelay;
+    input.total = state.SearchTotal;
+    input.hitCount = state.SearchHitCount;
     const std::size_t stored = state.CommentLines.empty() ? 0 : state.CommentLines.size() - 1;
     const std::size_t texts =
-        std::min<std::size_t>({static_cast<std::size_t>(std::max(summary.SearchHitCount, 0)), kListedHits, stored});
+        std::min<std::size_t>({static_cast<std::size_t>(std::max(state.SearchHitCount, 0)), kListedHits, stored});
     for (std::size_t h = 1; h <= texts; ++h) input.hitTexts.push_back(state.CommentLines[h]);
     return input;
 }

@@ -12,7 +12,6 @@
 namespace fortunara {
 
 struct ProgramState;
-struct SearchSummary;
 
 // One row of the archive print, 71 characters: "|   " date " ", eight cells "|   " "00" " ", "|".
 // In "Ruote" order the six numbers stand as stored, otherwise ascending; jolly and superstar stay last.
@@ -46,7 +45,7 @@ struct SearchReportInput {
     int hitCount = 0;
     std::vector<std::string> hitTexts;  // CommentLines 1 .. hitCount (at most kListedHits)
 };
-SearchReportInput SearchReportFrom(const ProgramState& state, const SearchSummary& summary, std::string dalCaption,
+SearchReportInput SearchReportFrom(const ProgramState& state, std::string dalCaption,
                                    std::string alCaption);
 
 // The search report: numbers, kind of win, range, the three figures and the hit lines, one job.

@@ -1,7 +1,6 @@
 #include "statistics/core/forecast_outputs.h"
 
 #include "platform/text/number_text.h"
-#include "app/state/program_state.h"
 #include "statistics/core/forecast.h"
 
 namespace fortunara {
@@ -38,28 +37,6 @@ void PrintForecast(Printer& printer, const ForecastPrintInput& input) {
     printer.EndLine();
     printer.Print(kRule);
     printer.EndJob();
-}
-
-RidottiHandOver MakeRidottiHandOver(std::string_view quantityText, const ProgramState& state) {
-    RidottiHandOver handOver;
-    const Quantity quantity = ReadQuantity(quantityText);
-    if (!quantity.valid) {
-        handOver.valid = false;
-        return handOver;
-    }
-    handOver.quantity = quantity.value;
-    handOver.quantityText = Plain(quantity.value);
-    handOver.numbersLabel = Plain(quantity.value) + state.CurrentMatrixName + " NUMERI    :   ";
-    for (int i = 1; i <= quantity.value; ++i) {
-        const int n = state.ForecastNumbers[static_cast<std::size_t>(i)];
-        handOver.numbers.push_back(n);
-        handOver.numbersLabel += TwoDigits(n) + "   ";
-    }
-    return handOver;
-}
-
-void StoreRidottiHandOver(const RidottiHandOver& handOver, ProgramState& state) {
-    for (std::size_t i = 0; i < handOver.numbers.size(); ++i) state.NumberSelected[i + 1] = handOver.numbers[i];
 }
 
 }  // namespace fortunara

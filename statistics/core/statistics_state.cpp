@@ -14,19 +14,19 @@ void StoreScanState(const ScanRange& range, const PositionFlags& positions, int 
 }
 
 void StoreSearch(const SearchResult& result, const ScanRange& range, const PositionFlags& positions,
-                 ProgramState& state, SearchSummary& summary) {
+                 ProgramState& state) {
     state.RangeFrom = range.from;
     state.RangeTo = range.to;
     state.RecordCount = result.recordCount;
     state.MethodPosition = 10;
     for (std::size_t k = 1; k <= 8; ++k) state.PositionOn[k] = positions[k] ? 1 : 0;
     for (std::size_t i = 0; i < result.numbers.size(); ++i) state.SearchNumbers[i + 1] = result.numbers[i];
-    summary.SearchCount = static_cast<int>(result.numbers.size()) + 1;
-    summary.SearchSorte = result.sorte;
-    summary.SearchTotal = result.total;
-    summary.SearchDelay = result.delay;
-    summary.SearchMaxDelay = result.maxDelay;
-    summary.SearchHitCount = static_cast<int>(result.hits.size());
+    state.SearchCount = static_cast<int>(result.numbers.size()) + 1;
+    state.SearchSorte = result.sorte;
+    state.SearchTotal = result.total;
+    state.SearchDelay = result.delay;
+    state.SearchMaxDelay = result.maxDelay;
+    state.SearchHitCount = static_cast<int>(result.hits.size());
     if (result.hits.empty()) return;
     const std::vector<int>& first = result.hits.front().matched;
     for (std::size_t i = 0; i < first.size() && i + 1 < state.ForecastNumbers.size(); ++i) {
@@ -38,12 +38,12 @@ void StoreSearch(const SearchResult& result, const ScanRange& range, const Posit
     state.CurrentDrawDate = result.hits.back().date;
 }
 
-void StoreForecast(const ForecastResult& result, ProgramState& state, SearchSummary& summary) {
+void StoreForecast(const ForecastResult& result, ProgramState& state) {
     state.ForecastBase = result.base;
     state.RecordCount = result.recordCount;
     state.MethodKind = 0;
-    summary.SearchHitCount = 0;
-    summary.SearchMaxDelay = 0;
+    state.SearchHitCount = 0;
+    state.SearchMaxDelay = 0;
     for (std::size_t n = 1; n <= 90; ++n) state.SearchNumbers[n] = result.flags[n] ? 1 : 0;
     for (std::size_t i = 0; i < result.numbers.size(); ++i) state.ForecastNumbers[i + 1] = result.numbers[i];
 }

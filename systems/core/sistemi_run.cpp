@@ -21,14 +21,12 @@ SystemRequest SistemiRequest(const ProgramState& state, int quantity, int reduct
     return request;
 }
 
-HandedNumbers TakeHandedNumbers(ProgramState& state, int quantity, const std::vector<int>& numbers) {
+HandedNumbers TakeForecastNumbers(ProgramState& state, int quantity) {
     const int n = std::clamp(quantity, 0, kHighestPosition);
     HandedNumbers handed{Plain(n), Plain(n) + state.CurrentMatrixName + " NUMERI    :   "};
-    for (int i = 1; i <= n; ++i) {
-        const std::size_t at = static_cast<std::size_t>(i - 1);
-        const int number = at < numbers.size() ? numbers[at] : 0;
-        state.NumberSelected[static_cast<std::size_t>(i)] = number;
-        handed.label += TwoDigits(number) + "   ";
+    for (std::size_t i = 1; i <= static_cast<std::size_t>(n); ++i) {
+        state.NumberSelected[i] = state.ForecastNumbers[i];
+        handed.label += TwoDigits(state.NumberSelected[i]) + "   ";
     }
     return handed;
 }

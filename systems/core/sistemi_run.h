@@ -2,7 +2,6 @@
 
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "app/state/program_state.h"
 #include "systems/core/development.h"
@@ -14,13 +13,13 @@ namespace fortunara {
 SystemRequest SistemiRequest(const ProgramState& state, int quantity, int reductionOption, bool print,
                              std::optional<ConditionSettings> conditions);
 
-// Numbers handed over by "RIDOTTI" of the forecast tab: the quantity n (kept within 0..90) and
-// NumberSelected(i) = numbers[i - 1] for i = 1 to n, missing numbers being 0.
+// The one hand-over of "RIDOTTI" (forecast tab) to the system window: n = quantity kept within
+// 0..90, NumberSelected(i) = ForecastNumbers(i) for i = 1 to n, and the texts for the window.
 struct HandedNumbers {
-    std::string quantityText;  // Textbox1
+    std::string quantityText;  // Textbox1: n
     std::string label;         // Label1: n, CurrentMatrixName, " NUMERI    :   ", each number as "00" and three blanks
 };
-HandedNumbers TakeHandedNumbers(ProgramState& state, int quantity, const std::vector<int>& numbers);
+HandedNumbers TakeForecastNumbers(ProgramState& state, int quantity);
 
 // The draw chosen with HScroll1: CheckDrawRecord, DrawNumbers (main numbers ascending, jolly and
 // superstar as stored) and CurrentDrawDate. A record outside the archive reads as an empty date

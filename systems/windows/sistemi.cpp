@@ -73,9 +73,9 @@ void Sistemi::Load() {
     SetUpGrid1();
 }
 
-void Sistemi::HandOverNumbers(int quantity, const std::vector<int>& numbers) {
+void Sistemi::HandOverForecast(int quantity) {
     Label1->setText(QString());
-    const HandedNumbers handed = TakeHandedNumbers(state_, quantity, numbers);
+    const HandedNumbers handed = TakeForecastNumbers(state_, quantity);
     Textbox1->setText(QString::fromStdString(handed.quantityText));
     Label1->setText(QString::fromStdString(handed.label));
 }

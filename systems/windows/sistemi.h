@@ -51,10 +51,10 @@ public:
             QWidget* parent = nullptr);
     ~Sistemi() override;
 
-    // "RIDOTTI" of the forecast tab: the quantity into Textbox1, numbers[i - 1] into
-    // NumberSelected(i) for i = 1 to quantity (0 to 90; missing numbers are 0), and Label1 =
-    // quantity, CurrentMatrixName, " NUMERI    :   " and each number as "00" with three blanks.
-    void HandOverNumbers(int quantity, const std::vector<int>& numbers);
+    // "RIDOTTI" of the forecast tab: the quantity into Textbox1, ForecastNumbers(i) into
+    // NumberSelected(i) for i = 1 to quantity (0 to 90), and Label1 = quantity, CurrentMatrixName,
+    // " NUMERI    :   " and each number as "00" with three blanks.
+    void HandOverForecast(int quantity);
 
     // True while a development runs on the worker thread.
     bool Running() const { return running_; }

@@ -113,7 +113,7 @@ void Sistemi::OpenSlips() {
 }
 
 void Sistemi::ShowModalChild(const WindowFactory& factory) {
-    RunModalWindow(factory, this);
+    RunModalWindow(platform_.modal, factory, this);
 }
 
 }  // namespace fortunara

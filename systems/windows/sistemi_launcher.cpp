@@ -13,11 +13,11 @@ Sistemi* SistemiLauncher::Make(QWidget* parent) const {
     return new Sistemi(state_, platform_, memory_, openers_, parent);
 }
 
-void SistemiLauncher::OpenWithNumbers(QWidget* parent, int quantity, const std::vector<int>& numbers) const {
+void SistemiLauncher::OpenWithForecast(QWidget* parent, int quantity) const {
     const std::unique_ptr<Sistemi> window(Make(parent));
     CentreOnScreen(*window);
-    window->HandOverNumbers(quantity, numbers);
-    ShowModal(*window);
+    window->HandOverForecast(quantity);
+    platform_.modal.RunModal(*window);
 }
 
 }  // namespace fortunara

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <vector>
-
 #include "app/state/program_state.h"
 #include "platform/api/platform.h"
 #include "systems/core/sistemi_memory.h"
@@ -21,10 +19,9 @@ public:
     // it, shows it modal and deletes it.
     Sistemi* Make(QWidget* parent) const;
 
-    // "RIDOTTI" of the forecast tab: the window centred, with the quantity in Textbox1, the
-    // numbers (numbers[i - 1] = ForecastNumbers(i)) in NumberSelected and the label filled, shown
-    // modal. Returns when the window is closed.
-    void OpenWithNumbers(QWidget* parent, int quantity, const std::vector<int>& numbers) const;
+    // "RIDOTTI" of the forecast tab: the window centred, with the first `quantity` forecast numbers
+    // entered (Sistemi::HandOverForecast), shown modal. Returns when the window is closed.
+    void OpenWithForecast(QWidget* parent, int quantity) const;
 
     // The check and slip windows, once they exist.
     SistemiOpeners& Openers() { return openers_; }

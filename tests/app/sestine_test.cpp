@@ -22,8 +22,7 @@
 #include "app/widgets/data_grid.h"
 #include "app/widgets/look.h"
 #include "app/widgets/number_board.h"
-#include "app/windows/setup_window.h"
-#include "tests/app/sestine_fixture.h"
+#include "tests/windows/started_program.h"
 #include "tests/windows/window_test_main.h"
 
 namespace fortunara::test {
@@ -357,19 +356,18 @@ void SestineTest::copyFromTheSearchHits() {
 
 void SestineTest::settingsAfterStart() {
     StartedProgram program(MadeUpArchive(30));
-    Setup* setup = program.window->SettingsWindow();
+    QWidget* setup = program.window->SettingsWindow();
     QVERIFY(setup != nullptr);
     QVERIFY(!setup->isVisible());
     bool shown = false;
-    QTimer::singleShot(0, setup, [&] {
-        shown = setup->isVisible();
+    program.fakes.modal.Expect([&](QWidget& window) {
+        shown = &window == setup;
         QVERIFY(setup->findChild<QCheckBox*>("CheckBox3(0)")->isChecked());
         QVERIFY(setup->findChild<QCheckBox*>("CheckBox5(2)")->isChecked());
         QVERIFY(!setup->findChild<QCheckBox*>("CheckBox4(1)")->isChecked());
         // Unticking the click sound sets its flag at once.
         setup->findChild<QCheckBox*>("CheckBox5(2)")->setChecked(false);
         setup->findChild<QCheckBox*>("CheckBox3(0)")->setChecked(false);
-        setup->accept();
     });
     ReleaseOn(program.Find<AnimatedPicture>("Animazione_Setup"));
     QVERIFY(shown);
@@ -477,7 +475,9 @@ void SestineTest::activationShowsTheBoardInBlack() {
 
 void SestineTest::launchers() {
     {
-        StartedProgram program(MadeUpArchive(30));
+        StartedProgram program(MadeUpArchive(30), [](SestineHooks& hooks, ProgramState&, Platform&) {
+            hooks.openers = {};
+        });
         for (const char* name :
              {"CommandButton1", "CommandButton6", "CommandButton14", "CommandButton5", "CommandButton13"}) {
             QPushButton* button = program.Find<QPushButton>(name);
@@ -485,34 +485,36 @@ void SestineTest::launchers() {
             QCOMPARE(button->toolTip(), QString("In preparazione"));
         }
     }
-    WindowOpeners openers;
     int modalOpened = 0;
     QPointer<QWidget> modal;
     QWidget* parentSeen = nullptr;
-    openers.Sistemi = [&](QWidget* parent) {
-        ++modalOpened;
-        parentSeen = parent;
-        auto* dialog = new QDialog(parent);
-        QTimer::singleShot(0, dialog, &QDialog::accept);
-        modal = dialog;
-        return dialog;
-    };
     int modelessOpened = 0;
-    openers.METODOVERTIBILI = [&](QWidget* parent) {
-        ++modelessOpened;
-        return new QWidget(parent);
-    };
-    StartedProgram program(MadeUpArchive(30), openers);
+    StartedProgram program(MadeUpArchive(30), [&](SestineHooks& hooks, ProgramState&, Platform&) {
+        hooks.openers.Sistemi = [&](QWidget* parent) {
+            ++modalOpened;
+            parentSeen = parent;
+            modal = new QDialog(parent);
+            return modal.data();
+        };
+        hooks.openers.Archivio = nullptr;
+        hooks.openers.METODOVERTIBILI = [&](QWidget* parent) {
+            ++modelessOpened;
+            return new QWidget(parent);
+        };
+    });
     QVERIFY(program.Find<QPushButton>("CommandButton1")->isEnabled());
     QVERIFY(!program.Find<QPushButton>("CommandButton6")->isEnabled());
     program.Find<NumberLabel>("Numero(0)")->SetTextColour(Qt::red);
     program.fakes.sounds.log.clear();
+    bool shownModal = false;
+    program.fakes.modal.Expect([&](QWidget& window) { shownModal = &window == modal; });
     QTest::mouseClick(program.Find<QPushButton>("CommandButton1"), Qt::LeftButton);
     QCOMPARE(modalOpened, 1);
+    QVERIFY(shownModal);
     QCOMPARE(parentSeen, program.window.get());
     QVERIFY(modal.isNull());  // unloaded when it closed
     QCOMPARE(program.fakes.sounds.log.back(), std::string("MMControl1 PLAY"));
-    // Back from a modal window the board is black again.
+    // Back from a modal window the board shows its marks again: none.
     QCOMPARE(program.Find<NumberLabel>("Numero(0)")->TextColour(), QColor(Qt::black));
     // The method window is modeless and opened once while it stays open.
     QTest::mouseClick(program.Find<QPushButton>("CommandButton14"), Qt::LeftButton);

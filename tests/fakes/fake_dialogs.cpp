@@ -1,5 +1,7 @@
 #include "tests/fakes/fake_dialogs.h"
 
+#include "tests/fakes/test_failure.h"
+
 namespace fortunara::test {
 
 DialogAnswer FakeDialogs::Message(const std::string& text, const std::string& title, DialogButtons buttons,
@@ -20,7 +22,6 @@ DialogAnswer FakeDialogs::Message(const std::string& text, const std::string& ti
         script_.pop_front();
         return answer;
     }
-    if (buttons == DialogButtons::Ok && answerOkByDefault) return DialogAnswer::Ok;
     Unexpected(question);
     return buttons == DialogButtons::YesNo ? DialogAnswer::No : DialogAnswer::Ok;
 }
@@ -80,7 +81,11 @@ std::string FakeDialogs::TextAnswer(const DialogQuestion& question, const std::s
 
 void FakeDialogs::Unexpected(const DialogQuestion& question) {
     unexpected_.push_back(question);
-    if (onUnexpected) onUnexpected(question);
+    if (!lenient && onUnexpected) onUnexpected(question);
+}
+
+void FakeDialogs::FailOnUnexpected(const DialogQuestion& question) {
+    ReportUnscripted("una domanda che nessuno ha previsto: \"" + question.title + "\" \"" + question.text + "\"");
 }
 
 }  // namespace fortunara::test

@@ -26,8 +26,8 @@ struct DialogQuestion {
 };
 
 // Answers from a script and records every question. A question nobody scripted is kept in
-// unexpected() and gets a harmless answer (Ok, "", the initial name). A message with only an
-// OK button needs no script while answerOkByDefault is set; Yes/No questions always do.
+// unexpected(), gets a harmless answer (Ok, No, "", the initial name) and fails the test, unless
+// the test says it does not mind (lenient) or handles it itself (onUnexpected).
 class FakeDialogs : public Dialogs {
 public:
     // Queues the answer to the next message box.
@@ -49,9 +49,12 @@ public:
     // Texts of all message boxes, in order.
     std::vector<std::string> MessageTexts() const;
 
-    bool answerOkByDefault = true;
-    // Called for each unexpected question, e.g. to fail the test on the spot.
-    std::function<void(const DialogQuestion&)> onUnexpected;
+    // Unscripted questions get their harmless answer without failing the test.
+    bool lenient = false;
+    // Called for each unexpected question of a strict fake; by default the test fails.
+    std::function<void(const DialogQuestion&)> onUnexpected = FailOnUnexpected;
+
+    static void FailOnUnexpected(const DialogQuestion& question);
 
 private:
     std::string TextAnswer(const DialogQuestion& question, const std::string& fallback);

@@ -5,6 +5,7 @@
 #include "tests/fakes/fake_dialogs.h"
 #include "tests/fakes/fake_downloader.h"
 #include "tests/fakes/fake_launcher.h"
+#include "tests/fakes/fake_modal_runner.h"
 #include "tests/fakes/fake_printer.h"
 #include "tests/fakes/fake_sounds.h"
 
@@ -18,8 +19,9 @@ struct FakePlatform {
     FakeSounds sounds;
     FakeLauncher launcher;
     FakeDownloader downloader;
+    FakeModalRunner modal;
 
-    Platform platform() { return Platform{printer, dialogs, clipboard, sounds, launcher, downloader}; }
+    Platform platform() { return Platform{printer, dialogs, clipboard, sounds, launcher, downloader, modal}; }
 };
 
 }  // namespace fortunara::test

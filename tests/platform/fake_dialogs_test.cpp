@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QWidget>
+
+#include "tests/fakes/fake_modal_runner.h"
+
+#include "tests/fakes/test_failure.h"
+
 namespace fortunara::test {
 namespace {
 
@@ -29,20 +35,28 @@ TEST(FakeDialogs, AnswersInScriptOrderAndRecordsEachQuestion) {
     EXPECT_EQ(dialogs.pending(), 0u);
 }
 
-TEST(FakeDialogs, OkMessagesNeedNoScriptAndKeepItForLaterQuestions) {
-    FakeDialogs dialogs;
-    dialogs.Answer(DialogAnswer::Yes);
-    EXPECT_EQ(dialogs.Message("FATTO", "Fortunara"), DialogAnswer::Ok);
-    EXPECT_EQ(dialogs.Message("SICURO?", "Fortunara", DialogButtons::YesNo), DialogAnswer::Yes);
-    EXPECT_TRUE(dialogs.unexpected().empty());
-    EXPECT_EQ(dialogs.MessageTexts(), (std::vector<std::string>{"FATTO", "SICURO?"}));
+TEST(FakeDialogs, StrictByDefaultLenientOnRequest) {
+    std::vector<std::string> failures;
+    SetFailureReporter([&failures](const std::string& what) { failures.push_back(what); });
+    FakeDialogs strict;
+    EXPECT_EQ(strict.Message("FATTO", "Fortunara"), DialogAnswer::Ok);
+    ASSERT_EQ(failures.size(), 1u);
+    EXPECT_NE(failures[0].find("FATTO"), std::string::npos);
+
+    FakeDialogs lenient;
+    lenient.lenient = true;
+    lenient.Answer(DialogAnswer::Yes);
+    EXPECT_EQ(lenient.Message("FATTO", "Fortunara"), DialogAnswer::Ok);
+    EXPECT_EQ(lenient.Message("SICURO?", "Fortunara", DialogButtons::YesNo), DialogAnswer::Yes);
+    EXPECT_EQ(lenient.unexpected().size(), 1u);
+    EXPECT_EQ(failures.size(), 1u);
+    SetFailureReporter([](const std::string& what) { ADD_FAILURE() << what; });
 }
 
 TEST(FakeDialogs, UnscriptedQuestionsAreFlaggedAndGetHarmlessAnswers) {
     FakeDialogs dialogs;
     int reported = 0;
     dialogs.onUnexpected = [&](const DialogQuestion&) { ++reported; };
-    dialogs.answerOkByDefault = false;
 
     EXPECT_EQ(dialogs.Message("SICURO?", "Fortunara", DialogButtons::YesNo), DialogAnswer::No);
     EXPECT_EQ(dialogs.Message("FATTO", "Fortunara"), DialogAnswer::Ok);
@@ -55,10 +69,27 @@ TEST(FakeDialogs, UnscriptedQuestionsAreFlaggedAndGetHarmlessAnswers) {
 
 TEST(FakeDialogs, ScriptOfTheWrongKindIsNotConsumed) {
     FakeDialogs dialogs;
+    dialogs.lenient = true;
     dialogs.AnswerText("5");
     EXPECT_EQ(dialogs.Message("SICURO?", "Fortunara", DialogButtons::YesNo), DialogAnswer::No);
     EXPECT_EQ(dialogs.unexpected().size(), 1u);
     EXPECT_EQ(dialogs.Input("Numero", "Fortunara"), "5");
+}
+
+TEST(FakeModalRunner, PlaysTheScriptAndReportsAWindowNobodyExpected) {
+    std::vector<std::string> failures;
+    SetFailureReporter([&failures](const std::string& what) { failures.push_back(what); });
+    FakeModalRunner runner;
+    std::vector<QWidget*> seen;
+    runner.Expect([&seen](QWidget& window) { seen.push_back(&window); });
+    QWidget first;
+    QWidget second;
+    runner.RunModal(first);
+    runner.RunModal(second);
+    EXPECT_EQ(seen, std::vector<QWidget*>{&first});
+    EXPECT_EQ(runner.opened(), 2);
+    EXPECT_EQ(failures.size(), 1u);
+    SetFailureReporter([](const std::string& what) { ADD_FAILURE() << what; });
 }
 
 }  // namespace

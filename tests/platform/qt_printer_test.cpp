@@ -37,7 +37,11 @@ QImage FirstSheet(const fs::path& pdf, const fs::path& folder) {
 
 class PdfPrinting : public ::testing::Test {
 protected:
-    void SetUp() override { printer.ForcePdf(true); }
+    // Every job ends with one message, the file's name or why there is none.
+    void SetUp() override {
+        printer.ForcePdf(true);
+        for (int job = 0; job < 2; ++job) dialogs.Answer(DialogAnswer::Ok);
+    }
 
     test::TempFolder folder;
     test::FakeDialogs dialogs;

@@ -141,8 +141,10 @@ TEST(Forecast, StoreLeavesFlagsListAndClearsTheSearchFigures) {
     state.SearchNumbers[0] = 77;
     state.ForecastNumbers[4] = 33;
     state.MethodKind = 9;
-    SearchSummary summary{3, 2, 5, 4, 9, 6};
-    StoreForecast(result, state, summary);
+    state.SearchTotal = 5;
+    state.SearchMaxDelay = 9;
+    state.SearchHitCount = 6;
+    StoreForecast(result, state);
     EXPECT_EQ(state.ForecastBase, 2);
     EXPECT_EQ(state.MethodKind, 0);
     EXPECT_EQ(state.SearchNumbers[0], 77);
@@ -152,9 +154,9 @@ TEST(Forecast, StoreLeavesFlagsListAndClearsTheSearchFigures) {
     EXPECT_EQ(state.SearchNumbers[7], 0);
     EXPECT_EQ(std::vector<int>(state.ForecastNumbers.begin() + 1, state.ForecastNumbers.begin() + 5),
               (std::vector<int>{4, 5, 6, 33}));
-    EXPECT_EQ(summary.SearchHitCount, 0);
-    EXPECT_EQ(summary.SearchMaxDelay, 0);
-    EXPECT_EQ(summary.SearchTotal, 5);
+    EXPECT_EQ(state.SearchHitCount, 0);
+    EXPECT_EQ(state.SearchMaxDelay, 0);
+    EXPECT_EQ(state.SearchTotal, 5);
 }
 
 }  // namespace

@@ -139,9 +139,8 @@ TEST(NumberSearch, MoreHitsThanTheListHoldsKeepCountingAndSayHowManyMore) {
     EXPECT_EQ(display.listLines.back(), "... E ALTRI 3 COLPI NON ELENCATI");
 
     ProgramState state;
-    SearchSummary summary;
-    StoreSearch(result, {1, 5003}, MainPositions(), state, summary);
-    EXPECT_EQ(summary.SearchHitCount, kListedHits + 3);
+    StoreSearch(result, {1, 5003}, MainPositions(), state);
+    EXPECT_EQ(state.SearchHitCount, kListedHits + 3);
     EXPECT_EQ(state.CommentLines.size(), static_cast<std::size_t>(kListedHits + 1));
     EXPECT_EQ(state.CommentLines[kListedHits], "01GEN2009  7  ( 4999) ");
 }
@@ -151,13 +150,12 @@ TEST(NumberSearch, StoreLeavesTheSharedResultsForTheReportAndTheForecastOutputs)
     state.ForecastNumbers = {0, 90, 89, 88, 87};
     state.CommentLines[1] = "commento del sistema";
     state.SearchNumbers[3] = 99;
-    SearchSummary summary;
     const auto draws = ScanWith(
         5, {{1, MakeDraw("01FEB2009", {45, 12, 1, 2, 3, 4})}, {3, MakeDraw("08FEB2009", {12, 45, 1, 2, 3, 4})}});
     PositionFlags positions = MainPositions();
     positions[8] = true;
     const SearchResult result = SearchArchive(Marked({45, 12}, 2), draws);
-    StoreSearch(result, {40, 36}, positions, state, summary);
+    StoreSearch(result, {40, 36}, positions, state);
 
     EXPECT_EQ(state.RangeFrom, 40);
     EXPECT_EQ(state.RangeTo, 36);
@@ -171,12 +169,12 @@ TEST(NumberSearch, StoreLeavesTheSharedResultsForTheReportAndTheForecastOutputs)
     EXPECT_EQ(state.CommentLines[1], "01FEB2009  12  45  ( 1) ");
     EXPECT_EQ(state.CommentLines[2], "08FEB2009  12  45  ( 3) ");
     EXPECT_EQ(state.CurrentDrawDate, "08FEB2009");
-    EXPECT_EQ(summary.SearchCount, 3);
-    EXPECT_EQ(summary.SearchSorte, 2);
-    EXPECT_EQ(summary.SearchDelay, 1);
-    EXPECT_EQ(summary.SearchMaxDelay, 2);
-    EXPECT_EQ(summary.SearchTotal, 2);
-    EXPECT_EQ(summary.SearchHitCount, 2);
+    EXPECT_EQ(state.SearchCount, 3);
+    EXPECT_EQ(state.SearchSorte, 2);
+    EXPECT_EQ(state.SearchDelay, 1);
+    EXPECT_EQ(state.SearchMaxDelay, 2);
+    EXPECT_EQ(state.SearchTotal, 2);
+    EXPECT_EQ(state.SearchHitCount, 2);
 }
 
 TEST(NumberSearch, SearchWithoutHitsKeepsCommentLinesAndForecastNumbers) {
@@ -184,13 +182,11 @@ TEST(NumberSearch, SearchWithoutHitsKeepsCommentLinesAndForecastNumbers) {
     state.ForecastNumbers[1] = 5;
     state.CommentLines[1] = "commento del sistema";
     state.CurrentDrawDate = "01GEN2009";
-    SearchSummary summary;
-    StoreSearch(SearchArchive(Marked({1}, 1), std::vector<DrawRecord>{FillerDraw()}), {1, 1}, MainPositions(), state,
-                summary);
+    StoreSearch(SearchArchive(Marked({1}, 1), std::vector<DrawRecord>{FillerDraw()}), {1, 1}, MainPositions(), state);
     EXPECT_EQ(state.ForecastNumbers[1], 5);
     EXPECT_EQ(state.CommentLines[1], "commento del sistema");
     EXPECT_EQ(state.CurrentDrawDate, "01GEN2009");
-    EXPECT_EQ(summary.SearchHitCount, 0);
+    EXPECT_EQ(state.SearchHitCount, 0);
 }
 
 }  // namespace

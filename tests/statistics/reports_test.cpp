@@ -109,15 +109,14 @@ TEST(SearchReport, SestinaLeavesTheKindLineOpenForTheRange) {
 
 TEST(SearchReport, ReadsTheSharedStateAsTheLastSearchLeftIt) {
     ProgramState state;
-    SearchSummary summary;
     SearchRequest request;
     request.marked[12] = request.marked[45] = true;
     request.sorte = 2;
     const std::vector<DrawRecord> draws = {test::FillerDraw(), test::MakeDraw("08FEB2009", {45, 12, 1, 2, 3, 4})};
-    StoreSearch(SearchArchive(request, draws), {2, 1}, MainPositions(), state, summary);
+    StoreSearch(SearchArchive(request, draws), {2, 1}, MainPositions(), state);
     state.RangeSpan = 1;
     FakePrinter printer;
-    PrintSearchReport(printer, SearchReportFrom(state, summary, "DAL: 08FEB2009", "AL: 01GEN2020"));
+    PrintSearchReport(printer, SearchReportFrom(state, "DAL: 08FEB2009", "AL: 01GEN2020"));
     const Lines lines = printer.AllLines();
     EXPECT_EQ(lines[4], "NUMERI:  12    45   ");
     EXPECT_EQ(lines[6], "RICERCA SU TUTTE LE RUOTE");
@@ -127,8 +126,8 @@ TEST(SearchReport, ReadsTheSharedStateAsTheLastSearchLeftIt) {
     // A forecast afterwards clears the hit count: the report then lists no hit.
     ForecastResult forecast;
     forecast.flags[1] = true;
-    StoreForecast(forecast, state, summary);
-    PrintSearchReport(printer, SearchReportFrom(state, summary, "DAL: 08FEB2009", "AL: 01GEN2020"));
+    StoreForecast(forecast, state);
+    PrintSearchReport(printer, SearchReportFrom(state, "DAL: 08FEB2009", "AL: 01GEN2020"));
     EXPECT_EQ(printer.AllLines().back(), "");
     EXPECT_EQ(printer.AllLines()[4], "NUMERI:  1    0   ");
 }
@@ -199,30 +198,6 @@ TEST(ForecastPrint, OnlyElementsEqualToOnePrint) {
     FakePrinter printer;
     PrintForecast(printer, input);
     EXPECT_EQ(printer.AllLines()[8], "  5  12 ");
-}
-
-TEST(Ridotti, HandsOverTheForecastNumbersWithTheirLabel) {
-    ProgramState state;
-    state.CurrentMatrixName = "\r\n";
-    const int forecast[] = {4, 15, 22, 38, 61, 77, 80};
-    for (std::size_t i = 0; i < 7; ++i) state.ForecastNumbers[i + 1] = forecast[i];
-    const RidottiHandOver handOver = MakeRidottiHandOver("6", state);
-    ASSERT_TRUE(handOver.valid);
-    EXPECT_EQ(handOver.quantityText, "6");
-    EXPECT_EQ(handOver.numbersLabel, "6\r\n NUMERI    :   04   15   22   38   61   77   ");
-    StoreRidottiHandOver(handOver, state);
-    EXPECT_EQ(std::vector<int>(state.NumberSelected.begin() + 1, state.NumberSelected.begin() + 8),
-              (std::vector<int>{4, 15, 22, 38, 61, 77, 0}));
-}
-
-TEST(Ridotti, QuantityOutsideZeroToNinetyIsRefused) {
-    ProgramState state;
-    EXPECT_FALSE(MakeRidottiHandOver("91", state).valid);
-    EXPECT_FALSE(MakeRidottiHandOver("-2", state).valid);
-    const RidottiHandOver empty = MakeRidottiHandOver("", state);
-    EXPECT_TRUE(empty.valid);
-    EXPECT_EQ(empty.numbersLabel, "0 NUMERI    :   ");
-    EXPECT_TRUE(empty.numbers.empty());
 }
 
 }  // namespace

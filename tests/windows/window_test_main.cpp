@@ -1,19 +1,42 @@
-// The shared main of the window tests: same platform, locale, style and fonts everywhere.
+// The shared main of the window tests: same platform, screen, locale, style and fonts everywhere.
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QFont>
 #include <QLocale>
 #include <QStyleFactory>
+#include <QTest>
 
+#include "tests/fakes/test_failure.h"
 #include "tests/windows/window_test_main.h"
 
 namespace fortunara::test {
 
+namespace {
+
+// The offscreen screen of every run: 1366 x 768 at 96 dpi, the smallest screen the windows are
+// laid out for.
+QString WriteScreenConfig() {
+    const QString path = QDir::temp().filePath(QString("fortunara-schermo-%1.json").arg(QCoreApplication::applicationPid()));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return {};
+    file.write(R"({"screens": [{"name": "Schermo", "x": 0, "y": 0, "width": 1366, "height": 768,
+                 "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+    return path;
+}
+
+}  // namespace
+
 int RunWindowTests(int argc, char** argv, const std::function<int(int, char**)>& run) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QString config = WriteScreenConfig();
+    qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).toLocal8Bit());
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     QApplication application(argc, argv);
+    QFile::remove(config);
     QApplication::setStyle(QStyleFactory::create("Fusion"));
     QApplication::setFont(QFont("DejaVu Sans", 9));
+    // A question or a modal window no test scripted fails the test function that caused it.
+    SetFailureReporter([](const std::string& what) { QTest::qFail(what.c_str(), __FILE__, __LINE__); });
     return run(argc, argv);
 }
 

@@ -15,9 +15,6 @@
 #include "app/widgets/number_board.h"
 #include "app/program/program_hooks.h"
 #include "app/windows/sestine.h"
-#include "app/windows/tab_forecast.h"
-#include "app/windows/tab_search.h"
-#include "app/windows/tab_statistics.h"
 #include "tools/screenshots/shot_support.h"
 
 using namespace fortunara;
@@ -25,16 +22,23 @@ using namespace fortunara;
 namespace {
 
 // An ambo of four numbers over the last hundred draws, "90 NUMERI" and a forecast of thirty numbers.
+template <class T>
+T& Control(const Sestine& window, const QString& name) {
+    return *window.findChild<T*>(name);
+}
+
 void ShowResults(Sestine& window) {
-    SearchTab& search = window.Search();
-    for (int number : {7, 18, 33, 61}) QTest::mouseClick(search.board->Numero(number - 1), Qt::LeftButton);
-    search.Option1[1]->setChecked(true);
-    QTest::mouseClick(search.Cerca, Qt::LeftButton);
-    window.Statistics().CommandButton12->click();
+    for (int number : {7, 18, 33, 61}) {
+        QTest::mouseClick(&Control<NumberLabel>(window, QString("Numero(%1)").arg(number - 1)), Qt::LeftButton);
+    }
+    Control<QRadioButton>(window, "Option1(1)").setChecked(true);
+    QTest::mouseClick(&Control<AnimatedPicture>(window, "Animazione_Cerca"), Qt::LeftButton);
+    Control<QPushButton>(window, "CommandButton12").click();
     // A base forty draws back, so that the outcomes of the forecast show.
-    window.Forecast().HScroll5->setValue(window.Forecast().HScroll5->maximum() - 40);
-    window.Forecast().Textbox1->setText("30");
-    window.Forecast().CommandButton10->click();
+    QScrollBar& base = Control<QScrollBar>(window, "HScroll5");
+    base.setValue(base.maximum() - 40);
+    Control<QLineEdit>(window, "Textbox1").setText("30");
+    Control<QPushButton>(window, "CommandButton10").click();
 }
 
 }  // namespace

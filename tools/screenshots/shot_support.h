@@ -13,6 +13,8 @@ namespace fortunara::shots {
 // What every screenshot program needs: a program folder filled from assets/, the shared state on
 // it, and a silent machine (the test fakes: nothing printed, no sound, dialogs answer OK).
 struct ShotSession {
+    ShotSession() { fakes.dialogs.lenient = true; }
+
     ProgramState state;
     test::FakePlatform fakes;
     Platform platform = fakes.platform();

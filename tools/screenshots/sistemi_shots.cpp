@@ -26,7 +26,9 @@ int main(int argc, char** argv) {
     // Twelve numbers, reduced "    n - 2", conditioned on an even count of 2 to 4.
     SistemiLauncher sistemi(state, platform);
     std::unique_ptr<Sistemi> window(sistemi.Make(nullptr));
-    window->HandOverNumbers(12, {3, 8, 14, 21, 27, 33, 45, 52, 58, 66, 71, 84});
+    const int numbers[] = {3, 8, 14, 21, 27, 33, 45, 52, 58, 66, 71, 84};
+    for (std::size_t i = 0; i < 12; ++i) state.ForecastNumbers[i + 1] = numbers[i];
+    window->HandOverForecast(12);
     window->OptionButton1[2]->click();
     window->CheckBox5->setChecked(true);
     for (int even : {2, 3, 4}) window->checkbox2[static_cast<std::size_t>(even)]->setChecked(true);

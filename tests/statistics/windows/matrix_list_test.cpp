@@ -1,18 +1,15 @@
 // "SISTEMI" of tab 5 on the offscreen platform: the matrix list in place of the outcomes, the road
 // on to "RIDOTTI" and back with "ESCI", and a list item opening the check window.
-#include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
-#include <QTimer>
 #include <filesystem>
 
-#include "systems/windows/sistemi.h"
-#include "tests/app/sestine_fixture.h"
-#include "tests/statistics/windows/statistics_program.h"
+#include "statistics/windows/forecast_tab.h"
+#include "tests/windows/started_program.h"
 #include "tests/statistics/windows/window_tests.h"
 
 namespace fortunara::test {
@@ -66,7 +63,7 @@ void ClickItem(QListWidget& list, int row) {
 }  // namespace
 
 void MatrixListTest::sistemiListsThenRidottiAndEsci() {
-    StatisticsProgram program(SmallArchive());
+    StartedProgram program(SmallArchive());
     program.folder.WriteFile("matrion/SISTEMI.TXT", kIndex);
     program.window->Tabella()->setCurrentIndex(5);
     program.Find<QLineEdit>("Textbox1")->setText("12");
@@ -100,16 +97,11 @@ void MatrixListTest::sistemiListsThenRidottiAndEsci() {
     // "RIDOTTI" now opens the system window on the forecast of twelve.
     ListMatrices(*program.window, "12");
     QString quantity;
-    bool opened = false;
-    QTimer::singleShot(0, program.window.get(), [&] {
-        auto* sistemi = qobject_cast<Sistemi*>(QApplication::activeModalWidget());
-        if (sistemi == nullptr) return;
-        opened = true;
-        quantity = sistemi->Textbox1->text();
-        sistemi->close();
+    program.fakes.modal.Expect([&quantity](QWidget& window) {
+        quantity = window.findChild<QLineEdit*>("Textbox1")->text();
     });
     Click(*program.window, "CommandButton8");
-    QVERIFY(opened);
+    QCOMPARE(program.fakes.modal.opened(), 1);
     QCOMPARE(quantity, QString("12"));
     QCOMPARE(std::vector<int>(program.state.NumberSelected.begin() + 1, program.state.NumberSelected.begin() + 13),
              std::vector<int>(program.state.ForecastNumbers.begin() + 1, program.state.ForecastNumbers.begin() + 13));
@@ -124,7 +116,7 @@ void MatrixListTest::sistemiListsThenRidottiAndEsci() {
 }
 
 void MatrixListTest::unreadableIndexIsReported() {
-    StatisticsProgram program(SmallArchive());
+    StartedProgram program(SmallArchive());
     program.folder.WriteFile("matrion/SISTEMI.TXT", kIndex);
     ListMatrices(*program.window, "12");
     QCOMPARE(Texts(*program.Find<QListWidget>("List6")), kTwelve);
@@ -136,6 +128,7 @@ void MatrixListTest::unreadableIndexIsReported() {
     for (const auto& [bytes, message] : indexes) {
         std::filesystem::remove(program.folder.path() / "matrion" / "SISTEMI.TXT");
         if (!bytes.empty()) program.folder.WriteFile("matrion/SISTEMI.TXT", bytes);
+        program.fakes.dialogs.Answer(DialogAnswer::Ok);
         ListMatrices(*program.window, "12");
         // The old list is gone rather than passed off as the library's.
         QVERIFY(Texts(*program.Find<QListWidget>("List6")).empty());
@@ -150,15 +143,16 @@ void MatrixListTest::unreadableIndexIsReported() {
 void MatrixListTest::itemOpensTheCheckWindow() {
     // What the check window would find in the shared state when it is made.
     std::vector<std::pair<std::string, int>> seen;
-    const ProgramState* shared = nullptr;
-    WindowOpeners openers;
-    openers.Presenti = [&seen, &shared](QWidget*) -> QWidget* {
-        seen.push_back({shared->SelectedMatrixFile, shared->OpenedFromList});
-        return nullptr;
-    };
-    StartedProgram program(SmallArchive(), std::move(openers));
-    shared = &program.state;
-    ConnectStatisticsTabs(*program.window);
+    StartedProgram program(SmallArchive(), [&seen](SestineHooks& hooks, ProgramState& state, Platform& platform) {
+        ForecastOpeners openers;
+        openers.presenti = [&seen, &state](QWidget*) -> QWidget* {
+            seen.push_back({state.SelectedMatrixFile, state.OpenedFromList});
+            return nullptr;
+        };
+        hooks.tabs[5] = [&state, &platform, openers](QWidget* parent) -> MainWindowTab* {
+            return new ForecastTab(state, platform, openers, parent);
+        };
+    });
     program.folder.WriteFile("matrion/SISTEMI.TXT", kIndex);
     program.window->Tabella()->setCurrentIndex(5);
     ListMatrices(*program.window, "12");
@@ -177,14 +171,14 @@ void MatrixListTest::itemOpensTheCheckWindow() {
 }
 
 void MatrixListTest::itemWithoutCheckWindowLeavesNoSelection() {
-    StatisticsProgram program(SmallArchive());
+    StartedProgram program(SmallArchive());
     program.folder.WriteFile("matrion/SISTEMI.TXT", kIndex);
     program.window->Tabella()->setCurrentIndex(5);
     ListMatrices(*program.window, "12");
     ClickItem(*program.Find<QListWidget>("List6"), 1);
     QCOMPARE(program.state.SelectedMatrixFile, std::string());
     QCOMPARE(program.state.OpenedFromList, 0);
-    QVERIFY(QApplication::activeModalWidget() == nullptr);
+    QCOMPARE(program.fakes.modal.opened(), 0);
 }
 
 }  // namespace fortunara::test

@@ -16,8 +16,7 @@
 #include "archive/core/draw_record.h"
 #include "statistics/core/archive_reports.h"
 #include "statistics/core/number_search.h"
-#include "tests/app/sestine_fixture.h"
-#include "tests/statistics/windows/statistics_program.h"
+#include "tests/windows/started_program.h"
 #include "tests/statistics/windows/window_tests.h"
 
 namespace fortunara::test {
@@ -41,29 +40,29 @@ std::string TernoArchive() {
     return Records(draws);
 }
 
-void Mark(StatisticsProgram& program, std::initializer_list<int> numbers) {
+void Mark(StartedProgram& program, std::initializer_list<int> numbers) {
     for (int n : numbers) PressOn(program.Find<NumberLabel>(QString("Numero(%1)").arg(n - 1)));
 }
 
-void SetRange(StatisticsProgram& program, int from, int to) {
+void SetRange(StartedProgram& program, int from, int to) {
     program.Find<QScrollBar>("HScroll2")->setValue(from);
     program.Find<QScrollBar>("HScroll1")->setValue(to);
 }
 
-std::vector<std::string> ResultLabels(const StatisticsProgram& program) {
+std::vector<std::string> ResultLabels(const StartedProgram& program) {
     return {program.Find<QLabel>("Label20")->text().toStdString(),
             program.Find<QLabel>("Label21")->text().toStdString(),
             program.Find<QLabel>("Label22")->text().toStdString()};
 }
 
-void Search(StatisticsProgram& program) {
+void Search(StartedProgram& program) {
     ReleaseOn(program.Find<AnimatedPicture>("Animazione_Cerca"));
 }
 
 }  // namespace
 
 void SearchTabTest::boardMarksAndClears() {
-    StatisticsProgram program(MadeUpArchive(30));
+    StartedProgram program(MadeUpArchive(30));
     NumberLabel* five = program.Find<NumberLabel>("Numero(4)");
     const std::size_t sounds = program.fakes.sounds.log.size();
     PressOn(five);
@@ -127,7 +126,7 @@ void SearchTabTest::searchOnSmallArchive() {
     QFETCH(QList<int>, months);
     QFETCH(QStringList, labels);
     QFETCH(QStringList, lines);
-    StatisticsProgram program(TernoArchive());
+    StartedProgram program(TernoArchive());
     program.window->Tabella()->setCurrentIndex(1);
     Mark(program, {30, 10, 5, 20});
     program.Find<QRadioButton>(QString("Option1(%1)").arg(kind))->setChecked(true);
@@ -146,7 +145,7 @@ void SearchTabTest::searchOnSmallArchive() {
     QCOMPARE(program.Find<AnimatedPicture>("Animazione_Cerca")->cursor().shape(), Qt::ArrowCursor);
 
     // What the search leaves for the report, the forecast's outputs and the system window.
-    const SearchSummary& summary = program.Summary();
+    const ProgramState& summary = program.state;
     QCOMPARE(summary.SearchCount, 5);
     QCOMPARE(summary.SearchSorte, kind + 1);
     QCOMPARE(summary.SearchHitCount, static_cast<int>(lines.size()));
@@ -183,7 +182,7 @@ void SearchTabTest::searchOnTheBundledArchive() {
     QFETCH(QList<int>, positions);
     QFETCH(int, back);
     QFETCH(int, span);
-    StatisticsProgram program(BundledArchive());
+    StartedProgram program(BundledArchive());
     const int newest = program.state.RecordCount;
     const ScanRange range{newest - back, newest - back - span};
     SearchRequest request;
@@ -204,9 +203,9 @@ void SearchTabTest::searchOnTheBundledArchive() {
     const SearchDisplay display = ShowSearch(result);
     QCOMPARE(ResultLabels(program), std::vector<std::string>({display.ritardo, display.ritMax, display.frequenza}));
     QCOMPARE(Texts(*program.Find<QListWidget>("List1(1)")), display.listLines);
-    QCOMPARE(program.Summary().SearchTotal, result.total);
-    QCOMPARE(program.Summary().SearchMaxDelay, result.maxDelay);
-    QCOMPARE(program.Summary().SearchHitCount, static_cast<int>(result.hits.size()));
+    QCOMPARE(program.state.SearchTotal, result.total);
+    QCOMPARE(program.state.SearchMaxDelay, result.maxDelay);
+    QCOMPARE(program.state.SearchHitCount, static_cast<int>(result.hits.size()));
     QCOMPARE(marked.isEmpty(), result.hits.empty());
     for (int k = 1; k <= 8; ++k)
         QCOMPARE(program.state.PositionOn[static_cast<std::size_t>(k)], positions.contains(k) ? 1 : 0);
@@ -221,7 +220,7 @@ void SearchTabTest::searchOnTheBundledArchive() {
 
 void SearchTabTest::moreHitsThanTheListHolds() {
     const int draws = kListedHits + 40;
-    StatisticsProgram program(MadeUpArchive(draws));
+    StartedProgram program(MadeUpArchive(draws));
     for (int n = 1; n <= 90; ++n) PressOn(program.Find<NumberLabel>(QString("Numero(%1)").arg(n - 1)));
     SetRange(program, draws, 1);
     Search(program);
@@ -230,7 +229,7 @@ void SearchTabTest::moreHitsThanTheListHolds() {
     const std::vector<std::string> list = Texts(*program.Find<QListWidget>("List1(1)"));
     QCOMPARE(list.size(), static_cast<std::size_t>(kListedHits) + 1);
     QCOMPARE(list.back(), MoreHitsLine(40));
-    QCOMPARE(program.Summary().SearchHitCount, draws);
+    QCOMPARE(program.state.SearchHitCount, draws);
 
     program.window->Tabella()->setCurrentIndex(1);
     QTest::mouseClick(program.Find<AnimatedPicture>("Animazione_Stampante(1)"), Qt::LeftButton);
@@ -240,7 +239,7 @@ void SearchTabTest::moreHitsThanTheListHolds() {
 }
 
 void SearchTabTest::searchReportAfterSearchAndForecast() {
-    StatisticsProgram program(TernoArchive());
+    StartedProgram program(TernoArchive());
     program.window->Tabella()->setCurrentIndex(1);
     Mark(program, {5, 10, 20, 30});
     program.Find<QRadioButton>("Option1(2)")->setChecked(true);
@@ -304,7 +303,7 @@ void SearchTabTest::archivePrint() {
     QFETCH(int, dal);
     QFETCH(int, al);
     QFETCH(QStringList, rows);
-    StatisticsProgram program(MadeUpArchive(30, {{30, "01GEN20091705030402060708"}}));
+    StartedProgram program(MadeUpArchive(30, {{30, "01GEN20091705030402060708"}}));
     program.Find<QRadioButton>(ruote ? "SSOption1(0)" : "SSOption1(1)")->setChecked(true);
     program.Find<QScrollBar>("HScroll7")->setValue(dal);
     program.Find<QScrollBar>("HScroll6")->setValue(al);
@@ -334,7 +333,7 @@ void SearchTabTest::archivePrint() {
 }
 
 void SearchTabTest::archivePrintOfTheBundledArchive() {
-    StatisticsProgram program(BundledArchive());
+    StartedProgram program(BundledArchive());
     const int newest = program.state.RecordCount;
     program.window->Tabella()->setCurrentIndex(0);
     QTest::mouseClick(program.Find<AnimatedPicture>("Animazione_Stampante(0)"), Qt::LeftButton);

@@ -1,6 +1,5 @@
 // Tabs 2 and 5 on the offscreen platform: the four tables of `grid2`, the forecast with its print,
 // "RIDOTTI" and "ESCI", and what every statistic does when the archive cannot be read.
-#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,7 +8,6 @@
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
-#include <QTimer>
 #include <filesystem>
 
 #include "app/widgets/animated_picture.h"
@@ -17,9 +15,7 @@
 #include "statistics/core/distributions.h"
 #include "statistics/core/forecast.h"
 #include "statistics/core/number_delays.h"
-#include "systems/windows/sistemi.h"
-#include "tests/app/sestine_fixture.h"
-#include "tests/statistics/windows/statistics_program.h"
+#include "tests/windows/started_program.h"
 #include "tests/statistics/windows/window_tests.h"
 
 namespace fortunara::test {
@@ -28,11 +24,11 @@ namespace {
 
 const std::array<int, 8> kFiller = {81, 82, 83, 84, 85, 86, 87, 88};
 
-void Click(StatisticsProgram& program, const char* button) {
+void Click(StartedProgram& program, const char* button) {
     QTest::mouseClick(program.Find<QPushButton>(button), Qt::LeftButton);
 }
 
-void TickPositions(StatisticsProgram& program, std::initializer_list<int> ticked) {
+void TickPositions(StartedProgram& program, std::initializer_list<int> ticked) {
     for (int k = 0; k <= 8; ++k) {
         const bool on = std::find(ticked.begin(), ticked.end(), k) != ticked.end();
         program.Find<QCheckBox>(QString("Check3d3(%1)").arg(k))->setChecked(on);
@@ -60,18 +56,18 @@ std::string ForecastArchive() {
     return Records(draws);
 }
 
-void Forecast(StatisticsProgram& program, const QString& quantity, int base) {
+void Forecast(StartedProgram& program, const QString& quantity, int base) {
     program.Find<QLineEdit>("Textbox1")->setText(quantity);
     program.Find<QScrollBar>("HScroll5")->setValue(base);
     Click(program, "CommandButton10");
 }
 
-std::string ForecastLabel(const StatisticsProgram& program) {
+std::string ForecastLabel(const StartedProgram& program) {
     return program.Find<QLabel>("Label1(0)")->text().toStdString();
 }
 
 // What "SISTEMI" does before "RIDOTTI" and "ESCI" can be pressed: the matrix list in view.
-void ShowMatrixList(StatisticsProgram& program) {
+void ShowMatrixList(StartedProgram& program) {
     program.Find<QListWidget>("List6")->show();
     program.Find<QListWidget>("List3")->hide();
     program.Find<QPushButton>("CommandButton7")->setEnabled(true);
@@ -81,7 +77,7 @@ void ShowMatrixList(StatisticsProgram& program) {
 }  // namespace
 
 void StatisticsForecastTest::tablesOfOneDraw() {
-    StatisticsProgram program(MadeUpArchive(30, {{30, "01GEN20091705030402060708"}}));
+    StartedProgram program(MadeUpArchive(30, {{30, "01GEN20091705030402060708"}}));
     program.window->Tabella()->setCurrentIndex(2);
     program.Find<QScrollBar>("HScroll3")->setValue(30);
     program.Find<QScrollBar>("HScroll4")->setValue(30);
@@ -165,7 +161,7 @@ void StatisticsForecastTest::tablesOnTheBundledArchive() {
     QFETCH(QList<int>, positions);
     QFETCH(int, back);
     QFETCH(int, span);
-    StatisticsProgram program(BundledArchive());
+    StartedProgram program(BundledArchive());
     const int newest = program.state.RecordCount;
     const ScanRange range{newest - back, newest - back - span};
     program.Find<QScrollBar>("HScroll3")->setValue(range.from);
@@ -194,7 +190,7 @@ void StatisticsForecastTest::tablesOnTheBundledArchive() {
 }
 
 void StatisticsForecastTest::forecastShowsAndPrints() {
-    StatisticsProgram program(ForecastArchive());
+    StartedProgram program(ForecastArchive());
     program.window->Tabella()->setCurrentIndex(5);
     program.fakes.sounds.log.clear();
     Forecast(program, "10", 12);
@@ -229,7 +225,7 @@ void StatisticsForecastTest::forecastShowsAndPrints() {
 }
 
 void StatisticsForecastTest::forecastOnTheBundledArchive() {
-    StatisticsProgram program(BundledArchive());
+    StartedProgram program(BundledArchive());
     const int newest = program.state.RecordCount;
     for (const int base : {newest - 20, newest - 2000}) {
         Forecast(program, "12", base);
@@ -259,12 +255,13 @@ void StatisticsForecastTest::forecastOnTheBundledArchive() {
 }
 
 void StatisticsForecastTest::quantityOutsideTheLists() {
-    StatisticsProgram program(ForecastArchive());
+    StartedProgram program(ForecastArchive());
     Forecast(program, "6", 12);
     const std::string shown = ForecastLabel(program);
     const std::vector<std::string> outcomes = Texts(*program.Find<QListWidget>("List3"));
     QCOMPARE(shown, std::string("     4   15   22   38   61   77"));
     for (const QString& quantity : {QString("91"), QString("-1")}) {
+        program.fakes.dialogs.Answer(DialogAnswer::Ok);
         Forecast(program, quantity, 12);
         QCOMPARE(ForecastLabel(program), shown);
         QCOMPARE(Texts(*program.Find<QListWidget>("List3")), outcomes);
@@ -281,56 +278,38 @@ void StatisticsForecastTest::quantityOutsideTheLists() {
 }
 
 void StatisticsForecastTest::ridottiHandsOverTheForecast() {
-    std::vector<RidottiHandOver> handed;
-    QWidget* parentSeen = nullptr;
-    StatisticsProgram program(ForecastArchive(), [&](QWidget* parent, const RidottiHandOver& handOver) {
-        parentSeen = parent;
-        handed.push_back(handOver);
-    });
+    StartedProgram program(ForecastArchive());
     Forecast(program, "6", 12);
     ShowMatrixList(program);
     program.fakes.sounds.log.clear();
-    Click(program, "CommandButton8");
-    QCOMPARE(handed.size(), std::size_t{1});
-    QCOMPARE(parentSeen, program.window.get());
-    QCOMPARE(handed[0].quantity, 6);
-    QCOMPARE(handed[0].quantityText, std::string("6"));
-    QCOMPARE(handed[0].numbers, std::vector<int>({4, 15, 22, 38, 61, 77}));
-    QCOMPARE(handed[0].numbersLabel, std::string("6 NUMERI    :   04   15   22   38   61   77   "));
-    QCOMPARE(program.fakes.sounds.log, program.ClickCommands({"OPEN", "prev", "PLAY"}));
-
-    // A quantity the lists cannot hold opens nothing.
-    program.Find<QLineEdit>("Textbox1")->setText("95");
-    Click(program, "CommandButton8");
-    QCOMPARE(handed.size(), std::size_t{1});
-    QCOMPARE(program.fakes.dialogs.MessageTexts(), std::vector<std::string>({std::string(kQuantityMessage)}));
-}
-
-void StatisticsForecastTest::ridottiOpensTheSystemWindow() {
-    StatisticsProgram program(ForecastArchive());
-    Forecast(program, "6", 12);
-    ShowMatrixList(program);
     QString quantity;
     QString label;
-    bool opened = false;
-    QTimer::singleShot(0, program.window.get(), [&] {
-        auto* sistemi = qobject_cast<Sistemi*>(QApplication::activeModalWidget());
-        if (sistemi == nullptr) return;
-        opened = true;
-        quantity = sistemi->Textbox1->text();
-        label = sistemi->Label1->text();
-        sistemi->close();
+    QWidget* parentSeen = nullptr;
+    program.fakes.modal.Expect([&](QWidget& window) {
+        parentSeen = window.parentWidget();
+        quantity = window.findChild<QLineEdit*>("Textbox1")->text();
+        label = window.findChild<QLabel*>("Label1")->text();
     });
     Click(program, "CommandButton8");
-    QVERIFY(opened);
+    QCOMPARE(program.fakes.modal.opened(), 1);
+    QCOMPARE(parentSeen, program.window.get());
     QCOMPARE(quantity, QString("6"));
     QCOMPARE(label, QString("6 NUMERI    :   04   15   22   38   61   77   "));
     QCOMPARE(std::vector<int>(program.state.NumberSelected.begin() + 1, program.state.NumberSelected.begin() + 7),
              std::vector<int>({4, 15, 22, 38, 61, 77}));
+    QCOMPARE(std::vector<std::string>(program.fakes.sounds.log.begin(), program.fakes.sounds.log.begin() + 4),
+             program.ClickCommands({"OPEN", "prev", "PLAY"}));
+
+    // A quantity the lists cannot hold opens nothing.
+    program.Find<QLineEdit>("Textbox1")->setText("95");
+    program.fakes.dialogs.Answer(DialogAnswer::Ok);
+    Click(program, "CommandButton8");
+    QCOMPARE(program.fakes.modal.opened(), 1);
+    QCOMPARE(program.fakes.dialogs.MessageTexts(), std::vector<std::string>({std::string(kQuantityMessage)}));
 }
 
 void StatisticsForecastTest::esciBringsBackTheOutcomes() {
-    StatisticsProgram program(ForecastArchive());
+    StartedProgram program(ForecastArchive());
     Forecast(program, "10", 12);
     const std::vector<std::string> outcomes = Texts(*program.Find<QListWidget>("List3"));
     QCOMPARE(outcomes.size(), std::size_t{2});
@@ -348,7 +327,7 @@ void StatisticsForecastTest::esciBringsBackTheOutcomes() {
 }
 
 void StatisticsForecastTest::unreadableArchiveIsReported() {
-    StatisticsProgram program(MadeUpArchive(30));
+    StartedProgram program(MadeUpArchive(30));
     // A file where the archive's folder should be: the archive can be neither opened nor created.
     std::filesystem::remove_all(program.folder.path() / "dati");
     program.folder.WriteFile("dati", "");
@@ -366,6 +345,7 @@ void StatisticsForecastTest::unreadableArchiveIsReported() {
         },
     };
     for (std::size_t i = 0; i < actions.size(); ++i) {
+        program.fakes.dialogs.Answer(DialogAnswer::Ok);
         actions[i]();
         QCOMPARE(program.fakes.dialogs.questions().size(), i + 1);
         const DialogQuestion& question = program.fakes.dialogs.questions().back();

@@ -31,7 +31,6 @@ private slots:
     void forecastOnTheBundledArchive();
     void quantityOutsideTheLists();
     void ridottiHandsOverTheForecast();
-    void ridottiOpensTheSystemWindow();
     void esciBringsBackTheOutcomes();
     void unreadableArchiveIsReported();
 };

@@ -112,6 +112,7 @@ void SistemiDevelopmentTest::overflowStopsAtTheCapacity() {
     QVERIFY(bench.Develop());
     bench.EnterRange(1, 40);
     bench.window->CheckBox1->setChecked(true);
+    bench.fakes.dialogs.Answer(DialogAnswer::Ok);
     QVERIFY(bench.Develop());
     QCOMPARE(bench.fakes.dialogs.MessageTexts(), std::vector<std::string>{kTooMany});
     QCOMPARE(bench.fakes.dialogs.questions().back().title, std::string("Fortunara"));
@@ -127,6 +128,7 @@ void SistemiDevelopmentTest::overflowStopsAtTheCapacity() {
     // A quantity above 90: positions without a number stop the run the same way.
     bench.window->Textbox1->setText("95");
     bench.window->CheckBox1->setChecked(false);
+    bench.fakes.dialogs.Answer(DialogAnswer::Ok);
     QVERIFY(bench.Develop());
     QCOMPARE(bench.fakes.dialogs.MessageTexts().size(), std::size_t{2});
     QCOMPARE(bench.state.SystemComboCount, 7);

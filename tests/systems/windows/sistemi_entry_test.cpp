@@ -202,10 +202,13 @@ void SistemiEntryTest::groupCellsTakeNumbersUpToNinety() {
 
 void SistemiEntryTest::ridottiHandsOverTheNumbers() {
     SistemiBench bench;
-    bench.window->HandOverNumbers(6, {4, 15, 22, 38, 61, 77});
+    const int forecast[] = {4, 15, 22, 38, 61, 77, 80};
+    for (std::size_t i = 0; i < 7; ++i) bench.state.ForecastNumbers[i + 1] = forecast[i];
+    bench.window->HandOverForecast(6);
     QCOMPARE(bench.window->Textbox1->text(), QString("6"));
     QCOMPARE(bench.window->Label1->text(), QString("6 NUMERI    :   04   15   22   38   61   77   "));
-    QCOMPARE(bench.state.NumberSelected[4], 38);
+    QCOMPARE(std::vector<int>(bench.state.NumberSelected.begin() + 1, bench.state.NumberSelected.begin() + 8),
+             (std::vector<int>{4, 15, 22, 38, 61, 77, 0}));
     QVERIFY(bench.Develop());
     QCOMPARE(bench.GridRow(1), (std::vector<QString>{"1", "4", "15", "22", "38", "61", "77"}));
 }

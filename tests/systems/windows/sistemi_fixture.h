@@ -42,9 +42,6 @@ struct SistemiBench {
         state.programFolder = folder.path();
         state.RecordCount = 10;
         state.ClickSoundOn = 0;
-        fakes.dialogs.onUnexpected = [](const DialogQuestion& question) {
-            QFAIL(("unexpected question: " + question.title + " " + question.text).c_str());
-        };
         window = std::make_unique<Sistemi>(state, platform, memory, std::move(openers));
     }
 

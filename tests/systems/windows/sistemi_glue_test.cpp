@@ -27,6 +27,23 @@ TEST(SistemiValues, TypedTextsReadLikeTheWindowExpects) {
     for (const auto& [text, value] : cases) EXPECT_EQ(NumericValue(text), value) << '"' << text << '"';
 }
 
+TEST(ForecastHandOver, TakesTheFirstForecastNumbersWithTheirLabel) {
+    ProgramState state;
+    state.CurrentMatrixName = "\r\n";
+    const int forecast[] = {4, 15, 22, 38, 61, 77, 80};
+    for (std::size_t i = 0; i < 7; ++i) state.ForecastNumbers[i + 1] = forecast[i];
+    state.NumberSelected[7] = 9;
+    const HandedNumbers six = TakeForecastNumbers(state, 6);
+    EXPECT_EQ(six.quantityText, "6");
+    EXPECT_EQ(six.label, "6\r\n NUMERI    :   04   15   22   38   61   77   ");
+    EXPECT_EQ(std::vector<int>(state.NumberSelected.begin() + 1, state.NumberSelected.begin() + 8),
+              (std::vector<int>{4, 15, 22, 38, 61, 77, 9}));
+
+    state.CurrentMatrixName.clear();
+    EXPECT_EQ(TakeForecastNumbers(state, 0).label, "0 NUMERI    :   ");
+    EXPECT_EQ(TakeForecastNumbers(state, 95).quantityText, "90");
+}
+
 TEST(SistemiRequest, TakesTheEnteredNumbersUpToPositionNinety) {
     ProgramState state;
     for (int i = 1; i <= 90; ++i) state.NumberSelected[static_cast<std::size_t>(i)] = 91 - i;

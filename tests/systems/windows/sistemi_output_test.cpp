@@ -141,24 +141,21 @@ void SistemiOutputTest::checkAndSlipsReceiveTheSystem() {
     int handedSize = 0;
     int slipSource = 0;
     SistemiBench* open = nullptr;
-    // Stand-ins for the check and slip windows: they note what the shared state holds and close.
-    const auto closingDialog = [](QWidget* parent) -> QWidget* {
-        auto* dialog = new QDialog(parent);
-        QTimer::singleShot(0, dialog, &QDialog::accept);
-        return dialog;
-    };
+    // Stand-ins for the check and slip windows: they note what the shared state holds.
     SistemiOpeners openers;
     openers.Controllo = [&](QWidget* parent) {
         handedNumbers = open->state.TicketNumbers;
         handedSize = open->state.TicketSize;
-        return closingDialog(parent);
+        return new QDialog(parent);
     };
     openers.Schedine = [&](QWidget* parent) {
         slipSource = open->state.SlipSource;
-        return closingDialog(parent);
+        return new QDialog(parent);
     };
     SistemiBench bench(openers);
     open = &bench;
+    bench.fakes.modal.Expect([](QWidget&) {});
+    bench.fakes.modal.Expect([](QWidget&) {});
     QVERIFY(bench.window->CommandButton6->isEnabled());
     const std::filesystem::path file = bench.folder.path() / "DUE.SSI";
     QVERIFY(WriteSystemFile(file, TwoCombinationSystem()).ok());
@@ -170,6 +167,7 @@ void SistemiOutputTest::checkAndSlipsReceiveTheSystem() {
     QCOMPARE(handedNumbers, (std::vector<int>{0, 5, 12, 33, 40, 41, 90, 1, 2, 3, 4, 5, 6}));
     bench.window->CommandButton7->click();
     QCOMPARE(slipSource, 99);
+    QCOMPARE(bench.fakes.modal.opened(), 2);
 }
 
 }  // namespace fortunara::test

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "app/state/program_state.h"
+#include "app/widgets/main_window_tab.h"
+#include "platform/api/platform.h"
+
+class QRadioButton;
+class QScrollBar;
+
+namespace fortunara {
+
+class AnimatedPicture;
+class DataGrid;
+class RangePairBox;
+
+// Tab 0 of the main window: the archive table `grid3` with `VScroll3`, the order options, the
+// archive print range `HScroll7`/`HScroll6` and the pictures "STAMPA" (the archive print) and
+// "COPIA" (the selected cells).
+class ArchiveTab : public MainWindowTab {
+    Q_OBJECT
+
+public:
+    ArchiveTab(ProgramState& state, Platform& platform, QWidget* parent = nullptr);
+
+    void Load(int recordCount) override;
+    void Chosen() override;
+    // After the archive was written, or at the load step: the table moves to the newest draw.
+    void ShowNewestDraws(int recordCount);
+
+private:
+    void ShowTable(int value);
+    void PrintArchiveTable();
+    void CopyCells();
+
+    ProgramState& state_;
+    Platform& platform_;
+    DataGrid* grid3;
+    QScrollBar* VScroll3;
+    QRadioButton* SSOption1_0;  // "Ruote"
+    QRadioButton* SSOption1_1;  // "Crescente"
+    RangePairBox* print;        // HScroll7 "DAL", HScroll6 "AL"
+    AnimatedPicture* Stampante;  // Animazione_Stampante(0)
+    AnimatedPicture* Copia;      // Animazione_Copia(0)
+};
+
+}  // namespace fortunara

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <functional>
+
+#include "app/widgets/main_window_tab.h"
+#include "app/windows/sestine_hooks.h"
+
+class QPushButton;
+
+namespace fortunara {
+
+// A launcher of the main window: it opens its window through `open`, or, when the program has no
+// such window yet, stays disabled with the tooltip "In preparazione".
+void ConnectLauncher(QPushButton& button, const WindowFactory& factory, std::function<void()> open);
+
+// Tab 4 of the main window: the launchers of the matrix library, the system window and the
+// method window.
+class LauncherTab : public MainWindowTab {
+    Q_OBJECT
+
+public:
+    LauncherTab(const WindowOpeners& openers, std::function<void(LaunchedWindow)> open, QWidget* parent = nullptr);
+
+private:
+    QPushButton* CommandButton6;   // "ARCHIVIO SISTEMI"
+    QPushButton* CommandButton1;   // "RIDUZIONE SISTEMI"
+    QPushButton* CommandButton14;  // "METODI"
+};
+
+}  // namespace fortunara

@@ -1,0 +1,95 @@
+#include "app/windows/maintenance_tab.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+#include "app/state/click_sound.h"
+#include "app/widgets/animated_picture.h"
+#include "app/widgets/data_grid.h"
+#include "app/widgets/look.h"
+#include "app/windows/launcher_tab.h"
+
+namespace fortunara {
+
+MaintenanceTab::MaintenanceTab(ProgramState& state, Platform& platform, const WindowOpeners& openers,
+                               std::function<void(LaunchedWindow)> open, QWidget* parent)
+    : MainWindowTab(6, parent), state_(state), platform_(platform) {
+    auto* draw = new QGroupBox("ESTRAZIONE", this);
+    Grid5 = new DataGrid("Grid5", draw);
+    Grid5->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Grid5->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Grid5->setFixedHeight(62);
+    VScroll1 = MakeScrollBar(draw, "VScroll1", Qt::Vertical);
+    VScroll1->setInvertedAppearance(true);
+    VScroll1->setInvertedControls(true);
+    VScroll1->setFixedHeight(62);
+    VScroll1->setToolTip("Scorri l'archivio: un'estrazione alla volta");
+    textbox2 = new QLineEdit(draw);
+    textbox2->setObjectName("textbox2");
+    textbox2->setFont(GridFont());
+    textbox2->setMaxLength(9);
+    textbox2->setFixedWidth(120);
+    Nuova = MakePicture(draw, PictureKind::Nuova, "Animazione_Nuova", "NUOVA ESTRAZIONE");
+    Salva = MakePicture(draw, PictureKind::Salva, "Animazione_Salva", "SALVA");
+
+    auto* gridRow = new QHBoxLayout;
+    gridRow->addWidget(Grid5, 1);
+    gridRow->addWidget(VScroll1);
+    auto* dateRow = new QHBoxLayout;
+    dateRow->addWidget(MakeCaption(draw, "DATA"));
+    dateRow->addWidget(textbox2);
+    dateRow->addStretch();
+    dateRow->addWidget(Nuova);
+    dateRow->addSpacing(16);
+    dateRow->addWidget(Salva);
+    auto* drawLayout = new QVBoxLayout(draw);
+    drawLayout->addLayout(gridRow);
+    drawLayout->addLayout(dateRow);
+
+    auto* internet = new QGroupBox("ARCHIVIO", this);
+    CommandButton5 = MakeButton(internet, "CommandButton5", "Copia da Internet");
+    CommandButton13 = MakeButton(internet, "CommandButton13", "Aggiorna in Internet");
+    Command1 = MakeButton(internet, "Command1", "converti");
+    auto* internetLayout = new QHBoxLayout(internet);
+    internetLayout->addWidget(CommandButton5);
+    internetLayout->addWidget(CommandButton13);
+    internetLayout->addWidget(Command1);
+    internetLayout->addStretch();
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(draw);
+    left->addWidget(internet);
+    left->addStretch();
+
+    auto* wheels = new QGroupBox("RUOTE", this);
+    Grid4 = new DataGrid("Grid4", wheels);
+    Grid4->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Grid4->setFixedHeight(24 + 11 * 21 + 6);
+    auto* wheelsLayout = new QVBoxLayout(wheels);
+    wheelsLayout->addWidget(Grid4);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(10, 8, 10, 10);
+    layout->addLayout(left, 3);
+    layout->addSpacing(8);
+    auto* right = new QVBoxLayout;
+    right->addWidget(wheels);
+    right->addStretch();
+    layout->addLayout(right, 2);
+
+    AddPicture(Nuova);
+    AddPicture(Salva);
+    connect(VScroll1, &QScrollBar::valueChanged, this, &MaintenanceTab::ShowDraw);
+    // The save picture clicks at every move over it.
+    connect(Salva, &AnimatedPicture::hovered, this,
+            [this] { PlayClickSound(state_, platform_.sounds, ClickCommands::OpenPrevPlay); });
+    ConnectLauncher(*CommandButton5, openers.Browser, [open] { open(LaunchedWindow::Browser); });
+    ConnectLauncher(*CommandButton13, openers.Form45, [open] { open(LaunchedWindow::Form45); });
+}
+
+}  // namespace fortunara

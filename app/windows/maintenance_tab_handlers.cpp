@@ -1,0 +1,64 @@
+// What the controls of the maintenance tab do.
+#include <QLineEdit>
+#include <QScrollBar>
+
+#include "app/core/archive_table.h"
+#include "app/widgets/animated_picture.h"
+#include "app/widgets/data_grid.h"
+#include "app/widgets/look.h"
+#include "app/widgets/range_selectors.h"
+#include "app/widgets/strip_painter.h"
+#include "app/windows/maintenance_tab.h"
+#include "platform/text/number_text.h"
+
+namespace fortunara {
+
+void MaintenanceTab::Load(int) {
+    Grid4->SetShape(8, 12);
+    Grid4->SetColumnWidthTwips(0, 500);
+    for (int c = 1; c <= 5; ++c) {
+        Grid4->SetColumnWidthTwips(c, 600);
+        Grid4->SetColumnRight(c);
+        Grid4->SetText(0, c, Plain(c));
+    }
+    // Columns 6 and 7 are never filled.
+    Grid4->setColumnHidden(6, true);
+    Grid4->setColumnHidden(7, true);
+    for (int wheel = 1; wheel <= 11; ++wheel) {
+        Grid4->SetText(wheel, 0, state_.WheelNames[static_cast<std::size_t>(wheel)].substr(0, 2));
+        // The wheel names head their rows.
+        QTableWidgetItem* name = Grid4->item(wheel - 1, 0);
+        name->setFont(CaptionFont());
+        name->setForeground(look::kGreen);
+    }
+
+    Grid5->SetShape(kArchiveTableColumns, 2);
+    Grid5->SetColumnWidthTwips(0, 1200);
+    for (int c = 1; c < kArchiveTableColumns; ++c) {
+        Grid5->SetColumnWidthTwips(c, 450);
+        Grid5->SetColumnRight(c);
+    }
+    Grid5->SetRowHeightTwips(1, 400);
+    const ArchiveRow headers = ArchiveHeaders(ArchiveOrder::Ascending);
+    for (int c = 0; c < kArchiveTableColumns; ++c) Grid5->SetText(0, c, headers[static_cast<std::size_t>(c)]);
+}
+
+void MaintenanceTab::Chosen() {
+    Nuova->ShowRest();
+    Salva->ShowRest();
+}
+
+void MaintenanceTab::ShowNewestDraw(int recordCount) {
+    SetScrollPosition(*VScroll1, recordCount, recordCount);
+}
+
+void MaintenanceTab::ShowDraw(int value) {
+    const SingleDrawView view = ShowOneDraw(state_.programFolder, value);
+    state_.RecordCount = view.recordCount;
+    if (!view.shown) return;
+    for (std::size_t i = 1; i <= 8; ++i) state_.DrawNumbers[i] = view.numbers[i];
+    textbox2->setText(QString::fromStdString(view.date));
+    for (int c = 0; c < kArchiveTableColumns; ++c) Grid5->SetText(1, c, view.row[static_cast<std::size_t>(c)]);
+}
+
+}  // namespace fortunara

@@ -1,0 +1,120 @@
+// What the controls of the forecast tab do: the forecast itself, its print, the matrix list and the
+// hand-overs to the system and check windows.
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include "app/state/click_sound.h"
+#include "app/widgets/range_selectors.h"
+#include "matrices/core/matrix_list.h"
+#include "statistics/core/forecast.h"
+#include "statistics/core/forecast_outputs.h"
+#include "statistics/core/statistics_state.h"
+#include "statistics/windows/forecast_tab.h"
+#include "app/widgets/read_error.h"
+
+namespace fortunara {
+
+namespace {
+
+// TicketNumbers starts empty, indices 0 to 6000, for the matrix the check window loads.
+constexpr std::size_t kTicketNumbersSize = 6001;
+
+// Each item keeps its own file name: MatrixFiles is shared with the matrix window, whose listing
+// may have overwritten it while this list stayed on screen.
+constexpr int kFileNameRole = Qt::UserRole;
+
+}  // namespace
+
+void ForecastTab::Load(int recordCount) {
+    SetScrollPosition(*HScroll5, recordCount, InitialFromPosition(recordCount));
+}
+
+// The outcome list in view, the matrix list and its two buttons put away.
+void ForecastTab::ShowOutcomeList() {
+    List3->show();
+    List6->hide();
+    CommandButton7->setEnabled(false);
+    CommandButton8->setEnabled(false);
+}
+
+void ForecastTab::RefuseQuantity() {
+    platform_.dialogs.Message(std::string(kQuantityMessage), std::string(kQuantityTitle), DialogButtons::Ok,
+                              DialogIcon::Warning);
+}
+
+void ForecastTab::MakeForecast() {
+    PlayClickSound(state_, platform_.sounds);
+    ShowOutcomeList();
+    const Quantity quantity = ReadQuantity(Textbox1->text().toStdString());
+    // A quantity the forecast lists cannot hold changes nothing.
+    if (!quantity.valid) return RefuseQuantity();
+    const int base = HScroll5->value();
+    List3->clear();
+    Label1_0->setText(QString());
+
+    const ForecastResult result = ComputeForecast(state_.programFolder, base, quantity.value);
+    StoreForecast(result, state_);
+    Label1_0->setText(QString::fromStdString(ForecastCaption(result)));
+    for (const std::string& line : OutcomeLines(result)) List3->addItem(QString::fromStdString(line));
+    ReportReadError(platform_.dialogs, result.error);
+}
+
+void ForecastTab::PrintForecastReport() {
+    PlayClickSound(state_, platform_.sounds);
+    ForecastPrintInput input;
+    input.baseCaption = Label55->text().toStdString();
+    input.quantityText = Textbox1->text().toStdString();
+    input.searchNumbers = state_.SearchNumbers;
+    for (int i = 0; i < List3->count(); ++i) input.outcomeLines.push_back(List3->item(i)->text().toStdString());
+    PrintForecast(platform_.printer, input);
+}
+
+void ForecastTab::HandOverToSystems() {
+    PlayClickSound(state_, platform_.sounds);
+    const Quantity quantity = ReadQuantity(Textbox1->text().toStdString());
+    if (!quantity.valid) return RefuseQuantity();
+    if (!openers_.ridotti) return;
+    openers_.ridotti(window(), quantity.value);
+    emit modalWindowClosed();
+}
+
+void ForecastTab::BackToOutcomes() {
+    ShowOutcomeList();
+    PlayClickSound(state_, platform_.sounds);
+}
+
+void ForecastTab::ListMatrixFiles() {
+    List6->show();
+    List3->hide();
+    PlayClickSound(state_, platform_.sounds);
+    CommandButton7->setEnabled(true);
+    CommandButton8->setEnabled(static_cast<bool>(openers_.ridotti));
+    List6->clear();
+    state_.TicketNumbers.assign(kTicketNumbersSize, 0);
+
+    // A quantity no list can hold has no matrices.
+    const Quantity quantity = ReadQuantity(Textbox1->text().toStdString());
+    const MatrixList list = ListMatrices(state_.programFolder, quantity.valid ? quantity.value : 0);
+    for (std::size_t k = 0; k < list.entries.size() && k < state_.MatrixFiles.size(); ++k) {
+        const MatrixListEntry& entry = list.entries[k];
+        state_.MatrixFiles[k] = entry.fileName;
+        auto* item = new QListWidgetItem(QString::fromStdString(entry.listText), List6);
+        item->setData(kFileNameRole, QString::fromStdString(entry.fileName));
+    }
+    ReportReadError(platform_.dialogs, list.error);
+}
+
+void ForecastTab::OpenCheckWindow(const QListWidgetItem& item) {
+    if (!openers_.presenti) return;
+    state_.SelectedMatrixFile = item.data(kFileNameRole).toString().toStdString();
+    state_.OpenedFromList = 1;
+    RunModalWindow(platform_.modal, openers_.presenti, window());
+    state_.SelectedMatrixFile.clear();
+    state_.OpenedFromList = 0;
+    emit modalWindowClosed();
+}
+
+}  // namespace fortunara

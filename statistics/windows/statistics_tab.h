@@ -1,0 +1,53 @@
+#pragma once
+
+#include <array>
+
+#include "app/state/program_state.h"
+#include "app/widgets/main_window_tab.h"
+#include "platform/api/platform.h"
+#include "statistics/core/distributions.h"
+
+class QCheckBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+namespace fortunara {
+
+class DataGrid;
+class RangePairBox;
+struct StatisticsGrid;
+
+// Tab 2 of the main window: "90 NUMERI", "PARI E DISPARI", "SOMMA" and "INTERRUZIONI" fill `grid2`
+// and `Titolo` over the range `HScroll3`/`HScroll4` with the positions ticked in `Check3d3(1..8)`.
+class StatisticsTab : public MainWindowTab {
+    Q_OBJECT
+
+public:
+    StatisticsTab(ProgramState& state, Platform& platform, QWidget* parent = nullptr);
+
+    void Load(int recordCount) override;
+    // The delay column's header reads "RIT." once the tab was chosen.
+    void Chosen() override;
+
+private:
+    void ShowDelays();
+    void ShowDistribution(DistributionKind kind);
+    void ShowTable(const StatisticsGrid& table);
+    PositionFlags ReadPositions() const;
+
+    ProgramState& state_;
+    Platform& platform_;
+    DataGrid* grid2;
+    QLabel* Titolo;
+    QPushButton* CommandButton12;  // "90 NUMERI"
+    QPushButton* CommandButton2;   // "PARI E DISPARI"
+    QPushButton* CommandButton3;   // "SOMMA"
+    QPushButton* CommandButton4;   // "INTERRUZIONI"
+    std::array<QCheckBox*, 9> Check3d3{};
+    RangePairBox* range;  // HScroll3 "DAL", HScroll4 "AL", Label31 span
+    QListWidget* List2;
+    QListWidget* List1_2;
+};
+
+}  // namespace fortunara

@@ -1,0 +1,80 @@
+// What the controls of the statistics tab do.
+#include <QCheckBox>
+#include <QLabel>
+
+#include "app/state/click_sound.h"
+#include "app/widgets/data_grid.h"
+#include "app/widgets/range_pair_box.h"
+#include "statistics/core/number_delays.h"
+#include "statistics/core/statistics_grid.h"
+#include "statistics/core/statistics_state.h"
+#include "app/widgets/read_error.h"
+#include "statistics/windows/statistics_tab.h"
+
+namespace fortunara {
+
+void StatisticsTab::Load(int recordCount) {
+    grid2->SetShape(6, 91);
+    grid2->SetColumnWidthTwips(0, 500);
+    for (int c = 1; c <= 5; ++c) {
+        grid2->SetColumnWidthTwips(c, 1600);
+        grid2->SetColumnRight(c);
+    }
+    grid2->SetText(0, 0, QString("Q. "));
+    grid2->SetText(0, 1, QString("RITARDO"));
+    grid2->SetText(0, 2, QString("FREQUENZA"));
+    range->Load(recordCount);
+}
+
+void StatisticsTab::Chosen() {
+    grid2->SetText(0, 2, QString("RIT."));
+}
+
+PositionFlags StatisticsTab::ReadPositions() const {
+    PositionFlags positions{};
+    for (std::size_t k = 0; k < positions.size(); ++k) positions[k] = Check3d3[k]->isChecked();
+    return positions;
+}
+
+void StatisticsTab::ShowDelays() {
+    const ScanRange scan{range->From(), range->To()};
+    PlayClickSound(state_, platform_.sounds);
+    const PositionFlags positions = ReadPositions();
+    const DelayTable table = ComputeDelays(state_.programFolder, scan, positions);
+    StoreScanState(scan, positions, table.recordCount, state_);
+    ShowTable(DelayGrid(table));
+    ReportReadError(platform_.dialogs, table.error);
+}
+
+void StatisticsTab::ShowDistribution(DistributionKind kind) {
+    PlayClickSound(state_, platform_.sounds);
+    const ScanRange scan{range->From(), range->To()};
+    const PositionFlags positions = ReadPositions();
+    const DistributionTable table = ComputeDistribution(kind, state_.programFolder, scan, positions);
+    StoreScanState(scan, positions, table.recordCount, state_);
+    ShowTable(DistributionGrid(table));
+    ReportReadError(platform_.dialogs, table.error);
+}
+
+// Shape, column widths, header row, rows. Cells a table does not write are left empty, not
+// showing what an earlier table put there.
+void StatisticsTab::ShowTable(const StatisticsGrid& table) {
+    Titolo->setText(QString::fromStdString(table.title));
+    grid2->setUpdatesEnabled(false);
+    grid2->clearContents();
+    grid2->SetShape(table.ColumnCount(), table.RowCount());
+    for (int c = 0; c < table.ColumnCount(); ++c) {
+        grid2->SetColumnWidthTwips(c, table.columnWidths[static_cast<std::size_t>(c)]);
+    }
+    grid2->SetRowHeightTwips(0, table.headerRowHeight);
+    for (std::size_t c = 0; c < table.headers.size(); ++c) grid2->SetText(0, static_cast<int>(c), table.headers[c]);
+    for (std::size_t r = 0; r < table.rows.size(); ++r) {
+        const std::vector<std::string>& row = table.rows[r];
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            if (!row[c].empty()) grid2->SetText(static_cast<int>(r) + 1, static_cast<int>(c), row[c]);
+        }
+    }
+    grid2->setUpdatesEnabled(true);
+}
+
+}  // namespace fortunara
