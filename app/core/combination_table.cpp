@@ -1,18 +1,13 @@
 #include "app/core/combination_table.h"
 
+#include "app/state/binomial.h"
 #include "platform/text/number_text.h"
 
 namespace fortunara {
 
 double CombinationCount(int q, int k) {
-    double product = 1;
-    double factorial = 1;
-    for (int i = 0; i < k; ++i) {
-        product *= static_cast<double>(q - i);
-        factorial *= static_cast<double>(i + 1);
-    }
-    // For q < k one of the factors is 0, so the count is 0 and the cell stays empty.
-    return product / factorial;
+    // For q < k the count is 0 and the cell stays empty.
+    return static_cast<double>(Binomial(q, k));
 }
 
 std::string JollyCell(const std::string& sestineCell) {

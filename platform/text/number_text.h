@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace fortunara {
 
@@ -25,6 +26,11 @@ std::string Decimal2(double value);
 std::string SixDigitsPadded(long long n);
 // A number printed on the printer: sign place, digits, one blank (" 5 ").
 std::string PrintedNumber(long long n);
+
+// The numeric value of a typed text: blanks are skipped, then an optional sign, digits and an
+// optional decimal part; reading stops at the first other character ("12abc" is 12, "abc" and ""
+// are 0). The value is rounded to a whole number (halves to even) and kept within an int.
+int NumericValue(std::string_view text);
 
 // Reads back a grouped text ("622.614.630" -> 622614630); blanks and full stops ignored,
 // a comma starts the decimals. Anything unreadable gives 0.

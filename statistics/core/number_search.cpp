@@ -1,5 +1,7 @@
 #include "statistics/core/number_search.h"
 
+#include "app/state/binomial.h"
+
 #include <algorithm>
 
 #include "platform/text/number_text.h"
@@ -18,13 +20,6 @@ bool MonthTakesPart(const std::array<bool, 12>& months, const std::string& date)
 }
 
 }  // namespace
-
-long long Binomial(int n, int k) {
-    if (k < 0 || k > n) return 0;
-    long long result = 1;
-    for (int i = 1; i <= k; ++i) result = result * (n - k + i) / i;
-    return result;
-}
 
 SearchResult SearchArchive(const SearchRequest& request, std::span<const DrawRecord> scanOrder) {
     SearchResult result;

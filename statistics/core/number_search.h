@@ -43,9 +43,6 @@ struct SearchResult {
     std::string error;            // the archive could not be opened
 };
 
-// C(n, k); 0 when k > n.
-long long Binomial(int n, int k);
-
 SearchResult SearchArchive(const SearchRequest& request, std::span<const DrawRecord> scanOrder);
 SearchResult SearchArchive(const SearchRequest& request, const std::filesystem::path& programFolder,
                            const ScanRange& range);

@@ -4,9 +4,11 @@
 #include <optional>
 #include <stdexcept>
 
+#include "app/state/binomial.h"
 #include "systems/core/condition_filter.h"
 #include "systems/core/run_recorder.h"
-#include "systems/core/searches.h"
+#include "systems/core/guarantee_scheme.h"
+#include "systems/core/integral_search.h"
 #include "systems/core/system_report.h"
 #include "systems/core/system_texts.h"
 
@@ -15,29 +17,22 @@ namespace fortunara {
 std::string_view SystemRun::Message() const {
     if (end == RunEnd::TooFewNumbers) return kTooFewNumbersMessage;
     if (Overflowed()) return kTooManyCombinationsMessage;
+    if (end == RunEnd::Failed) return failure;
     return {};
 }
 
 unsigned long long GuaranteeComboCount(int quantity, int guaranteeMode) {
-    const long long n = static_cast<long long>(quantity) - 6 + guaranteeMode;
-    const long long k = guaranteeMode;
-    if (k < 0 || n < k) return 0;
-    constexpr unsigned long long kMax = std::numeric_limits<unsigned long long>::max();
-    unsigned long long result = 1;
-    for (long long i = 0; i < k; ++i) {
-        const auto factor = static_cast<unsigned long long>(n - i);
-        if (result > kMax / factor) return kMax;
-        result = result * factor / static_cast<unsigned long long>(i + 1);
-    }
-    return result;
+    const long long count = Binomial(static_cast<long long>(quantity) - 6 + guaranteeMode, guaranteeMode);
+    if (count == std::numeric_limits<long long>::max()) return std::numeric_limits<unsigned long long>::max();
+    return static_cast<unsigned long long>(count);
 }
 
 SystemRun RunDevelopment(const SystemRequest& request, const RunControl& control) {
     if (request.numbers.size() > static_cast<std::size_t>(kHighestPosition)) {
-        throw std::invalid_argument("a system has at most 90 positions with a number");
+        throw std::invalid_argument("UN SISTEMA HA AL PIU' 90 NUMERI");
     }
     for (const int n : request.numbers) {
-        if (n < 0 || n > 90) throw std::invalid_argument("system numbers lie between 0 and 90");
+        if (n < 0 || n > 90) throw std::invalid_argument("UN NUMERO DEL SISTEMA E' FUORI DA 1 A 90");
     }
     SystemRun run;
     run.conditioned = request.conditions.has_value();

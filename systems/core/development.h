@@ -37,6 +37,7 @@ enum class RunEnd {
     CapacityReached,        // one more accepted combination than the capacity
     PositionWithoutNumber,  // a combination reached a position above 90 (N above 90)
     Cancelled,
+    Failed,  // the run broke off for another reason, told in `failure`
 };
 
 struct SystemRun {
@@ -47,12 +48,13 @@ struct SystemRun {
     // The report as printed lines (only when printing). A run that stops keeps its last line
     // even when it holds fewer than three combinations.
     std::vector<std::string> report;
+    std::string failure;  // why a Failed run broke off, for the user
 
     int Count() const { return static_cast<int>(positions.size()); }
     bool Completed() const { return end == RunEnd::Completed; }
     // Stopped by the capacity or a position without number: the window shows the message box.
     bool Overflowed() const { return end == RunEnd::CapacityReached || end == RunEnd::PositionWithoutNumber; }
-    // The text for Label1 (too few numbers) or the message box (overflow); empty otherwise.
+    // The text for Label1 (too few numbers) or the message box (overflow, failure); empty otherwise.
     std::string_view Message() const;
 };
 

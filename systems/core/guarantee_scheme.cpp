@@ -1,7 +1,10 @@
+#include "systems/core/guarantee_scheme.h"
+
 #include <algorithm>
 #include <array>
 
-#include "systems/core/searches.h"
+#include "systems/core/position_index.h"
+
 
 namespace fortunara {
 
@@ -25,7 +28,6 @@ public:
     }
 
 private:
-    static std::size_t Index(int i) { return static_cast<std::size_t>(i); }
     int Number(int position) const { return request_.numbers[Index(position - 1)]; }
 
     // s(i) runs from s(i-1) + 1 to L + (i - 1), L = N - 5.

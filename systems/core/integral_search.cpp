@@ -1,9 +1,13 @@
+#include "systems/core/integral_search.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
 #include <vector>
 
-#include "systems/core/searches.h"
+#include "app/state/binomial.h"
+#include "systems/core/position_index.h"
+
 
 // The reduction keeps a candidate only when it shares at most 6 - t positions with every
 // combination recorded before it. Two combinations share more than 6 - t positions exactly when
@@ -27,12 +31,9 @@ public:
         n_ = request.quantity;
         top_ = std::min(static_cast<int>(request.numbers.size()), kHighestPosition);
         const int universe = std::min(n_, top_);
+        // The counts the ranks and the progress need, looked up in the inner loops.
         for (int m = 0; m <= kHighestPosition; ++m) {
-            binomial_[Index(m)][0] = 1;
-            for (int k = 1; k <= 6; ++k) {
-                binomial_[Index(m)][Index(k)] =
-                    m == 0 ? 0 : binomial_[Index(m - 1)][Index(k - 1)] + binomial_[Index(m - 1)][Index(k)];
-            }
+            for (int k = 0; k <= 6; ++k) binomial_[Index(m)][Index(k)] = static_cast<std::uint32_t>(Binomial(m, k));
         }
         for (int p = 0; p <= kHighestPosition; ++p) {
             above_[Index(p)] = PositionSet::Range(p + 1, kHighestPosition);
@@ -63,8 +64,6 @@ public:
 
 private:
     enum class Step { Next, Unwind, Stop };
-
-    static std::size_t Index(int i) { return static_cast<std::size_t>(i); }
 
     double Choose(int m, int k) const {
         if (m < 0 || k < 0 || m < k) return 0;

@@ -1,16 +1,13 @@
 #include "systems/core/system_save.h"
 
-#include "platform/text/number_text.h"
 #include "matrices/core/matrix_index.h"
+#include "platform/text/number_text.h"
+#include "systems/core/position_index.h"
 #include "systems/core/system_texts.h"
 
 namespace fortunara {
 
 namespace {
-
-std::size_t At(int i) {
-    return static_cast<std::size_t>(i);
-}
 
 const std::string kHyphens(80, '-');
 
@@ -19,8 +16,8 @@ const std::string kHyphens(80, '-');
 void StoreDevelopment(const SystemRun& run, ProgramState& state) {
     if (!run.Completed()) return;
     for (int r = 1; r <= run.Count(); ++r) {
-        std::array<int, 7>& row = state.SystemCombos[At(r)];
-        for (int c = 1; c <= 6; ++c) row[At(c)] = run.positions[At(r - 1)][At(c - 1)];
+        std::array<int, 7>& row = state.SystemCombos[Index(r)];
+        for (int c = 1; c <= 6; ++c) row[Index(c)] = run.positions[Index(r - 1)][Index(c - 1)];
     }
     state.SystemComboCount = run.Count();
     state.TicketCount = run.Count();
@@ -30,7 +27,7 @@ bool EntryIsConsecutiveRun(const ProgramState& state, int quantity) {
     if (quantity > kHighestPosition) return false;
     // The entry box can give the smallest int, so no "quantity - 1" here.
     for (int i = 1; i < quantity; ++i) {
-        if (state.NumberSelected[At(i)] + 1 != state.NumberSelected[At(i + 1)]) return false;
+        if (state.NumberSelected[Index(i)] + 1 != state.NumberSelected[Index(i + 1)]) return false;
     }
     return true;
 }
@@ -40,13 +37,13 @@ MatrixData PrepareSystemSave(ProgramState& state, const SaveChoice& choice) {
     state.SystemComboSize = 6;
     const int combos = std::clamp(state.SystemComboCount, 0, kSystemCapacity);
 
-    state.TicketNumbers.assign(At(6 * combos + 1), 0);
+    state.TicketNumbers.assign(Index(6 * combos + 1), 0);
     int k = 0;
     for (int r = 1; r <= combos; ++r) {
         for (int c = 1; c <= 6; ++c) {
-            const int position = state.SystemCombos[At(r)][At(c)];
-            state.TicketNumbers[At(++k)] =
-                position >= 1 && position <= kHighestPosition ? state.NumberSelected[At(position)] : 0;
+            const int position = state.SystemCombos[Index(r)][Index(c)];
+            state.TicketNumbers[Index(++k)] =
+                position >= 1 && position <= kHighestPosition ? state.NumberSelected[Index(position)] : 0;
         }
     }
 
@@ -57,9 +54,9 @@ MatrixData PrepareSystemSave(ProgramState& state, const SaveChoice& choice) {
     const int mode = state.GuaranteeMode;
     const int option = choice.selectedReduction;
     if (mode >= 2 && mode <= 5) {
-        comments[3] = "GARANZIA DEL " + std::string(kGuaranteeNames[At(mode - 1)]);
+        comments[3] = "GARANZIA DEL " + std::string(kGuaranteeNames[Index(mode - 1)]);
     } else if (mode == 1) {
-        if (option >= 0 && option <= 3) comments[3] = " RIDOTTO " + std::string(kReductionCaptions[At(option)]);
+        if (option >= 0 && option <= 3) comments[3] = " RIDOTTO " + std::string(kReductionCaptions[Index(option)]);
         comments[4] = option == 0 ? " SISTEMA INTEGRALE " : "";
         comments[5] = kHyphens;
     }
@@ -69,7 +66,7 @@ MatrixData PrepareSystemSave(ProgramState& state, const SaveChoice& choice) {
     data.comboCount = combos;
     data.comboSize = 6;
     data.numbers.assign(state.TicketNumbers.begin() + 1, state.TicketNumbers.end());
-    for (int i = 1; i <= 10; ++i) data.comments[At(i - 1)] = comments[At(i)];
+    for (int i = 1; i <= 10; ++i) data.comments[Index(i - 1)] = comments[Index(i)];
     return data;
 }
 

@@ -9,6 +9,9 @@ namespace fortunara {
 inline constexpr std::string_view kTooFewNumbersMessage = "NUMERI NON SUFFICENTI ! ";
 inline constexpr std::string_view kTooManyCombinationsMessage = "ATTENZIONE LE COMBINAZIONI CREATE SONO ECCESSIVE ";
 inline constexpr std::string_view kConditionedItem = "condizionati";
+// A development that broke off for anything but the capacity: this, then why.
+inline constexpr std::string_view kDevelopmentFailedMessage = "LO SVILUPPO SI E' INTERROTTO: ";
+inline constexpr std::string_view kOutOfMemoryReason = "MEMORIA INSUFFICIENTE";
 
 // The items of Combo1: index + 1 is GuaranteeMode.
 inline constexpr std::array<std::string_view, 5> kGuaranteeNames = {"INTEGRALE", "AMBO", "TERNO", "QUATERNA",

@@ -14,9 +14,11 @@
 #include <algorithm>
 #include <array>
 #include <exception>
+#include <new>
+#include <string_view>
 
 #include "systems/core/sistemi_run.h"
-#include "systems/core/sistemi_values.h"
+#include "platform/text/number_text.h"
 #include "systems/core/system_save.h"
 #include "systems/core/system_texts.h"
 #include "systems/windows/sistemi.h"
@@ -62,13 +64,18 @@ void Sistemi::Develop() {
                 bar, [bar, share] { bar->setValue(static_cast<int>(share * 1000)); }, Qt::QueuedConnection);
         };
         auto run = std::make_shared<SystemRun>();
+        // What was recorded is lost with a failure; the message says what went wrong.
+        const auto fail = [&run](std::string_view reason) {
+            *run = SystemRun{};
+            run->end = RunEnd::Failed;
+            run->failure = std::string(kDevelopmentFailedMessage) + std::string(reason);
+        };
         try {
             *run = RunDevelopment(request, control);
-        } catch (const std::exception&) {
-            // Any failure ends the run like an overflow: what was recorded is lost with the
-            // exception, the message tells the user.
-            *run = SystemRun{};
-            run->end = RunEnd::PositionWithoutNumber;
+        } catch (const std::bad_alloc&) {
+            fail(kOutOfMemoryReason);
+        } catch (const std::exception& error) {
+            fail(error.what());
         }
         QMetaObject::invokeMethod(
             this, [this, request, run] { FinishDevelopment(request, *run); }, Qt::QueuedConnection);
@@ -93,6 +100,8 @@ void Sistemi::FinishDevelopment(const SystemRequest& request, const SystemRun& r
     }
     if (run.Overflowed()) {
         platform_.dialogs.Message(std::string(kTooManyCombinationsMessage), "Fortunara");
+    } else if (run.end == RunEnd::Failed) {
+        platform_.dialogs.Message(run.failure, "ATTENZIONE !!!", DialogButtons::Ok, DialogIcon::Warning);
     }
 }
 

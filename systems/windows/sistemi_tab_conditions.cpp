@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/widgets/controls.h"
-#include "systems/core/sistemi_values.h"
+#include "platform/text/number_text.h"
 #include "systems/windows/sistemi.h"
 
 namespace fortunara {

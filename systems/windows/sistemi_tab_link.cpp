@@ -8,7 +8,7 @@
 #include "platform/text/number_text.h"
 #include "app/widgets/controls.h"
 #include "app/widgets/look.h"
-#include "systems/core/sistemi_values.h"
+#include "platform/text/number_text.h"
 #include "systems/windows/sistemi.h"
 
 namespace fortunara {

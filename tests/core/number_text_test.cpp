@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "platform/text/cp1252.h"
 
 namespace fortunara {
@@ -66,6 +68,20 @@ TEST(Cp1252, RoundTripsAccentsAndEuro) {
     EXPECT_EQ(Cp1252ToUtf8(bytes), "perch\xC3\xA9 \xE2\x82\xAC 5");
     EXPECT_EQ(Utf8ToCp1252(Cp1252ToUtf8(bytes)), bytes);
     EXPECT_EQ(Utf8ToCp1252("\xE4\xB8\xAD"), "?");  // not in the code page
+}
+
+TEST(NumericValue, TypedTextsReadLikeTheWindowsExpect) {
+    const std::vector<std::pair<std::string, int>> cases = {
+        {"12", 12},    {" 7", 7},
+        {"12abc", 12}, {"abc", 0},
+        {"", 0},       {"-5", -5},
+        {"+3", 3},     {"- 4", -4},
+        {"2.5", 2},    {"3.5", 4},
+        {"90.4", 90},  {"0", 0},
+        {"1e3", 1},    {"99999999999", std::numeric_limits<int>::max()},
+        {"10 ", 10},   {"\t42", 42},
+        {".6", 1},     {"-99999999999", std::numeric_limits<int>::min()}};
+    for (const auto& [text, value] : cases) EXPECT_EQ(NumericValue(text), value) << '"' << text << '"';
 }
 
 }  // namespace

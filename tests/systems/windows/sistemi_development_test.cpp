@@ -132,6 +132,16 @@ void SistemiDevelopmentTest::overflowStopsAtTheCapacity() {
     QVERIFY(bench.Develop());
     QCOMPARE(bench.fakes.dialogs.MessageTexts().size(), std::size_t{2});
     QCOMPARE(bench.state.SystemComboCount, 7);
+
+    // Anything else that breaks the run off says what it was, not that there were too many.
+    bench.EnterRange(1, 7);
+    bench.state.NumberSelected[3] = 95;
+    bench.fakes.dialogs.Answer(DialogAnswer::Ok);
+    QVERIFY(bench.Develop());
+    QCOMPARE(bench.fakes.dialogs.MessageTexts().back(),
+             std::string("LO SVILUPPO SI E' INTERROTTO: UN NUMERO DEL SISTEMA E' FUORI DA 1 A 90"));
+    QCOMPARE(bench.fakes.dialogs.questions().back().title, std::string("ATTENZIONE !!!"));
+    QCOMPARE(bench.state.SystemComboCount, 7);
 }
 
 void SistemiDevelopmentTest::cancelKeepsThePreviousCounts() {

@@ -5,27 +5,12 @@
 
 #include "systems/core/sistemi_output.h"
 #include "systems/core/sistemi_run.h"
-#include "systems/core/sistemi_values.h"
 #include "tests/support/temp_folder.h"
 
 namespace fortunara {
 namespace {
 
 using test::TempFolder;
-
-TEST(SistemiValues, TypedTextsReadLikeTheWindowExpects) {
-    const std::vector<std::pair<std::string, int>> cases = {
-        {"12", 12},    {" 7", 7},
-        {"12abc", 12}, {"abc", 0},
-        {"", 0},       {"-5", -5},
-        {"+3", 3},     {"- 4", -4},
-        {"2.5", 2},    {"3.5", 4},
-        {"90.4", 90},  {"0", 0},
-        {"1e3", 1},    {"99999999999", std::numeric_limits<int>::max()},
-        {"10 ", 10},   {"\t42", 42},
-        {".6", 1},     {"-99999999999", std::numeric_limits<int>::min()}};
-    for (const auto& [text, value] : cases) EXPECT_EQ(NumericValue(text), value) << '"' << text << '"';
-}
 
 TEST(ForecastHandOver, TakesTheFirstForecastNumbersWithTheirLabel) {
     ProgramState state;

@@ -6,11 +6,6 @@
 
 namespace fortunara {
 
-// The integral development over positions 1..N in lexicographic order, optionally reduced
-// (option 1..3), each candidate through the condition filter when there is one.
-RunEnd RunIntegralSearch(const SystemRequest& request, const ConditionFilter* filter, RunRecorder& recorder,
-                         RunPoll& poll);
-
 // The construction scheme of guarantee 2..5 ("AMBO" .. "CINQUINA").
 RunEnd RunGuaranteeScheme(const SystemRequest& request, const ConditionFilter* filter, RunRecorder& recorder,
                           RunPoll& poll);
