@@ -1,7 +1,7 @@
 #include "app/cli/cli_command.h"
 #include "app/cli/cli_output.h"
-#include "platform/text/number_text.h"
 #include "archive/core/draw_archive.h"
+#include "platform/text/number_text.h"
 
 namespace fortunara {
 

@@ -3,9 +3,9 @@
 
 #include "app/cli/cli_command.h"
 #include "app/cli/cli_output.h"
-#include "platform/text/number_text.h"
 #include "archive/core/draw_archive.h"
 #include "archive/core/draw_record.h"
+#include "platform/text/number_text.h"
 #include "statistics/core/distributions.h"
 #include "statistics/core/forecast.h"
 #include "statistics/core/number_delays.h"

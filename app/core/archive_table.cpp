@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "platform/text/number_text.h"
 #include "archive/core/draw_archive.h"
 #include "archive/core/draw_record.h"
+#include "platform/text/number_text.h"
 
 namespace fortunara {
 

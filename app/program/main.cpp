@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "app/state/program_state.h"
+#include "app/program/program_hooks.h"
 #include "app/program/startup.h"
+#include "app/state/program_state.h"
 #include "app/widgets/look.h"
 #include "app/windows/module1.h"
-#include "app/program/program_hooks.h"
 #include "app/windows/sestine.h"
 #include "platform/qt/qt_clipboard.h"
 #include "platform/qt/qt_dialogs.h"

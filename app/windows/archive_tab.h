@@ -36,9 +36,9 @@ private:
     Platform& platform_;
     DataGrid* grid3;
     QScrollBar* VScroll3;
-    QRadioButton* SSOption1_0;  // "Ruote"
-    QRadioButton* SSOption1_1;  // "Crescente"
-    RangePairBox* print;        // HScroll7 "DAL", HScroll6 "AL"
+    QRadioButton* SSOption1_0;   // "Ruote"
+    QRadioButton* SSOption1_1;   // "Crescente"
+    RangePairBox* print;         // HScroll7 "DAL", HScroll6 "AL"
     AnimatedPicture* Stampante;  // Animazione_Stampante(0)
     AnimatedPicture* Copia;      // Animazione_Copia(0)
 };

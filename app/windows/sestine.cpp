@@ -149,7 +149,8 @@ void Sestine::BuildTabs() {
     const auto open = [this](LaunchedWindow which) { OpenWindow(which); };
     archive_ = new ArchiveTab(state_, platform_);
     maintenance_ = new MaintenanceTab(state_, platform_, hooks_.openers, open);
-    tabs_ = {archive_, nullptr, nullptr, new CombinationTab, new LauncherTab(hooks_.openers, open), nullptr, maintenance_};
+    tabs_ = {archive_, nullptr,     nullptr, new CombinationTab, new LauncherTab(hooks_.openers, open),
+             nullptr,  maintenance_};
     for (int tab = 0; tab < 7; ++tab) {
         MainWindowTab*& page = tabs_[static_cast<std::size_t>(tab)];
         const auto hooked = hooks_.tabs.find(tab);

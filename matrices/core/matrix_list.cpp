@@ -2,9 +2,9 @@
 
 #include <array>
 
-#include "platform/text/number_text.h"
 #include "matrices/core/matrix_index.h"
 #include "matrices/core/text_fields.h"
+#include "platform/text/number_text.h"
 
 namespace fortunara {
 

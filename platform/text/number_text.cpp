@@ -1,8 +1,8 @@
 #include "platform/text/number_text.h"
 
 #include <cmath>
-#include <limits>
 #include <cstdlib>
+#include <limits>
 
 namespace fortunara {
 

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "platform/text/number_text.h"
 #include "app/state/program_state.h"
 #include "archive/core/draw_archive.h"
+#include "platform/text/number_text.h"
 #include "statistics/core/number_search.h"
 #include "statistics/core/statistics_state.h"
 
@@ -87,8 +87,7 @@ void StoreArchivePrint(const ArchivePrintResult& result, const ScanRange& range,
         std::copy(result.lastNumbers.begin() + 1, result.lastNumbers.begin() + 9, state.DrawNumbers.begin() + 1);
 }
 
-SearchReportInput SearchReportFrom(const ProgramState& state, std::string dalCaption,
-                                   std::string alCaption) {
+SearchReportInput SearchReportFrom(const ProgramState& state, std::string dalCaption, std::string alCaption) {
     SearchReportInput input;
     // Indices the shared arrays do not hold are skipped, as the report skips an item it cannot print.
     const int marked = std::clamp(state.SearchCount - 1, 0, 90);

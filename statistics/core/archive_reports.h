@@ -45,8 +45,7 @@ struct SearchReportInput {
     int hitCount = 0;
     std::vector<std::string> hitTexts;  // CommentLines 1 .. hitCount (at most kListedHits)
 };
-SearchReportInput SearchReportFrom(const ProgramState& state, std::string dalCaption,
-                                   std::string alCaption);
+SearchReportInput SearchReportFrom(const ProgramState& state, std::string dalCaption, std::string alCaption);
 
 // The search report: numbers, kind of win, range, the three figures and the hit lines, one job.
 void PrintSearchReport(Printer& printer, const SearchReportInput& input);

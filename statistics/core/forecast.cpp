@@ -4,8 +4,8 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "platform/text/number_text.h"
 #include "archive/core/draw_archive.h"
+#include "platform/text/number_text.h"
 
 namespace fortunara {
 

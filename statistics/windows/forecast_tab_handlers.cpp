@@ -8,12 +8,12 @@
 
 #include "app/state/click_sound.h"
 #include "app/widgets/range_selectors.h"
+#include "app/widgets/read_error.h"
 #include "matrices/core/matrix_list.h"
 #include "statistics/core/forecast.h"
 #include "statistics/core/forecast_outputs.h"
 #include "statistics/core/statistics_state.h"
 #include "statistics/windows/forecast_tab.h"
-#include "app/widgets/read_error.h"
 
 namespace fortunara {
 

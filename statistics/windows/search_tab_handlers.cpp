@@ -9,10 +9,10 @@
 #include "app/widgets/clip_text.h"
 #include "app/widgets/number_board.h"
 #include "app/widgets/range_pair_box.h"
+#include "app/widgets/read_error.h"
 #include "statistics/core/archive_reports.h"
 #include "statistics/core/statistics_state.h"
 #include "statistics/windows/search_tab.h"
-#include "app/widgets/read_error.h"
 
 namespace fortunara {
 

@@ -5,10 +5,10 @@
 #include "app/state/click_sound.h"
 #include "app/widgets/data_grid.h"
 #include "app/widgets/range_pair_box.h"
+#include "app/widgets/read_error.h"
 #include "statistics/core/number_delays.h"
 #include "statistics/core/statistics_grid.h"
 #include "statistics/core/statistics_state.h"
-#include "app/widgets/read_error.h"
 #include "statistics/windows/statistics_tab.h"
 
 namespace fortunara {

@@ -21,8 +21,8 @@ ConditionFilter::ConditionFilter(const ConditionSettings& settings, const std::v
     for (int c = 0; c <= 6; ++c) {
         const int interruptions = 5 - c;
         const bool consecutive = !consecutiveOn || (c <= 10 && settings.consecutive[Index(c)]);
-        const bool interrupted =
-            !interruptionsOn || (interruptions >= 0 && interruptions <= 8 && settings.interruptions[Index(interruptions)]);
+        const bool interrupted = !interruptionsOn || (interruptions >= 0 && interruptions <= 8 &&
+                                                      settings.interruptions[Index(interruptions)]);
         consecutiveOk_[Index(c)] = c <= 5 && consecutive && interrupted;
     }
 

@@ -6,9 +6,9 @@
 
 #include "app/state/binomial.h"
 #include "systems/core/condition_filter.h"
-#include "systems/core/run_recorder.h"
 #include "systems/core/guarantee_scheme.h"
 #include "systems/core/integral_search.h"
+#include "systems/core/run_recorder.h"
 #include "systems/core/system_report.h"
 #include "systems/core/system_texts.h"
 

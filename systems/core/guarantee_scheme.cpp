@@ -5,7 +5,6 @@
 
 #include "systems/core/position_index.h"
 
-
 namespace fortunara {
 
 namespace {

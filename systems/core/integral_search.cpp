@@ -8,7 +8,6 @@
 #include "app/state/binomial.h"
 #include "systems/core/position_index.h"
 
-
 // The reduction keeps a candidate only when it shares at most 6 - t positions with every
 // combination recorded before it. Two combinations share more than 6 - t positions exactly when
 // some s-position subset (s = 7 - t) of one lies inside the other. So instead of comparing with

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "platform/text/number_text.h"
 #include "archive/core/draw_archive.h"
+#include "platform/text/number_text.h"
 
 namespace fortunara {
 

@@ -17,8 +17,8 @@
 #include <new>
 #include <string_view>
 
-#include "systems/core/sistemi_run.h"
 #include "platform/text/number_text.h"
+#include "systems/core/sistemi_run.h"
 #include "systems/core/system_save.h"
 #include "systems/core/system_texts.h"
 #include "systems/windows/sistemi.h"

@@ -12,7 +12,6 @@
 #include "app/widgets/clip_text.h"
 #include "platform/text/number_text.h"
 #include "systems/core/sistemi_run.h"
-#include "platform/text/number_text.h"
 #include "systems/windows/sistemi.h"
 #include "systems/windows/system_grid_model.h"
 

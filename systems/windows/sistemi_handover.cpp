@@ -6,10 +6,9 @@
 #include <QListWidget>
 #include <algorithm>
 
-#include "platform/text/number_text.h"
 #include "app/widgets/window_display.h"
-#include "systems/core/sistemi_output.h"
 #include "platform/text/number_text.h"
+#include "systems/core/sistemi_output.h"
 #include "systems/core/system_save.h"
 #include "systems/windows/sistemi.h"
 #include "systems/windows/system_grid_model.h"

@@ -5,7 +5,6 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "platform/text/number_text.h"
 #include "app/widgets/controls.h"
 #include "app/widgets/look.h"
 #include "platform/text/number_text.h"

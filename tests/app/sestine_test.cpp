@@ -475,9 +475,8 @@ void SestineTest::activationShowsTheBoardInBlack() {
 
 void SestineTest::launchers() {
     {
-        StartedProgram program(MadeUpArchive(30), [](SestineHooks& hooks, ProgramState&, Platform&) {
-            hooks.openers = {};
-        });
+        StartedProgram program(MadeUpArchive(30),
+                               [](SestineHooks& hooks, ProgramState&, Platform&) { hooks.openers = {}; });
         for (const char* name :
              {"CommandButton1", "CommandButton6", "CommandButton14", "CommandButton5", "CommandButton13"}) {
             QPushButton* button = program.Find<QPushButton>(name);

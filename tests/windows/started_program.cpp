@@ -48,6 +48,10 @@ const std::string& BundledArchive() {
     return bytes;
 }
 
+std::string GoldenArchive() {
+    return BundledArchive().substr(0, std::size_t{4253} * 25);
+}
+
 std::string BundledRecord(int k) {
     return BundledArchive().substr(static_cast<std::size_t>(k - 1) * 25, 25);
 }
@@ -93,6 +97,22 @@ std::vector<std::string> Texts(const QListWidget& list) {
     std::vector<std::string> texts;
     for (int i = 0; i < list.count(); ++i) texts.push_back(list.item(i)->text().toStdString());
     return texts;
+}
+
+std::string TagSlug() {
+    std::string slug;
+    for (const char c : std::string(QTest::currentDataTag())) {
+        const bool plain = (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+        const char kept = plain ? c : (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : '-';
+        if (kept != '-' || (!slug.empty() && slug.back() != '-')) slug += kept;
+    }
+    return slug;
+}
+
+std::string JoinLines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) text += line + "\n";
+    return text;
 }
 
 std::vector<std::vector<std::string>> GridRows(const DataGrid& grid) {

@@ -31,6 +31,8 @@ std::string MadeUpRecord(int k);
 std::string Records(const std::vector<std::pair<std::string, std::array<int, 8>>>& draws);
 // The bundled archive as bytes, and its record k.
 const std::string& BundledArchive();
+// The bundled archive as the golden files know it: its first 4253 draws, up to 21AGO2026.
+std::string GoldenArchive();
 std::string BundledRecord(int k);
 
 // Changes the program's own hooks before the main window is made: a test replaces the opener or
@@ -63,6 +65,10 @@ void PressOn(QWidget* widget);
 void ReleaseOn(QWidget* widget);
 
 std::vector<std::string> Texts(const QListWidget& list);
+// A data row's tag as part of a golden file's name: "ambo of five numbers" -> "ambo-of-five-numbers".
+std::string TagSlug();
+// Lines joined, each ended by a line feed.
+std::string JoinLines(const std::vector<std::string>& lines);
 // Rows 1 and on of a grid, every column.
 std::vector<std::vector<std::string>> GridRows(const DataGrid& grid);
 std::vector<std::string> GridHeaders(const DataGrid& grid);

@@ -17,7 +17,8 @@ namespace {
 // The offscreen screen of every run: 1366 x 768 at 96 dpi, the smallest screen the windows are
 // laid out for.
 QString WriteScreenConfig() {
-    const QString path = QDir::temp().filePath(QString("fortunara-schermo-%1.json").arg(QCoreApplication::applicationPid()));
+    const QString path =
+        QDir::temp().filePath(QString("fortunara-schermo-%1.json").arg(QCoreApplication::applicationPid()));
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return {};
     file.write(R"({"screens": [{"name": "Schermo", "x": 0, "y": 0, "width": 1366, "height": 768,

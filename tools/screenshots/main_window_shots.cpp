@@ -9,11 +9,11 @@
 #include <QTest>
 #include <memory>
 
+#include "app/program/program_hooks.h"
 #include "app/widgets/animated_picture.h"
 #include "app/widgets/look.h"
-#include "app/windows/module1.h"
 #include "app/widgets/number_board.h"
-#include "app/program/program_hooks.h"
+#include "app/windows/module1.h"
 #include "app/windows/sestine.h"
 #include "tools/screenshots/shot_support.h"
 

@@ -9,8 +9,8 @@
 #include <filesystem>
 
 #include "statistics/windows/forecast_tab.h"
-#include "tests/windows/started_program.h"
 #include "tests/statistics/windows/window_tests.h"
+#include "tests/windows/started_program.h"
 
 namespace fortunara::test {
 
@@ -97,9 +97,8 @@ void MatrixListTest::sistemiListsThenRidottiAndEsci() {
     // "RIDOTTI" now opens the system window on the forecast of twelve.
     ListMatrices(*program.window, "12");
     QString quantity;
-    program.fakes.modal.Expect([&quantity](QWidget& window) {
-        quantity = window.findChild<QLineEdit*>("Textbox1")->text();
-    });
+    program.fakes.modal.Expect(
+        [&quantity](QWidget& window) { quantity = window.findChild<QLineEdit*>("Textbox1")->text(); });
     Click(*program.window, "CommandButton8");
     QCOMPARE(program.fakes.modal.opened(), 1);
     QCOMPARE(quantity, QString("12"));

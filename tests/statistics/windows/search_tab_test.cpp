@@ -10,14 +10,15 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include "platform/text/number_text.h"
 #include "app/widgets/animated_picture.h"
 #include "app/widgets/number_board.h"
 #include "archive/core/draw_record.h"
+#include "platform/text/number_text.h"
 #include "statistics/core/archive_reports.h"
 #include "statistics/core/number_search.h"
-#include "tests/windows/started_program.h"
 #include "tests/statistics/windows/window_tests.h"
+#include "tests/support/golden.h"
+#include "tests/windows/started_program.h"
 
 namespace fortunara::test {
 
@@ -182,39 +183,32 @@ void SearchTabTest::searchOnTheBundledArchive() {
     QFETCH(QList<int>, positions);
     QFETCH(int, back);
     QFETCH(int, span);
-    StartedProgram program(BundledArchive());
+    StartedProgram program(GoldenArchive());
     const int newest = program.state.RecordCount;
     const ScanRange range{newest - back, newest - back - span};
-    SearchRequest request;
-    for (int n : marked) {
-        request.marked[static_cast<std::size_t>(n)] = true;
-        PressOn(program.Find<NumberLabel>(QString("Numero(%1)").arg(n - 1)));
-    }
-    request.sorte = kind + 1;
+    for (int n : marked) PressOn(program.Find<NumberLabel>(QString("Numero(%1)").arg(n - 1)));
     program.Find<QRadioButton>(QString("Option1(%1)").arg(kind))->setChecked(true);
-    request.positions = PositionsFromList(std::vector<int>(positions.begin(), positions.end()));
     for (int k = 1; k <= 8; ++k)
         program.Find<QCheckBox>(QString("Check2(%1)").arg(k))->setChecked(positions.contains(k));
     SetRange(program, range.from, range.to);
     Search(program);
 
-    const SearchResult result = SearchArchive(request, program.state.programFolder, range);
-    QVERIFY(result.error.empty());
-    const SearchDisplay display = ShowSearch(result);
-    QCOMPARE(ResultLabels(program), std::vector<std::string>({display.ritardo, display.ritMax, display.frequenza}));
-    QCOMPARE(Texts(*program.Find<QListWidget>("List1(1)")), display.listLines);
-    QCOMPARE(program.state.SearchTotal, result.total);
-    QCOMPARE(program.state.SearchMaxDelay, result.maxDelay);
-    QCOMPARE(program.state.SearchHitCount, static_cast<int>(result.hits.size()));
-    QCOMPARE(marked.isEmpty(), result.hits.empty());
+    const std::vector<std::string> hits = Texts(*program.Find<QListWidget>("List1(1)"));
+    std::vector<std::string> shown = {"RITARDO " + program.Find<QLabel>("Label20")->text().toStdString(),
+                                      "RIT. MAX " + program.Find<QLabel>("Label21")->text().toStdString(),
+                                      "FREQUENZA " + program.Find<QLabel>("Label22")->text().toStdString()};
+    shown.insert(shown.end(), hits.begin(), hits.end());
+    const std::string difference = GoldenDifference("ricerca-" + TagSlug() + ".txt", JoinLines(shown));
+    QVERIFY2(difference.empty(), difference.c_str());
+    QCOMPARE(program.state.SearchHitCount, static_cast<int>(hits.size()));
+    QCOMPARE(marked.isEmpty(), hits.empty());
     for (int k = 1; k <= 8; ++k)
         QCOMPARE(program.state.PositionOn[static_cast<std::size_t>(k)], positions.contains(k) ? 1 : 0);
-    if (!result.hits.empty()) {
-        const std::vector<int>& first = result.hits.front().matched;
-        QCOMPARE(
-            std::vector<int>(program.state.ForecastNumbers.begin() + 1,
-                             program.state.ForecastNumbers.begin() + 1 + static_cast<std::ptrdiff_t>(first.size())),
-            first);
+    // The first hit's matched numbers, as its line shows them, lead ForecastNumbers.
+    if (!hits.empty()) {
+        const QStringList fields = QString::fromStdString(hits.front()).split(' ', Qt::SkipEmptyParts);
+        for (int i = 2; i < fields.size() && !fields[i].startsWith('('); ++i)
+            QCOMPARE(program.state.ForecastNumbers[static_cast<std::size_t>(i - 1)], fields[i].toInt());
     }
 }
 
