@@ -19,6 +19,7 @@
 #include "app/widgets/controls.h"
 #include "app/widgets/look.h"
 #include "app/widgets/main_window_tab.h"
+#include "app/widgets/read_error.h"
 #include "app/widgets/strip_painter.h"
 #include "app/widgets/window_display.h"
 #include "app/windows/archive_tab.h"
@@ -107,11 +108,11 @@ Sestine::Sestine(ProgramState& state, Platform& platform, SestineHooks hooks, QW
     side->addWidget(settings_, 0, Qt::AlignHCenter);
     side->addStretch();
     side->addWidget(exit_, 0, Qt::AlignHCenter);
-    auto* sideColumn = new QWidget(background_);
+    // The column is a background of its own: a move over it brings every picture to rest.
+    auto* sideColumn = new Backdrop("SfondoColonna", background_);
     sideColumn->setFixedWidth(kSideColumnWidth);
     sideColumn->setLayout(side);
-    // The column is part of the background: moves over it reach `Sfondo`.
-    sideColumn->setAttribute(Qt::WA_TranslucentBackground);
+    sideColumn->setAutoFillBackground(false);
 
     auto* layout = new QHBoxLayout(background_);
     layout->setContentsMargins(8, 8, 0, 8);
@@ -242,7 +243,8 @@ void Sestine::Load() {
     state_.FillWheelNames();
 
     DrawArchive archive(state_.programFolder);
-    archive.OpenDrawArchive();
+    const bool opened = archive.OpenDrawArchive();
+    const std::string archiveError = opened ? std::string() : archive.Error();
     const int records = archive.RecordCount();
     const std::string newestDate = ParseDrawRecord(archive.ReadDrawRecord(records)).date;
     archive.CloseDrawArchive();
@@ -252,7 +254,9 @@ void Sestine::Load() {
     state_.RangeTo = shown.to;
 
     for (MainWindowTab* tab : tabs_) tab->Load(records);
-    RefreshArchiveViews();
+    // The table first, then the single draw: the newest draw, sorted, is left in DrawNumbers.
+    archive_->ShowNewestDraws(records);
+    maintenance_->ShowNewestDraw(records);
 
     state_.CurrentDrawDate = newestDate;
     state_.CheckDrawRecord = state_.ForecastBase;
@@ -260,6 +264,8 @@ void Sestine::Load() {
     state_.VoiceOn = 1;
     state_.MusicOn = 1;
     show();
+    // An archive that cannot be opened is said, not shown as an empty one.
+    ReportReadError(platform_.dialogs, archiveError);
 
     LoadGreeting(state_, platform_.sounds);
     // The settings window stays loaded and hidden; unticking its music box turns the music off.

@@ -34,6 +34,11 @@ bool DrawArchive::OpenDrawArchive() {
             return false;
         }
     }
+    // A folder opens as a stream of nothing: it is no archive, and saying so beats showing none.
+    if (fs::is_directory(path, ec)) {
+        Fail("IMPOSSIBILE APRIRE L'ARCHIVIO " + path.string() + ": E' UNA CARTELLA");
+        return false;
+    }
     readOnly_ = false;
     file_.open(path, std::ios::in | std::ios::out | std::ios::binary);
     if (!file_.is_open()) {

@@ -97,6 +97,12 @@ ForecastResult ComputeForecast(const std::filesystem::path& programFolder, int b
     return result;
 }
 
+std::string ShortForecastMessage(const ForecastResult& result) {
+    return "PRIMA DI QUESTA ESTRAZIONE L'ARCHIVIO HA SOLO " + Plain(static_cast<long long>(result.numbers.size())) +
+           " NUMERI DIVERSI: LA PREVISIONE NE HA " + Plain(static_cast<long long>(result.numbers.size())) +
+           " INVECE DI " + Plain(result.quantity);
+}
+
 std::string ThreeWide(int n) {
     const std::string digits = Plain(n);
     return std::string(digits.size() < 3 ? 3 - digits.size() : 0, ' ') + digits;

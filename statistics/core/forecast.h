@@ -54,6 +54,10 @@ using DrawBlockReader = std::function<std::vector<DrawRecord>(int first, int las
 ForecastResult ComputeForecast(int recordCount, const DrawBlockReader& read, int base, int quantity);
 ForecastResult ComputeForecast(const std::filesystem::path& programFolder, int base, int quantity);
 
+// Said when the walk reached record 1 before the quantity was complete: how many numbers the
+// forecast holds instead of the ones asked for.
+std::string ShortForecastMessage(const ForecastResult& result);
+
 // A number right-aligned in three characters ("  4", " 23"), as the outcome lines and the print
 // show forecast numbers.
 std::string ThreeWide(int n);

@@ -46,6 +46,9 @@ void StoreForecast(const ForecastResult& result, ProgramState& state) {
     state.SearchMaxDelay = 0;
     for (std::size_t n = 1; n <= 90; ++n) state.SearchNumbers[n] = result.flags[n] ? 1 : 0;
     for (std::size_t i = 0; i < result.numbers.size(); ++i) state.ForecastNumbers[i + 1] = result.numbers[i];
+    // A shortened forecast leaves no number of an earlier one where its missing numbers would be.
+    const std::size_t asked = std::min<std::size_t>(static_cast<std::size_t>(std::max(result.quantity, 0)), 90);
+    for (std::size_t i = result.numbers.size() + 1; i <= asked; ++i) state.ForecastNumbers[i] = 0;
 }
 
 }  // namespace fortunara

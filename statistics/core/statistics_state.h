@@ -20,7 +20,8 @@ void StoreSearch(const SearchResult& result, const ScanRange& range, const Posit
                  ProgramState& state);
 
 // What the forecast leaves: ForecastBase, RecordCount, MethodKind 0, the flags in SearchNumbers 1 to 90,
-// the numbers in ForecastNumbers 1 to N; the search's hit count and largest delay go back to 0.
+// the numbers in ForecastNumbers 1 to N (0 where a shortened forecast has none); the search's hit
+// count and largest delay go back to 0.
 void StoreForecast(const ForecastResult& result, ProgramState& state);
 
 }  // namespace fortunara

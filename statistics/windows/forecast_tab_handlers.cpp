@@ -60,6 +60,12 @@ void ForecastTab::MakeForecast() {
     Label1_0->setText(QString::fromStdString(ForecastCaption(result)));
     for (const std::string& line : OutcomeLines(result)) List3->addItem(QString::fromStdString(line));
     ReportReadError(platform_.dialogs, result.error);
+    // The box then says what the print, "SISTEMI" and "RIDOTTI" work with: the numbers found.
+    if (result.shortened) {
+        Textbox1->setText(QString::number(result.numbers.size()));
+        platform_.dialogs.Message(ShortForecastMessage(result), "Fortunara", DialogButtons::Ok,
+                                  DialogIcon::Information);
+    }
 }
 
 void ForecastTab::PrintForecastReport() {

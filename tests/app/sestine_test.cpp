@@ -15,7 +15,10 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
+#include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "app/widgets/animated_picture.h"
@@ -74,6 +77,7 @@ private slots:
     void soundsOfStartTabsAndMusic();
     void exitAndManual();
     void animationsStopOnBackgroundsAndTabStrip();
+    void unreadableArchiveIsSaidAtStart();
     void activationShowsTheBoardInBlack();
     void launchers();
     void smallArchives_data();
@@ -193,6 +197,11 @@ void SestineTest::loadStateOnTheBundledArchive() {
     QCOMPARE(state.ForecastBase, n);
     QCOMPARE(state.CheckDrawRecord, n);
     QCOMPARE(QString::fromStdString(state.CurrentDrawDate), Date(record(n)));
+    // The single draw is filled last: DrawNumbers holds the newest draw, main numbers ascending.
+    std::vector<int> newest;
+    for (std::size_t i = 0; i < 8; ++i) newest.push_back(std::stoi(record(n).substr(9 + 2 * i, 2)));
+    std::sort(newest.begin(), newest.begin() + 6);
+    QCOMPARE(std::vector<int>(state.DrawNumbers.begin() + 1, state.DrawNumbers.begin() + 9), newest);
     QCOMPARE(state.WheelNames[11], std::string("NAZIONALE  "));
     // Tab 2 shows the newest draw, the draw 100 before it and the span.
     QCOMPARE(program.Find<QLabel>("Label23")->text(), "DAL: " + Date(record(n)));
@@ -362,6 +371,10 @@ void SestineTest::settingsAfterStart() {
     bool shown = false;
     program.fakes.modal.Expect([&](QWidget& window) {
         shown = &window == setup;
+        // Centred at its real size the first time too.
+        const QSize size = setup->sizeHint().expandedTo(setup->minimumSizeHint());
+        QCOMPARE(setup->size(), size);
+        QCOMPARE(setup->pos(), QPoint((1366 - size.width()) / 2, (768 - size.height()) / 2));
         QVERIFY(setup->findChild<QCheckBox*>("CheckBox3(0)")->isChecked());
         QVERIFY(setup->findChild<QCheckBox*>("CheckBox5(2)")->isChecked());
         QVERIFY(!setup->findChild<QCheckBox*>("CheckBox4(1)")->isChecked());
@@ -457,8 +470,37 @@ void SestineTest::animationsStopOnBackgroundsAndTabStrip() {
     MovePointerOver(exit);
     tick(1);
     QCOMPARE(exit->Animation().Cell(), 1);
-    MovePointerOver(program.Find<QWidget>("Sfondo"));
-    QVERIFY(!exit->Animation().Hovering());
+    // The pointer leaves the picture for the background of its own column.
+    QWidget* column = program.Find<QWidget>("SfondoColonna");
+    QTest::mouseMove(column, QPoint(column->width() / 2, exit->y() - 30));
+    QTRY_VERIFY(!exit->Animation().Hovering());
+    QCOMPARE(exit->Animation().Cell(), exit->Animation().RestCell());
+}
+
+void SestineTest::unreadableArchiveIsSaidAtStart() {
+    // A file where the archive's folder should be, and a folder where the archive should be.
+    const std::vector<std::function<void(const std::filesystem::path&)>> breakages = {
+        [](const std::filesystem::path& folder) {
+            std::filesystem::remove_all(folder / "dati");
+            std::ofstream(folder / "dati") << "";
+        },
+        [](const std::filesystem::path& folder) {
+            std::filesystem::remove(folder / "dati" / "estraz09.txt");
+            std::filesystem::create_directories(folder / "dati" / "estraz09.txt");
+        },
+    };
+    for (const auto& breakArchive : breakages) {
+        StartedProgram program(MadeUpArchive(5),
+                               [&breakArchive](SestineHooks&, ProgramState& state, Platform& platform) {
+                                   breakArchive(state.programFolder);
+                                   static_cast<FakeDialogs&>(platform.dialogs).Answer(DialogAnswer::Ok);
+                               });
+        QCOMPARE(program.fakes.dialogs.questions().size(), std::size_t{1});
+        const DialogQuestion& question = program.fakes.dialogs.questions().front();
+        QCOMPARE(question.title, std::string("ATTENZIONE !!!"));
+        QVERIFY2(question.text.find("estraz09.txt") != std::string::npos, question.text.c_str());
+        QCOMPARE(program.state.RecordCount, 0);
+    }
 }
 
 void SestineTest::activationShowsTheBoardInBlack() {

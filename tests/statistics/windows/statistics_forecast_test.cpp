@@ -246,11 +246,30 @@ void StatisticsForecastTest::forecastOnTheBundledArchive() {
     Forecast(program, "6", newest);
     QCOMPARE(QString::fromStdString(ForecastLabel(program)).split(' ', Qt::SkipEmptyParts).size(), 6);
     QVERIFY(Texts(*program.Find<QListWidget>("List3")).empty());
-    // From the first draw the walk back has that draw alone: the shorter forecast, without a message.
-    Forecast(program, "12", 1);
-    QCOMPARE(ForecastLabel(program), std::string("   20   36   39   41   72   76"));
-    QCOMPARE(std::count(program.state.SearchNumbers.begin() + 1, program.state.SearchNumbers.end(), 1), 6);
     QVERIFY(program.fakes.dialogs.questions().empty());
+}
+
+void StatisticsForecastTest::shortenedForecastHandsOverOnlyItsNumbers() {
+    StartedProgram program(GoldenArchive());
+    Forecast(program, "10", 100);
+    // From the second draw the walk back has the first draw alone: six numbers, and the user is told.
+    program.fakes.dialogs.Answer(DialogAnswer::Ok);
+    Forecast(program, "10", 2);
+    QCOMPARE(ForecastLabel(program), std::string("   20   36   39   41   72   76"));
+    QCOMPARE(program.fakes.dialogs.MessageTexts(),
+             std::vector<std::string>({"PRIMA DI QUESTA ESTRAZIONE L'ARCHIVIO HA SOLO 6 NUMERI DIVERSI: LA PREVISIONE "
+                                       "NE HA 6 INVECE DI 10"}));
+    QCOMPARE(program.Find<QLineEdit>("Textbox1")->text(), QString("6"));
+    QCOMPARE(std::vector<int>(program.state.ForecastNumbers.begin() + 1, program.state.ForecastNumbers.begin() + 11),
+             std::vector<int>({20, 36, 39, 41, 72, 76, 0, 0, 0, 0}));
+
+    ShowMatrixList(program);
+    QString label;
+    program.fakes.modal.Expect([&label](QWidget& window) { label = window.findChild<QLabel*>("Label1")->text(); });
+    Click(program, "CommandButton8");
+    QCOMPARE(label, QString("6 NUMERI    :   20   36   39   41   72   76   "));
+    Click(program, "CommandButton9");
+    QVERIFY(program.fakes.printer.AllLines()[5] == " TOTALE NUMERI 6");
 }
 
 void StatisticsForecastTest::quantityOutsideTheLists() {

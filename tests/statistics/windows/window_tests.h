@@ -29,6 +29,7 @@ private slots:
     void tablesOnTheBundledArchive();
     void forecastShowsAndPrints();
     void forecastOnTheBundledArchive();
+    void shortenedForecastHandsOverOnlyItsNumbers();
     void quantityOutsideTheLists();
     void ridottiHandsOverTheForecast();
     void esciBringsBackTheOutcomes();
