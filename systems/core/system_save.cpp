@@ -75,13 +75,14 @@ MatrixSave SaveSystemAsMatrix(ProgramState& state, const MatrixData& data) {
     if (!name) {
         return {"", "IL SISTEMA HA TROPPE COMBINAZIONI PER UNA MATRICE (AL MASSIMO 999): SALVALO COME SISTEMA"};
     }
+    // The name is the matrix last made as soon as it exists, whatever the writing then meets.
+    state.CurrentMatrixName = *name;
     if (const FileOutcome written = WriteMatrixFile(state.programFolder, *name, data); !written.ok()) {
         return {*name, written.error};
     }
     if (const FileOutcome registered = RegisterMatrix(state.programFolder, *name); !registered.ok()) {
         return {*name, registered.error};
     }
-    state.CurrentMatrixName = *name;
     return {*name, ""};
 }
 

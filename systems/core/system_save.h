@@ -39,8 +39,8 @@ struct MatrixSave {
     bool ok() const { return error.empty(); }
 };
 
-// Names the matrix, writes it into the matrix folder and registers it in SISTEMI.TXT; on success
-// the name becomes CurrentMatrixName. A system of more than 999 combinations has no matrix name.
+// Names the matrix (the name becomes CurrentMatrixName at once), writes it into the matrix folder
+// and registers it in SISTEMI.TXT. A system of more than 999 combinations has no matrix name.
 MatrixSave SaveSystemAsMatrix(ProgramState& state, const MatrixData& data);
 
 }  // namespace fortunara

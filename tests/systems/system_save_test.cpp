@@ -66,7 +66,7 @@ TEST(SystemSave, MatrixNeedsTheIndexAndANameThatFits) {
     std::filesystem::create_directories(folder.path() / "matrion");
     const MatrixData data = PrepareSystemSave(state, {"10", 10, -1, SavedSystemKind::Matrix});
     EXPECT_FALSE(SaveSystemAsMatrix(state, data).ok());  // SISTEMI.TXT missing
-    EXPECT_TRUE(state.CurrentMatrixName.empty());
+    EXPECT_EQ(state.CurrentMatrixName, "10N03506.SIS");  // named before anything is written
 
     folder.WriteFile("matrion/SISTEMI.TXT", "\"\"\r\n\"STOP\"\r\n");
     ProgramState big = Developed({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, 1, 0);  // 924 combinations
