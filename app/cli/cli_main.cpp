@@ -7,6 +7,7 @@
 #include "app/program/startup.h"
 
 int main(int argc, char** argv) {
+    std::ios::sync_with_stdio(false);
     std::vector<std::string> arguments(argv + 1, argv + argc);
     const std::optional<std::string> folderOption = fortunara::TakeFolderOption(arguments);
     const fortunara::PreparedFolder prepared = fortunara::PrepareProgramFolder(folderOption);
