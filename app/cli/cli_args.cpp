@@ -1,6 +1,7 @@
 #include "app/cli/cli_args.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 
 #include "platform/text/number_text.h"
@@ -98,6 +99,11 @@ std::vector<int> ParseList(const std::string& text, const std::string& option) {
         }
     }
     return values;
+}
+
+std::string Lowered(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
+    return text;
 }
 
 }  // namespace fortunara

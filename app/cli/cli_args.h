@@ -37,5 +37,7 @@ int ParseWhole(const std::string& text, const std::string& option);
 std::vector<std::string> SplitCommas(const std::string& text);
 // Numbers and ranges separated by commas: "1-10,15". A range spans at most 1000 values.
 std::vector<int> ParseList(const std::string& text, const std::string& option);
+// The text in lower case (ASCII), for names typed in any case ("Ambo", "NESSUNA").
+std::string Lowered(std::string text);
 
 }  // namespace fortunara

@@ -17,16 +17,20 @@ struct CommandEntry {
 const CommandEntry kCommands[] = {
     {"archivio", RunArchivio, "archivio [--dal R] [--al R]"},
     {"sviluppo", RunSviluppo,
-     "sviluppo --numeri LISTA [--garanzia ambo|terno|quaterna|cinquina] [--riduzione 1|2|3] [--consecutivi LISTA]\n"
-     "           [--interruzioni LISTA] [--pari LISTA] [--capigioco LISTA] [--somme A-B,C-D]\n"
+     "sviluppo --numeri LISTA [--quantita N] [--garanzia integrale|ambo|terno|quaterna|cinquina]\n"
+     "           [--riduzione 0|1|2|3] [--consecutivi LISTA] [--interruzioni LISTA] [--pari LISTA]\n"
+     "           [--capigioco LISTA] [--somme DA-A,DA,...] [--gruppi FILE]\n"
+     "      --quantita N = casella \"Numeri\" (senza l'opzione: quanti sono i numeri dati);\n"
      "      --riduzione k = opzione \"    n - k\"; --consecutivi, --interruzioni, --pari = caselle \" - i\"\n"
      "      spuntate di \"Consecutivita'\", \"Interruzioni\", \"Pari\"; --capigioco = \"Primo :\" .. \"Quarto :\";\n"
-     "      --somme = righe \"DA\"-\"A\" di \"Somme\"; una qualsiasi di queste cinque spunta \"ATTIVA CONDIZIONI\""},
-    {"ritardi", RunRitardi, "ritardi --dal R --al R [--posizioni LISTA]"},
-    {"pari", RunPari, "pari --dal R --al R [--posizioni LISTA]"},
-    {"somma", RunSomma, "somma --dal R --al R [--posizioni LISTA]"},
-    {"interruzioni", RunInterruzioni, "interruzioni --dal R --al R [--posizioni LISTA]"},
-    {"ricerca", RunRicerca, "ricerca --numeri LISTA --sorte S --dal R --al R [--posizioni LISTA] [--mesi GEN,FEB,...]"},
+     "      --somme = righe \"DA\"-\"A\" di \"Somme\" (DA solo: \"A\" vuota); --gruppi = \"Link AND\", un gruppo\n"
+     "      per riga: NUMERI DA-A; una qualsiasi di queste sei spunta \"ATTIVA CONDIZIONI\""},
+    {"ritardi", RunRitardi, "ritardi --dal R --al R [--posizioni LISTA|nessuna]"},
+    {"pari", RunPari, "pari --dal R --al R [--posizioni LISTA|nessuna]"},
+    {"somma", RunSomma, "somma --dal R --al R [--posizioni LISTA|nessuna]"},
+    {"interruzioni", RunInterruzioni, "interruzioni --dal R --al R [--posizioni LISTA|nessuna]"},
+    {"ricerca", RunRicerca,
+     "ricerca --numeri LISTA --sorte S --dal R --al R [--posizioni LISTA|nessuna] [--mesi GEN,FEB,...]"},
     {"previsione", RunPrevisione, "previsione --base R --quantita N"},
 };
 

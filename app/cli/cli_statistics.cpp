@@ -27,9 +27,12 @@ ScanRange RangeOf(const CliContext& context) {
             ParseRecord(context.arguments.Required("--al"), count, "--al")};
 }
 
+// --posizioni LIST: the position boxes that are ticked; "nessuna" ticks none.
 PositionFlags PositionsOf(const CliContext& context) {
     if (!context.arguments.Has("--posizioni")) return MainPositions();
-    const std::vector<int> list = ParseList(context.arguments.Required("--posizioni"), "--posizioni");
+    const std::string& text = context.arguments.Required("--posizioni");
+    if (Lowered(text) == "nessuna") return PositionFlags{};
+    const std::vector<int> list = ParseList(text, "--posizioni");
     for (int p : list) {
         if (p < 1 || p > 8) throw CliError("POSIZIONE NON VALIDA PER --posizioni: " + Plain(p) + " (1 - 8)");
     }
@@ -55,8 +58,7 @@ int RunDistribution(const CliContext& context, DistributionKind kind) {
 
 int ParseSorte(const std::string& text) {
     static const std::vector<std::string> kNames = {"singolo", "ambo", "terno", "quaterna", "cinquina", "sestina"};
-    std::string lower = text;
-    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
+    const std::string lower = Lowered(text);
     const auto named = std::find(kNames.begin(), kNames.end(), lower);
     if (named != kNames.end()) return static_cast<int>(named - kNames.begin()) + 1;
     const int sorte = ParseWhole(text, "--sorte");

@@ -89,6 +89,30 @@ TEST_F(CliStatistics, PrevisioneListsTheNumbersThenTheOutcomes) {
                                                         "1,15GEN2009,\"1 2 3\""}));
 }
 
+// "nessuna": no position box ticked, so every drawn value counts as 0.
+TEST_F(CliStatistics, PosizioniNessunaTicksNoBox) {
+    std::vector<std::string> noDelays;
+    for (int n = 1; n <= 90; ++n) noDelays.push_back(std::to_string(n) + " 0 4 4");
+    const struct {
+        std::string command;
+        std::vector<std::string> lines;
+    } rows[] = {
+        {"ritardi", noDelays},
+        {"pari", {"0 0 4", "1 0 4", "2 0 4", "3 0 4", "4 0 4", "5 0 4", "6 4 0"}},
+        {"somma", {}},  // a sum of 0 has no row
+        // 0 after 0 is a break, five in every draw
+        {"interruzioni", {"0 0 4", "1 0 4", "2 0 4", "3 0 4", "4 0 4", "5 4 0", "6 0 4"}},
+    };
+    for (const auto& row : rows) {
+        const CliRun run = Cli({row.command, "--dal", "ultima", "--al", "1", "--posizioni", "NESSUNA"});
+        EXPECT_EQ(run.status, 0) << row.command << ": " << run.err;
+        EXPECT_EQ(Lines(run.out), row.lines) << row.command;
+    }
+    EXPECT_EQ(
+        Cli({"ricerca", "--numeri", "1-90", "--sorte", "1", "--dal", "4", "--al", "1", "--posizioni", "nessuna"}).out,
+        "0 0 0 0\n");
+}
+
 TEST_F(CliStatistics, MistakesExitWithStatusTwoAndAnItalianMessage) {
     const std::vector<std::vector<std::string>> mistakes = {
         {"ritardi", "--dal", "5", "--al", "1"},
