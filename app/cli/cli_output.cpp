@@ -38,4 +38,24 @@ void RecordWriter::Row(const std::vector<std::string>& fields) {
     Line(fields);
 }
 
+void WriteHeadedRecords(std::ostream& out, bool csv, const std::vector<std::string>& headingHeader,
+                        const std::vector<std::string>& heading, const Records& details) {
+    if (!csv) {
+        RecordWriter lines(out, false, {});
+        lines.Row(heading);
+        for (const std::vector<std::string>& row : details.rows) lines.Row(row);
+        return;
+    }
+    std::vector<std::string> header = headingHeader;
+    header.insert(header.end(), details.header.begin(), details.header.end());
+    RecordWriter table(out, true, header);
+    const auto joined = [&heading](const std::vector<std::string>& detail) {
+        std::vector<std::string> row = heading;
+        row.insert(row.end(), detail.begin(), detail.end());
+        return row;
+    };
+    if (details.rows.empty()) table.Row(joined(std::vector<std::string>(details.header.size())));
+    for (const std::vector<std::string>& row : details.rows) table.Row(joined(row));
+}
+
 }  // namespace fortunara

@@ -29,4 +29,17 @@ private:
     bool headerWritten_ = false;
 };
 
+// Records under one header: the header and the rows.
+struct Records {
+    std::vector<std::string> header;
+    std::vector<std::vector<std::string>> rows;
+};
+
+// A heading record with its details (a search's figures and its hits, a forecast's numbers and
+// its outcomes). Text: the heading on a line of its own, then one line per detail. CSV: one table
+// whose rows start with the heading's fields; a heading without details still has its row, with
+// the detail fields empty.
+void WriteHeadedRecords(std::ostream& out, bool csv, const std::vector<std::string>& headingHeader,
+                        const std::vector<std::string>& heading, const Records& details);
+
 }  // namespace fortunara
