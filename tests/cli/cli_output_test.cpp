@@ -25,7 +25,6 @@ TEST(CliOutput, DatesWithControlCharactersAreShownAsQuestionMarksAndQuotedInCsv)
         std::string csv;   // the date field of the CSV row
     } rows[] = {
         {"carriage return", "01GEN\r009"s, "01GEN?009", "\"01GEN\r009\""},
-        {"line feed", "01GEN\n009"s, "01GEN?009", "\"01GEN\n009\""},
         {"nul",
          "01GEN\0"s
          "009",
@@ -41,7 +40,6 @@ TEST(CliOutput, DatesWithControlCharactersAreShownAsQuestionMarksAndQuotedInCsv)
          "09"},
         {"comma", "01,GEN009"s, "01,GEN009", "\"01,GEN009\""},
         {"double quote", "01\"GEN009"s, "01\"GEN009", "\"01\"\"GEN009\""},
-        {"blank", "01 GEN009"s, "01 GEN009", "\"01 GEN009\""},
         {"windows-1252 letter", "01G\xc8N2009"s, "01G\xc8N2009", "01G\xc8N2009"},
     };
     for (const auto& row : rows) {
