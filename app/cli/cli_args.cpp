@@ -1,6 +1,7 @@
 #include "app/cli/cli_args.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 
 #include "platform/text/number_text.h"
@@ -9,12 +10,22 @@ namespace fortunara {
 
 namespace {
 
-// Options that stand alone; every other option takes the next word as its value.
-const std::set<std::string> kFlags = {"--csv", "--controllo"};
+// Options every command takes: the program folder, CSV output and the usage.
+const std::set<std::string> kCommonValues = {"--cartella"};
+const std::set<std::string> kCommonFlags = {"--csv", "--help", "-h"};
 
 // Every list holds lottery numbers, positions or box indices: a wider range is a typing mistake,
 // refused before it is spelled out value by value into the memory.
 constexpr long long kWidestRange = 1000;
+
+bool IsOption(const std::string& word) {
+    return word.rfind("--", 0) == 0 || word == "-h";
+}
+
+// "--dal=3": the name before the first "=", when there is one.
+std::string OptionName(const std::string& word) {
+    return word.substr(0, word.find('='));
+}
 
 }  // namespace
 
@@ -29,23 +40,51 @@ std::string CliArguments::Get(const std::string& option, const std::string& fall
     return found == options.end() ? fallback : found->second;
 }
 
-CliArguments ParseCliArguments(const std::vector<std::string>& arguments) {
-    CliArguments parsed;
+std::string FindCommand(const std::vector<std::string>& arguments) {
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& word = arguments[i];
-        if (word.rfind("--", 0) == 0) {
-            if (kFlags.count(word) != 0) {
-                parsed.flags.insert(word);
-            } else if (i + 1 < arguments.size()) {
-                parsed.options[word] = arguments[++i];
-            } else {
-                throw CliError("MANCA IL VALORE DELL'OPZIONE " + word);
-            }
-        } else if (parsed.command.empty()) {
+        if (!IsOption(word)) return word;
+        if (kCommonFlags.count(word) == 0 && word.find('=') == std::string::npos) ++i;  // skip its value
+    }
+    return {};
+}
+
+bool AsksForHelp(const std::vector<std::string>& arguments) {
+    return std::any_of(arguments.begin(), arguments.end(),
+                       [](const std::string& word) { return word == "--help" || word == "-h"; });
+}
+
+CliArguments ParseCliArguments(const std::vector<std::string>& arguments, const OptionDeclaration& declared) {
+    CliArguments parsed;
+    bool commandSeen = false;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& word = arguments[i];
+        if (!IsOption(word)) {
+            if (commandSeen) throw CliError("ARGOMENTO INATTESO: " + word);
             parsed.command = word;
-        } else {
-            parsed.words.push_back(word);
+            commandSeen = true;
+            continue;
         }
+        if (kCommonFlags.count(word) != 0 || declared.flags.count(word) != 0) {
+            if (!parsed.flags.insert(word).second) throw CliError("OPZIONE RIPETUTA: " + word);
+            continue;
+        }
+        const std::string name = OptionName(word);
+        if (kCommonFlags.count(name) != 0 || declared.flags.count(name) != 0) {
+            throw CliError("L'OPZIONE " + name + " NON HA VALORE");
+        }
+        if (kCommonValues.count(name) == 0 && declared.values.count(name) == 0) {
+            throw CliError("OPZIONE SCONOSCIUTA: " + name);
+        }
+        std::string value;
+        if (name.size() < word.size()) {
+            value = word.substr(name.size() + 1);
+        } else if (i + 1 < arguments.size()) {
+            value = arguments[++i];
+        } else {
+            throw CliError("MANCA IL VALORE DELL'OPZIONE " + name);
+        }
+        if (!parsed.options.emplace(name, value).second) throw CliError("OPZIONE RIPETUTA: " + name);
     }
     return parsed;
 }
@@ -98,6 +137,11 @@ std::vector<int> ParseList(const std::string& text, const std::string& option) {
         }
     }
     return values;
+}
+
+std::string Lowered(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
+    return text;
 }
 
 }  // namespace fortunara

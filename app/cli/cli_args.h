@@ -14,11 +14,17 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// The options one command takes: those followed by a value and those that stand alone. Every
+// command also takes the common ones (--cartella DIR, --csv, --help and -h).
+struct OptionDeclaration {
+    std::set<std::string> values;
+    std::set<std::string> flags;
+};
+
 struct CliArguments {
     std::string command;
-    std::vector<std::string> words;              // words after the command that are not options
     std::map<std::string, std::string> options;  // "--dal" -> "3"
-    std::set<std::string> flags;                 // "--csv", "--controllo"
+    std::set<std::string> flags;                 // "--csv"
 
     bool Has(const std::string& option) const { return options.count(option) != 0; }
     const std::string& Required(const std::string& option) const;
@@ -26,8 +32,16 @@ struct CliArguments {
     bool Flag(const std::string& flag) const { return flags.count(flag) != 0; }
 };
 
-// Splits the arguments (without the program name and --cartella) into command, options and flags.
-CliArguments ParseCliArguments(const std::vector<std::string>& arguments);
+// The command word: the first word that is neither an option nor the value of one (every option but
+// the common flags takes a value). Empty when there is none.
+std::string FindCommand(const std::vector<std::string>& arguments);
+// Whether --help or -h is among the arguments.
+bool AsksForHelp(const std::vector<std::string>& arguments);
+
+// Splits the arguments (without the program name) into command, options and flags, taking only what
+// the command declares. An unknown option, an option given twice, an option without its value and a
+// word that is neither the command nor a value are refused with a CliError. "--dal=3" is "--dal 3".
+CliArguments ParseCliArguments(const std::vector<std::string>& arguments, const OptionDeclaration& declared);
 
 // A record number of the archive, or "ultima" for the newest. Refuses anything outside 1..recordCount.
 int ParseRecord(const std::string& text, int recordCount, const std::string& option);
@@ -37,5 +51,7 @@ int ParseWhole(const std::string& text, const std::string& option);
 std::vector<std::string> SplitCommas(const std::string& text);
 // Numbers and ranges separated by commas: "1-10,15". A range spans at most 1000 values.
 std::vector<int> ParseList(const std::string& text, const std::string& option);
+// The text in lower case (ASCII), for names typed in any case ("Ambo", "NESSUNA").
+std::string Lowered(std::string text);
 
 }  // namespace fortunara

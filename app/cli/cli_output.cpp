@@ -1,17 +1,23 @@
 #include "app/cli/cli_output.h"
 
+#include <algorithm>
+
 namespace fortunara {
 
-namespace {
+std::string Printable(std::string_view field) {
+    std::string shown(field);
+    std::replace_if(
+        shown.begin(), shown.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7f; }, '?');
+    return shown;
+}
 
-std::string CsvField(const std::string& field) {
-    if (field.find_first_of(",\"\n ") == std::string::npos) return field;
+std::string CsvField(std::string_view field) {
+    // The blank is quoted too: lists of numbers ("1 2 3") have always come quoted.
+    if (field.find_first_of(",\"\r\n ") == std::string_view::npos) return std::string(field);
     std::string quoted = "\"";
     for (char c : field) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
     return quoted + "\"";
 }
-
-}  // namespace
 
 RecordWriter::RecordWriter(std::ostream& out, bool csv, std::vector<std::string> header)
     : out_(out), csv_(csv), header_(std::move(header)) {}
@@ -19,7 +25,7 @@ RecordWriter::RecordWriter(std::ostream& out, bool csv, std::vector<std::string>
 void RecordWriter::Line(const std::vector<std::string>& fields) {
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (i > 0) out_ << (csv_ ? ',' : ' ');
-        out_ << (csv_ ? CsvField(fields[i]) : fields[i]);
+        out_ << (csv_ ? CsvField(fields[i]) : Printable(fields[i]));
     }
     out_ << '\n';
 }
@@ -30,6 +36,26 @@ void RecordWriter::Row(const std::vector<std::string>& fields) {
         headerWritten_ = true;
     }
     Line(fields);
+}
+
+void WriteHeadedRecords(std::ostream& out, bool csv, const std::vector<std::string>& headingHeader,
+                        const std::vector<std::string>& heading, const Records& details) {
+    if (!csv) {
+        RecordWriter lines(out, false, {});
+        lines.Row(heading);
+        for (const std::vector<std::string>& row : details.rows) lines.Row(row);
+        return;
+    }
+    std::vector<std::string> header = headingHeader;
+    header.insert(header.end(), details.header.begin(), details.header.end());
+    RecordWriter table(out, true, header);
+    const auto joined = [&heading](const std::vector<std::string>& detail) {
+        std::vector<std::string> row = heading;
+        row.insert(row.end(), detail.begin(), detail.end());
+        return row;
+    };
+    if (details.rows.empty()) table.Row(joined(std::vector<std::string>(details.header.size())));
+    for (const std::vector<std::string>& row : details.rows) table.Row(joined(row));
 }
 
 }  // namespace fortunara

@@ -1,59 +1,56 @@
 #include "app/cli/cli_run.h"
 
-#include <string_view>
-
+#include "app/cli/cli_catalog.h"
 #include "app/cli/cli_command.h"
 
 namespace fortunara {
 
-namespace {
-
-struct CommandEntry {
-    std::string_view name;
-    int (*run)(const CliContext&);
-    std::string_view usage;
-};
-
-const CommandEntry kCommands[] = {
-    {"archivio", RunArchivio, "archivio [--dal R] [--al R]"},
-    {"sviluppo", RunSviluppo,
-     "sviluppo --numeri LISTA [--garanzia ambo|terno|quaterna|cinquina] [--riduzione 1|2|3] [--consecutivi LISTA]\n"
-     "           [--interruzioni LISTA] [--pari LISTA] [--capigioco LISTA] [--somme A-B,C-D]\n"
-     "      --riduzione k = opzione \"    n - k\"; --consecutivi, --interruzioni, --pari = caselle \" - i\"\n"
-     "      spuntate di \"Consecutivita'\", \"Interruzioni\", \"Pari\"; --capigioco = \"Primo :\" .. \"Quarto :\";\n"
-     "      --somme = righe \"DA\"-\"A\" di \"Somme\"; una qualsiasi di queste cinque spunta \"ATTIVA CONDIZIONI\""},
-    {"ritardi", RunRitardi, "ritardi --dal R --al R [--posizioni LISTA]"},
-    {"pari", RunPari, "pari --dal R --al R [--posizioni LISTA]"},
-    {"somma", RunSomma, "somma --dal R --al R [--posizioni LISTA]"},
-    {"interruzioni", RunInterruzioni, "interruzioni --dal R --al R [--posizioni LISTA]"},
-    {"ricerca", RunRicerca, "ricerca --numeri LISTA --sorte S --dal R --al R [--posizioni LISTA] [--mesi GEN,FEB,...]"},
-    {"previsione", RunPrevisione, "previsione --base R --quantita N"},
-};
-
-void PrintUsage(std::ostream& err) {
-    err << "uso: fortunara-cli [--cartella CARTELLA] [--csv] COMANDO [OPZIONI]\ncomandi:\n";
-    for (const CommandEntry& entry : kCommands) err << "  " << entry.usage << '\n';
-}
-
-}  // namespace
-
-int RunCli(const std::vector<std::string>& arguments, const std::filesystem::path& folder, std::ostream& out,
+int RunCli(const std::vector<std::string>& arguments, const FolderOpener& openFolder, std::ostream& out,
            std::ostream& err) {
-    try {
-        CliContext context{folder, ParseCliArguments(arguments), out, err};
-        for (const CommandEntry& entry : kCommands) {
-            if (entry.name == context.arguments.command) return entry.run(context);
-        }
-        if (context.arguments.command.empty()) {
-            err << "MANCA IL COMANDO\n";
-        } else {
-            err << "COMANDO SCONOSCIUTO: " << context.arguments.command << '\n';
-        }
+    const std::string command = FindCommand(arguments);
+    const CommandEntry* entry = FindCommandEntry(command);
+    if (entry == nullptr && !command.empty()) {
+        err << "COMANDO SCONOSCIUTO: " << command << '\n';
         PrintUsage(err);
+        return kCliError;
+    }
+    if (AsksForHelp(arguments)) {
+        if (entry == nullptr) {
+            PrintUsage(out);
+        } else {
+            PrintCommandUsage(*entry, out);
+        }
+        return kCliOk;
+    }
+    if (entry == nullptr) {
+        err << "MANCA IL COMANDO\n";
+        PrintUsage(err);
+        return kCliError;
+    }
+    CliArguments parsed;
+    try {
+        parsed = ParseCliArguments(arguments, entry->options);
+    } catch (const CliError& error) {
+        err << error.what() << '\n';
+        PrintCommandUsage(*entry, err, false);
+        return kCliError;
+    }
+    const auto folderOption = parsed.Has("--cartella") ? std::optional(parsed.Required("--cartella")) : std::nullopt;
+    const std::optional<std::filesystem::path> folder = openFolder(folderOption, err);
+    if (!folder) return kCliError;
+    try {
+        return entry->run(CliContext{*folder, std::move(parsed), out, err});
     } catch (const CliError& error) {
         err << error.what() << '\n';
     }
     return kCliError;
+}
+
+int RunCli(const std::vector<std::string>& arguments, const std::filesystem::path& folder, std::ostream& out,
+           std::ostream& err) {
+    return RunCli(
+        arguments, [&folder](const std::optional<std::string>&, std::ostream&) { return std::optional(folder); }, out,
+        err);
 }
 
 }  // namespace fortunara

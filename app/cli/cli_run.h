@@ -1,14 +1,25 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
 
 namespace fortunara {
 
-// Runs one command line (without program name and --cartella) on the given program folder.
-// Returns the exit status; errors are written to err in Italian.
+// Gives the program folder for the --cartella value (nullopt when the option is not given), or
+// nullopt after writing to err in Italian why there is none. Called only for a command line
+// that is going to run a command, so that a usage error or --help touches no folder.
+using FolderOpener =
+    std::function<std::optional<std::filesystem::path>(const std::optional<std::string>& option, std::ostream& err)>;
+
+// Runs one command line (without the program name). Returns the exit status; the usage asked
+// for with --help or -h goes to out, errors go to err in Italian.
+int RunCli(const std::vector<std::string>& arguments, const FolderOpener& openFolder, std::ostream& out,
+           std::ostream& err);
+// The same on a program folder that is ready.
 int RunCli(const std::vector<std::string>& arguments, const std::filesystem::path& folder, std::ostream& out,
            std::ostream& err);
 

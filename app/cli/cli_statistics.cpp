@@ -27,9 +27,12 @@ ScanRange RangeOf(const CliContext& context) {
             ParseRecord(context.arguments.Required("--al"), count, "--al")};
 }
 
+// --posizioni LIST: the position boxes that are ticked; "nessuna" ticks none.
 PositionFlags PositionsOf(const CliContext& context) {
     if (!context.arguments.Has("--posizioni")) return MainPositions();
-    const std::vector<int> list = ParseList(context.arguments.Required("--posizioni"), "--posizioni");
+    const std::string& text = context.arguments.Required("--posizioni");
+    if (Lowered(text) == "nessuna") return PositionFlags{};
+    const std::vector<int> list = ParseList(text, "--posizioni");
     for (int p : list) {
         if (p < 1 || p > 8) throw CliError("POSIZIONE NON VALIDA PER --posizioni: " + Plain(p) + " (1 - 8)");
     }
@@ -55,8 +58,7 @@ int RunDistribution(const CliContext& context, DistributionKind kind) {
 
 int ParseSorte(const std::string& text) {
     static const std::vector<std::string> kNames = {"singolo", "ambo", "terno", "quaterna", "cinquina", "sestina"};
-    std::string lower = text;
-    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
+    const std::string lower = Lowered(text);
     const auto named = std::find(kNames.begin(), kNames.end(), lower);
     if (named != kNames.end()) return static_cast<int>(named - kNames.begin()) + 1;
     const int sorte = ParseWhole(text, "--sorte");
@@ -101,7 +103,8 @@ int RunInterruzioni(const CliContext& context) {
 }
 
 // ricerca --numeri LIST --sorte S --dal R --al R [--posizioni LIST] [--mesi GEN,FEB,...]:
-// FREQUENZA RITARDO RITMAX COLPI, then one line per hit (every hit, without the window's list limit).
+// FREQUENZA RITARDO RITMAX COLPI, then one line per hit (every hit, without the window's list limit);
+// as CSV one table, the four figures on every hit.
 int RunRicerca(const CliContext& context) {
     SearchRequest request;
     for (int n : ParseList(context.arguments.Required("--numeri"), "--numeri")) {
@@ -114,15 +117,17 @@ int RunRicerca(const CliContext& context) {
     const ScanRange range = RangeOf(context);
     const SearchResult result = SearchArchive(request, context.folder, range);
     if (!result.error.empty()) throw CliError(result.error);
-    RecordWriter summary(context.out, context.Csv(), {"frequenza", "ritardo", "ritmax", "colpi"});
-    summary.Row({Plain(result.total), Plain(result.delay), Plain(result.maxDelay),
-                 Plain(static_cast<long long>(result.hits.size()))});
-    RecordWriter hits(context.out, context.Csv(), {"posizione", "data", "numeri"});
-    for (const SearchHit& hit : result.hits) hits.Row({Plain(hit.position), hit.date, Joined(hit.matched)});
+    Records hits{{"posizione", "data", "numeri"}, {}};
+    for (const SearchHit& hit : result.hits) hits.rows.push_back({Plain(hit.position), hit.date, Joined(hit.matched)});
+    WriteHeadedRecords(context.out, context.Csv(), {"frequenza", "ritardo", "ritmax", "colpi"},
+                       {Plain(result.total), Plain(result.delay), Plain(result.maxDelay),
+                        Plain(static_cast<long long>(result.hits.size()))},
+                       hits);
     return kCliOk;
 }
 
-// previsione --base R --quantita N: the forecast numbers on one line, then one line per listed outcome.
+// previsione --base R --quantita N: the forecast numbers on one line, then one line per listed outcome;
+// as CSV one table, the forecast numbers on every outcome.
 int RunPrevisione(const CliContext& context) {
     const int count = RecordCountOf(context);
     const int base = ParseRecord(context.arguments.Required("--base"), count, "--base");
@@ -130,12 +135,11 @@ int RunPrevisione(const CliContext& context) {
     if (quantity < 0 || quantity > 90) throw CliError(std::string(kQuantityMessage));
     const ForecastResult result = ComputeForecast(context.folder, base, quantity);
     if (!result.error.empty()) throw CliError(result.error);
-    RecordWriter numbers(context.out, context.Csv(), {"numeri"});
-    numbers.Row({Joined(result.numbers)});
-    RecordWriter outcomes(context.out, context.Csv(), {"posizione", "data", "numeri"});
+    Records outcomes{{"posizione", "data", "numeri"}, {}};
     for (const ForecastOutcome& outcome : result.outcomes) {
-        outcomes.Row({Plain(outcome.position), outcome.date, Joined(outcome.found)});
+        outcomes.rows.push_back({Plain(outcome.position), outcome.date, Joined(outcome.found)});
     }
+    WriteHeadedRecords(context.out, context.Csv(), {"previsione"}, {Joined(result.numbers)}, outcomes);
     return kCliOk;
 }
 

@@ -3,20 +3,24 @@
 #include <vector>
 
 #include "app/cli/cli_command.h"
+#include "app/cli/cli_groups.h"
 #include "app/cli/cli_output.h"
+#include "app/state/program_state.h"
 #include "platform/text/number_text.h"
 #include "systems/core/development.h"
+#include "systems/core/sistemi_run.h"
+#include "systems/core/system_texts.h"
 
 namespace fortunara {
 
 namespace {
 
+// --garanzia: an item of Combo1, in any case; returns GuaranteeMode.
 int GuaranteeFromText(const std::string& text) {
-    const char* const names[] = {"ambo", "terno", "quaterna", "cinquina"};
-    for (int i = 0; i < 4; ++i) {
-        if (text == names[i]) return i + 2;
+    for (std::size_t i = 0; i < kGuaranteeNames.size(); ++i) {
+        if (Lowered(text) == Lowered(std::string(kGuaranteeNames[i]))) return static_cast<int>(i) + 1;
     }
-    throw CliError("GARANZIA NON VALIDA: " + text + " (ambo, terno, quaterna, cinquina)");
+    throw CliError("GARANZIA NON VALIDA: " + text + " (integrale, ambo, terno, quaterna, cinquina)");
 }
 
 // --consecutivi, --interruzioni, --pari: the check boxes " - i" that are ticked.
@@ -28,48 +32,27 @@ void TickBoxes(const CliArguments& arguments, const std::string& option, std::ar
     }
 }
 
-// --somme A-B,C-D: the rows "DA" / "A" of the frame "Somme", at most four.
+// --somme DA-A,DA,...: the rows "DA" / "A" of the frame "Somme", at most four; a row given as DA
+// alone leaves its box "A" empty.
 void FillSums(const std::string& text, ConditionSettings& settings) {
     std::size_t row = 0;
     for (const std::string& item : SplitCommas(text)) {
+        if (row == 4) throw CliError("SOMME NON VALIDE: " + text + " (al piu' quattro righe DA-A o DA)");
         const std::size_t dash = item.find('-', 1);
-        if (dash == std::string::npos || row == 4) {
-            throw CliError("SOMME NON VALIDE: " + text +
-                           " (fino a quattro intervalli DA-A, per esempio 100-150,200-250)");
-        }
         settings.sumFrom[row] = ParseWhole(item.substr(0, dash), "--somme");
-        settings.sumTo[row] = ParseWhole(item.substr(dash + 1), "--somme");
+        if (dash != std::string::npos) settings.sumTo[row] = ParseWhole(item.substr(dash + 1), "--somme");
         ++row;
     }
 }
 
-SystemRequest RequestFromArguments(const CliArguments& arguments) {
-    SystemRequest request;
-    request.numbers = ParseList(arguments.Required("--numeri"), "--numeri");
-    for (const int n : request.numbers) {
-        if (n < 0 || n > 90) throw CliError("NUMERO NON VALIDO: " + Plain(n) + " (0 - 90)");
+// The tab "Condizioni" and the grid "Link AND"; any of their options ticks "  ATTIVA CONDIZIONI".
+std::optional<ConditionSettings> ConditionsFromArguments(const CliArguments& arguments) {
+    const char* const conditionOptions[] = {"--consecutivi", "--interruzioni", "--pari",
+                                            "--capigioco",   "--somme",        "--gruppi"};
+    if (std::none_of(std::begin(conditionOptions), std::end(conditionOptions),
+                     [&arguments](const char* option) { return arguments.Has(option); })) {
+        return std::nullopt;
     }
-    if (request.numbers.size() > static_cast<std::size_t>(kHighestPosition)) throw CliError("AL MASSIMO 90 NUMERI");
-    request.quantity = static_cast<int>(request.numbers.size());
-    if (arguments.Has("--garanzia") && arguments.Has("--riduzione")) {
-        throw CliError("--garanzia E --riduzione NON VANNO INSIEME");
-    }
-    if (arguments.Has("--garanzia")) {
-        request.guaranteeMode = GuaranteeFromText(arguments.Required("--garanzia"));
-        request.reductionOption = -1;
-    }
-    if (arguments.Has("--riduzione")) {
-        request.reductionOption = ParseWhole(arguments.Required("--riduzione"), "--riduzione");
-        if (request.reductionOption < 1 || request.reductionOption > 3) {
-            throw CliError("RIDUZIONE NON VALIDA: " + arguments.Required("--riduzione") + " (1, 2, 3)");
-        }
-    }
-    request.methodKind = std::max(request.reductionOption, 0);
-
-    const char* const conditionOptions[] = {"--consecutivi", "--interruzioni", "--pari", "--capigioco", "--somme"};
-    bool conditioned = false;
-    for (const char* option : conditionOptions) conditioned = conditioned || arguments.Has(option);
-    if (!conditioned) return request;
     ConditionSettings settings;
     TickBoxes(arguments, "--consecutivi", settings.consecutive);
     TickBoxes(arguments, "--interruzioni", settings.interruptions);
@@ -80,8 +63,37 @@ SystemRequest RequestFromArguments(const CliArguments& arguments) {
         for (std::size_t i = 0; i < heads.size(); ++i) settings.heads[i] = heads[i];
     }
     if (arguments.Has("--somme")) FillSums(arguments.Required("--somme"), settings);
-    request.conditions = settings;
-    return request;
+    if (arguments.Has("--gruppi")) settings.groups = ReadGroupsFile(arguments.Required("--gruppi"));
+    return settings;
+}
+
+// The request as the system window builds it, from a program just started: the numbers entered
+// in order, Textbox1 = --quantita (else their count), the guarantee or the reduction option.
+SystemRequest RequestFromArguments(const CliArguments& arguments) {
+    const std::vector<int> numbers = ParseList(arguments.Required("--numeri"), "--numeri");
+    for (const int n : numbers) {
+        if (n < 0 || n > 90) throw CliError("NUMERO NON VALIDO: " + Plain(n) + " (0 - 90)");
+    }
+    if (numbers.size() > static_cast<std::size_t>(kHighestPosition)) throw CliError("AL MASSIMO 90 NUMERI");
+    ProgramState state;
+    std::copy(numbers.begin(), numbers.end(), state.NumberSelected.begin() + 1);
+    const int quantity = arguments.Has("--quantita") ? ParseWhole(arguments.Required("--quantita"), "--quantita")
+                                                     : static_cast<int>(numbers.size());
+
+    state.GuaranteeMode = arguments.Has("--garanzia") ? GuaranteeFromText(arguments.Required("--garanzia")) : 1;
+    if (state.GuaranteeMode != 1 && arguments.Has("--riduzione")) {
+        throw CliError("--garanzia E --riduzione NON VANNO INSIEME");
+    }
+    // Choosing a guarantee clears the reduction options; "INTEGRALE" leaves them as they are.
+    int reductionOption = state.GuaranteeMode == 1 ? 0 : -1;
+    if (arguments.Has("--riduzione")) {
+        reductionOption = ParseWhole(arguments.Required("--riduzione"), "--riduzione");
+        if (reductionOption < 0 || reductionOption > 3) {
+            throw CliError("RIDUZIONE NON VALIDA: " + arguments.Required("--riduzione") + " (0, 1, 2, 3)");
+        }
+    }
+    state.MethodKind = std::max(reductionOption, 0);
+    return SistemiRequest(state, quantity, reductionOption, false, ConditionsFromArguments(arguments));
 }
 
 }  // namespace

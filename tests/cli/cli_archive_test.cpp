@@ -69,5 +69,47 @@ TEST(CliArchivio, EmptyArchivePrintsNothing) {
     EXPECT_EQ(run.out, "");
 }
 
+// An archive large enough to be read in several blocks: every record tells its own number.
+TEST(CliArchivio, RangesAcrossReadBlocksListEveryRecordOnceInOrder) {
+    constexpr int kRecords = 9000;
+    const auto field = [](int value) { return std::string(1, char('0' + value / 10)) + char('0' + value % 10); };
+    const auto number = [](int k, int i) { return (k * 7 + i * 13) % 90 + 1; };
+    std::string archive;
+    for (int k = 1; k <= kRecords; ++k) {
+        archive += "R" + std::string(8 - std::to_string(k).size(), '0') + std::to_string(k);
+        for (int i = 1; i <= 8; ++i) archive += field(number(k, i));
+    }
+    TempFolder folder;
+    folder.WriteArchive(archive);
+    const auto expected = [&number](int from, int to) {
+        std::string lines;
+        const int step = from <= to ? 1 : -1;
+        for (int k = from; k != to + step; k += step) {
+            const std::string digits = std::to_string(k);
+            lines += digits + " R" + std::string(8 - digits.size(), '0') + digits;
+            for (int i = 1; i <= 8; ++i) lines += " " + std::to_string(number(k, i));
+            lines += '\n';
+        }
+        return lines;
+    };
+    const struct {
+        std::vector<std::string> arguments;
+        int from;
+        int to;
+    } rows[] = {
+        {{"archivio"}, kRecords, 1},
+        {{"archivio", "--dal", "1", "--al", "ultima"}, 1, kRecords},
+        {{"archivio", "--dal", "4097", "--al", "4096"}, 4097, 4096},
+        {{"archivio", "--dal", "4096", "--al", "4097"}, 4096, 4097},
+        {{"archivio", "--dal", "8193", "--al", "4095"}, 8193, 4095},
+        {{"archivio", "--dal", "4500", "--al", "4500"}, 4500, 4500},
+    };
+    for (const auto& row : rows) {
+        const CliRun run = RunIn(folder, row.arguments);
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_TRUE(run.out == expected(row.from, row.to)) << row.from << " to " << row.to;
+    }
+}
+
 }  // namespace
 }  // namespace fortunara

@@ -31,12 +31,53 @@ TEST(CliArgs, RecordsAcceptUltimaAndStayInsideTheArchive) {
 }
 
 TEST(CliArgs, OptionsFlagsAndCommandAreSplit) {
-    const CliArguments parsed = ParseCliArguments({"--csv", "ritardi", "--dal", "5", "--controllo"});
+    const OptionDeclaration declared = {{"--dal", "--al"}, {"--controllo"}};
+    const CliArguments parsed = ParseCliArguments({"--csv", "ritardi", "--dal", "5", "--controllo"}, declared);
     EXPECT_EQ(parsed.command, "ritardi");
     EXPECT_EQ(parsed.Required("--dal"), "5");
     EXPECT_TRUE(parsed.Flag("--csv"));
     EXPECT_TRUE(parsed.Flag("--controllo"));
     EXPECT_THROW(parsed.Required("--al"), CliError);
+    EXPECT_EQ(ParseCliArguments({"ritardi", "--al=1", "--dal", "--9"}, declared).options,
+              (std::map<std::string, std::string>{{"--al", "1"}, {"--dal", "--9"}}));
+}
+
+// Only what the command declares is taken; each mistake names the word it is about.
+TEST(CliArgs, UnknownRepeatedMissingAndStrayWordsAreRefused) {
+    const OptionDeclaration declared = {{"--numeri", "--dal", "--al"}, {}};
+    const struct {
+        const char* name;
+        std::vector<std::string> arguments;
+        std::string message;
+    } rows[] = {
+        {"unknown option", {"ricerca", "--numeri", "12", "--mese", "MAR"}, "OPZIONE SCONOSCIUTA: --mese"},
+        {"unknown with =", {"ricerca", "--mese=MAR"}, "OPZIONE SCONOSCIUTA: --mese"},
+        {"repeated option", {"ricerca", "--dal", "3", "--al", "1", "--dal", "2"}, "OPZIONE RIPETUTA: --dal"},
+        {"repeated through =", {"ricerca", "--dal=3", "--dal", "2"}, "OPZIONE RIPETUTA: --dal"},
+        {"repeated flag", {"--csv", "ricerca", "--csv"}, "OPZIONE RIPETUTA: --csv"},
+        {"repeated folder", {"--cartella", "a", "ricerca", "--cartella", "b"}, "OPZIONE RIPETUTA: --cartella"},
+        {"stray word", {"ricerca", "--dal", "3", "12"}, "ARGOMENTO INATTESO: 12"},
+        {"missing value", {"ricerca", "--dal"}, "MANCA IL VALORE DELL'OPZIONE --dal"},
+        {"flag with a value", {"ricerca", "--csv=si"}, "L'OPZIONE --csv NON HA VALORE"},
+    };
+    for (const auto& row : rows) {
+        try {
+            ParseCliArguments(row.arguments, declared);
+            ADD_FAILURE() << row.name << ": accepted";
+        } catch (const CliError& error) {
+            EXPECT_EQ(error.what(), row.message) << row.name;
+        }
+    }
+}
+
+TEST(CliArgs, TheCommandIsTheFirstWordThatIsNoOptionValue) {
+    EXPECT_EQ(FindCommand({"--csv", "ricerca", "--dal", "3"}), "ricerca");
+    EXPECT_EQ(FindCommand({"--cartella", "dati", "archivio"}), "archivio");
+    EXPECT_EQ(FindCommand({"--cartella=dati", "-h", "archivio"}), "archivio");
+    EXPECT_EQ(FindCommand({"--cartella", "dati"}), "");
+    EXPECT_EQ(FindCommand({}), "");
+    EXPECT_TRUE(AsksForHelp({"ritardi", "-h"}));
+    EXPECT_FALSE(AsksForHelp({"ritardi", "--helpme"}));
 }
 
 }  // namespace

@@ -53,5 +53,59 @@ TEST(ProgramStart, CliPrintsTheThreeOldestDraws) {
               "1 03DIC1997 76 41 20 72 36 39 88 0\n");
 }
 
+// The command line on a folder of its own: no user folder, FORTUNARA_HOME as given.
+std::string Cli(const TempFolder& folder, const std::string& home, const std::string& arguments) {
+    const std::string environment = home.empty() ? "env -u FORTUNARA_HOME" : "env FORTUNARA_HOME=" + Quoted(home);
+    return environment + " XDG_DATA_HOME=" + Quoted(folder.path() / "xdg") + " " + FORTUNARA_CLI + " " + arguments +
+           " 2>&1";
+}
+
+TEST(ProgramStart, CliHelpAndUsageMistakesTouchNoFolder) {
+    TempFolder folder;
+    const fs::path userFolder = folder.path() / "xdg" / "Fortunara";
+    const struct {
+        std::string arguments;
+        int status;
+        std::string firstLine;
+    } rows[] = {
+        {"--help", 0, "uso: fortunara-cli [--cartella CARTELLA] [--csv] COMANDO [OPZIONI]"},
+        {"ritardi --help", 0,
+         "uso: fortunara-cli [--cartella CARTELLA] [--csv] ritardi --dal R --al R [--posizioni LISTA|nessuna]"},
+        {"", 2, "MANCA IL COMANDO"},
+        {"archivio --mese MAR", 2, "OPZIONE SCONOSCIUTA: --mese"},
+    };
+    for (const auto& row : rows) {
+        const test::CommandResult result = RunCommand(Cli(folder, "", row.arguments));
+        EXPECT_EQ(result.status, row.status) << row.arguments;
+        EXPECT_EQ(result.output.substr(0, result.output.find('\n')), row.firstLine);
+        EXPECT_FALSE(fs::exists(userFolder)) << row.arguments;
+    }
+    // A command that runs fills the user's folder, as the program does.
+    EXPECT_EQ(RunCommand(Cli(folder, "", "archivio --dal 1 --al 1")).output, "1 03DIC1997 76 41 20 72 36 39 88 0\n");
+    EXPECT_TRUE(fs::exists(userFolder / "dati" / "estraz09.txt"));
+}
+
+TEST(ProgramStart, CliRefusesANamedFolderThatDoesNotExist) {
+    TempFolder folder;
+    const fs::path missing = folder.path() / "prova-sbagliata";
+    const std::string message = "LA CARTELLA " + missing.string() + " NON ESISTE\n";
+    for (const std::string& call : {Cli(folder, "", "--cartella " + Quoted(missing) + " archivio"),
+                                    Cli(folder, "", "--cartella=" + Quoted(missing) + " ritardi --dal 1 --al 1"),
+                                    Cli(folder, missing.string(), "archivio")}) {
+        const test::CommandResult result = RunCommand(call);
+        EXPECT_EQ(result.status, 2) << call;
+        EXPECT_EQ(result.output, message) << call;
+        EXPECT_FALSE(fs::exists(missing)) << call;
+        EXPECT_FALSE(fs::exists(folder.path() / "xdg")) << call;
+    }
+    // --cartella comes before FORTUNARA_HOME: an existing folder there is used and filled.
+    const fs::path there = folder.path() / "esiste";
+    fs::create_directory(there);
+    const test::CommandResult named =
+        RunCommand(Cli(folder, missing.string(), "--cartella " + Quoted(there) + " archivio --dal 2 --al 2"));
+    EXPECT_EQ(named.status, 0) << named.output;
+    EXPECT_TRUE(fs::exists(there / "dati" / "estraz09.txt"));
+}
+
 }  // namespace
 }  // namespace fortunara

@@ -84,9 +84,55 @@ TEST_F(CliStatistics, PrevisioneListsTheNumbersThenTheOutcomes) {
               (std::vector<std::string>{"1 2 3", "2 15GEN2009 1 2 3"}));
     EXPECT_EQ(Lines(Cli({"previsione", "--base", "3", "--quantita", "8"}).out),
               (std::vector<std::string>{"1 2 3 12 45 50 60 70"}));
-    const CliRun csv = Cli({"--csv", "previsione", "--base", "2", "--quantita", "6"});
-    EXPECT_EQ(Lines(csv.out), (std::vector<std::string>{"numeri", "\"1 2 3 4 5 6\"", "posizione,data,numeri",
-                                                        "1,15GEN2009,\"1 2 3\""}));
+}
+
+// CSV is one table with one header: the figures of a search, the numbers of a forecast, on every row.
+TEST_F(CliStatistics, CsvOfASearchOrAForecastIsOneTable) {
+    const struct {
+        std::vector<std::string> arguments;
+        std::vector<std::string> lines;
+    } rows[] = {
+        {{"ricerca", "--numeri", "12,45", "--sorte", "ambo", "--dal", "ultima", "--al", "1"},
+         {"frequenza,ritardo,ritmax,colpi,posizione,data,numeri", "2,0,2,2,0,05MAR2009,\"12 45\"",
+          "2,0,2,2,2,08GEN2009,\"12 45\""}},
+        {{"ricerca", "--numeri", "90", "--sorte", "1", "--dal", "ultima", "--al", "1"},
+         {"frequenza,ritardo,ritmax,colpi,posizione,data,numeri", "0,0,0,0,,,"}},
+        {{"previsione", "--base", "2", "--quantita", "6"},
+         {"previsione,posizione,data,numeri", "\"1 2 3 4 5 6\",1,15GEN2009,\"1 2 3\""}},
+        {{"previsione", "--base", "3", "--quantita", "8"},
+         {"previsione,posizione,data,numeri", "\"1 2 3 12 45 50 60 70\",,,"}},
+    };
+    for (const auto& row : rows) {
+        std::vector<std::string> arguments = {"--csv"};
+        arguments.insert(arguments.end(), row.arguments.begin(), row.arguments.end());
+        const CliRun run = Cli(arguments);
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(Lines(run.out), row.lines) << row.arguments[0];
+    }
+}
+
+// "nessuna": no position box ticked, so every drawn value counts as 0.
+TEST_F(CliStatistics, PosizioniNessunaTicksNoBox) {
+    std::vector<std::string> noDelays;
+    for (int n = 1; n <= 90; ++n) noDelays.push_back(std::to_string(n) + " 0 4 4");
+    const struct {
+        std::string command;
+        std::vector<std::string> lines;
+    } rows[] = {
+        {"ritardi", noDelays},
+        {"pari", {"0 0 4", "1 0 4", "2 0 4", "3 0 4", "4 0 4", "5 0 4", "6 4 0"}},
+        {"somma", {}},  // a sum of 0 has no row
+        // 0 after 0 is a break, five in every draw
+        {"interruzioni", {"0 0 4", "1 0 4", "2 0 4", "3 0 4", "4 0 4", "5 4 0", "6 0 4"}},
+    };
+    for (const auto& row : rows) {
+        const CliRun run = Cli({row.command, "--dal", "ultima", "--al", "1", "--posizioni", "NESSUNA"});
+        EXPECT_EQ(run.status, 0) << row.command << ": " << run.err;
+        EXPECT_EQ(Lines(run.out), row.lines) << row.command;
+    }
+    EXPECT_EQ(
+        Cli({"ricerca", "--numeri", "1-90", "--sorte", "1", "--dal", "4", "--al", "1", "--posizioni", "nessuna"}).out,
+        "0 0 0 0\n");
 }
 
 TEST_F(CliStatistics, MistakesExitWithStatusTwoAndAnItalianMessage) {

@@ -1,0 +1,99 @@
+#include "app/cli/cli_catalog.h"
+
+#include <vector>
+
+namespace fortunara {
+
+namespace {
+
+const OptionDeclaration kRangeOptions = {{"--dal", "--al", "--posizioni"}, {}};
+
+constexpr std::string_view kPositions =
+    "  --posizioni LISTA  le caselle delle posizioni spuntate: 1-6 i sei numeri in ordine crescente,\n"
+    "                     7 il jolly, 8 il superstar (senza l'opzione: 1-6); \"nessuna\" non ne spunta alcuna\n";
+
+const std::vector<CommandEntry>& Commands() {
+    static const std::vector<CommandEntry> commands = {
+        {"archivio",
+         RunArchivio,
+         {{"--dal", "--al"}, {}},
+         "archivio [--dal R] [--al R]",
+         "  una riga per estrazione, da --dal verso --al: numero, data, i sei numeri, jolly e superstar\n"
+         "  come sono registrati\n"
+         "  --dal R  la prima estrazione elencata (senza l'opzione: ultima)\n"
+         "  --al R   l'ultima estrazione elencata (senza l'opzione: 1)\n"},
+        {"ritardi", RunRitardi, kRangeOptions, "ritardi --dal R --al R [--posizioni LISTA|nessuna]",
+         "  \"90 NUMERI\": 90 righe NUMERO FREQ RIT RITMAX sulle estrazioni da --dal ad --al\n"},
+        {"pari", RunPari, kRangeOptions, "pari --dal R --al R [--posizioni LISTA|nessuna]",
+         "  \"PARI E DISPARI\": una riga per riga della tabella, VALORE FREQ RIT (VALORE = numeri pari)\n"},
+        {"somma", RunSomma, kRangeOptions, "somma --dal R --al R [--posizioni LISTA|nessuna]",
+         "  \"SOMMA\": una riga per ogni somma uscita, VALORE FREQ RIT\n"},
+        {"interruzioni", RunInterruzioni, kRangeOptions, "interruzioni --dal R --al R [--posizioni LISTA|nessuna]",
+         "  \"INTERRUZIONI\": una riga per riga della tabella, VALORE FREQ RIT\n"},
+        {"ricerca",
+         RunRicerca,
+         {{"--numeri", "--sorte", "--dal", "--al", "--posizioni", "--mesi"}, {}},
+         "ricerca --numeri LISTA --sorte S --dal R --al R [--posizioni LISTA|nessuna] [--mesi GEN,FEB,...]",
+         "  la ricerca dei numeri: FREQUENZA RITARDO RITMAX COLPI, poi una riga per colpo: posizione nella\n"
+         "  scansione, data, numeri trovati; con --csv una sola tabella, le quattro cifre su ogni riga\n"
+         "  --sorte S    singolo, ambo, terno, quaterna, cinquina, sestina oppure da 1 a 6\n"
+         "  --mesi       i mesi che contano (senza l'opzione: tutti)\n"},
+        {"previsione",
+         RunPrevisione,
+         {{"--base", "--quantita"}, {}},
+         "previsione --base R --quantita N",
+         "  i numeri della previsione su una riga, poi una riga per uscita: posizione, data, numeri trovati;\n"
+         "  con --csv una sola tabella, i numeri della previsione su ogni riga\n"
+         "  --base R      l'estrazione base (la previsione prende i numeri delle estrazioni precedenti)\n"
+         "  --quantita N  quanti numeri, da 0 a 90\n"},
+        {"sviluppo",
+         RunSviluppo,
+         {{"--numeri", "--quantita", "--garanzia", "--riduzione", "--consecutivi", "--interruzioni", "--pari",
+           "--capigioco", "--somme", "--gruppi"},
+          {}},
+         "sviluppo --numeri LISTA [--quantita N] [--garanzia integrale|ambo|terno|quaterna|cinquina]\n"
+         "           [--riduzione 0|1|2|3] [--consecutivi LISTA] [--interruzioni LISTA] [--pari LISTA]\n"
+         "           [--capigioco LISTA] [--somme DA-A,DA,...] [--gruppi FILE]",
+         "  una combinazione per riga, i sei numeri nell'ordine in cui sono registrati\n"
+         "  --numeri        i numeri del sistema nell'ordine di inserimento (0 - 90, al piu' 90)\n"
+         "  --quantita N    la casella \"Numeri\" (senza l'opzione: quanti sono i numeri dati); le posizioni\n"
+         "                  oltre i numeri dati valgono 0, oltre la 90 non hanno numero\n"
+         "  --riduzione k   l'opzione \"    n - k\" (senza l'opzione: 0)\n"
+         "  --consecutivi, --interruzioni, --pari  le caselle \" - i\" spuntate di \"Consecutivita'\",\n"
+         "                  \"Interruzioni\", \"Pari\"\n"
+         "  --capigioco     \"Primo :\" .. \"Quarto :\"\n"
+         "  --somme         le righe di \"Somme\": DA-A, oppure DA solo (la casella \"A\" vuota)\n"
+         "  --gruppi FILE   la griglia \"Link AND\": un gruppo per riga, i suoi numeri (LISTA, al piu' 30),\n"
+         "                  uno spazio e quanti ne deve avere una combinazione come DA-A: \"1-10,15 2-3\"\n"
+         "  una qualsiasi delle ultime sei opzioni spunta \"ATTIVA CONDIZIONI\"\n"},
+    };
+    return commands;
+}
+
+}  // namespace
+
+const CommandEntry* FindCommandEntry(std::string_view name) {
+    for (const CommandEntry& entry : Commands()) {
+        if (entry.name == name) return &entry;
+    }
+    return nullptr;
+}
+
+void PrintUsage(std::ostream& out) {
+    out << "uso: fortunara-cli [--cartella CARTELLA] [--csv] COMANDO [OPZIONI]\n"
+           "     fortunara-cli [COMANDO] --help\n"
+           "comandi:\n";
+    for (const CommandEntry& entry : Commands()) out << "  " << entry.synopsis << '\n';
+    out << "R: un numero di estrazione dell'archivio (1 la piu' vecchia) oppure \"ultima\"\n"
+           "LISTA: numeri e intervalli separati da virgole, per esempio 1-10,15\n"
+           "--csv: gli stessi record in CSV, una tabella con una riga d'intestazione\n";
+}
+
+void PrintCommandUsage(const CommandEntry& entry, std::ostream& out, bool withDetails) {
+    out << "uso: fortunara-cli [--cartella CARTELLA] [--csv] " << entry.synopsis << '\n';
+    if (!withDetails) return;
+    out << entry.details;
+    if (entry.options.values.count("--posizioni") != 0) out << kPositions;
+}
+
+}  // namespace fortunara
