@@ -1,5 +1,8 @@
 #include "app/cli/cli_run.h"
 
+#include <exception>
+#include <new>
+
 #include "app/cli/cli_catalog.h"
 #include "app/cli/cli_command.h"
 
@@ -42,6 +45,11 @@ int RunCli(const std::vector<std::string>& arguments, const FolderOpener& openFo
         return entry->run(CliContext{*folder, std::move(parsed), out, err});
     } catch (const CliError& error) {
         err << error.what() << '\n';
+    } catch (const std::bad_alloc&) {
+        err << "MEMORIA INSUFFICIENTE\n";
+    } catch (const std::exception& error) {
+        // Anything else ends the run in Italian too, never with an abort.
+        err << "ERRORE IMPREVISTO: " << error.what() << '\n';
     }
     return kCliError;
 }
