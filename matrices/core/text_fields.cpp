@@ -4,7 +4,6 @@
 #include <cmath>
 #include <fstream>
 #include <iterator>
-#include <system_error>
 
 #include "platform/text/cp1252.h"
 #include "platform/text/number_text.h"
@@ -76,28 +75,13 @@ TextLines ReadTextLines(const std::filesystem::path& file) {
     return result;
 }
 
-FileOutcome ReplaceTextFile(const std::filesystem::path& file, const std::vector<std::string>& lines) {
-    const std::string failure = "IMPOSSIBILE SCRIVERE IL FILE " + file.filename().string();
-    std::filesystem::path temporary = file;
-    temporary += ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) return {failure};
-        for (const std::string& line : lines) out << Utf8ToCp1252(line) << "\r\n";
-        out.flush();
-        if (!out) {
-            out.close();
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return {failure};
-        }
+FileOutcome ReplaceTextFile(const std::filesystem::path& file, const std::vector<std::string>& lines,
+                            std::uintmax_t writeLimit) {
+    FileReplacement out(file, writeLimit);
+    for (const std::string& line : lines) {
+        if (!out.Write(Utf8ToCp1252(line)) || !out.Write("\r\n")) break;
     }
-    std::error_code error;
-    std::filesystem::rename(temporary, file, error);
-    if (error) {
-        std::filesystem::remove(temporary, error);
-        return {failure};
-    }
+    if (!out.Commit()) return {"IMPOSSIBILE SCRIVERE IL FILE " + file.filename().string()};
     return {};
 }
 

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "platform/text/file_replacement.h"
 
 namespace fortunara {
 
@@ -35,8 +38,9 @@ struct TextLines {
 
 // Reads a Windows-1252 text file with CR LF (or LF) line ends.
 TextLines ReadTextLines(const std::filesystem::path& file);
-// Replaces the file as a whole with the lines in Windows-1252, each ended by CR LF. The text goes
-// to a temporary file in the same folder first, so a failure never leaves half a file.
-FileOutcome ReplaceTextFile(const std::filesystem::path& file, const std::vector<std::string>& lines);
+// Replaces the file as a whole with the lines in Windows-1252, each ended by CR LF, through a
+// FileReplacement: a failure leaves the old file as it was. writeLimit is the tests' full disk.
+FileOutcome ReplaceTextFile(const std::filesystem::path& file, const std::vector<std::string>& lines,
+                            std::uintmax_t writeLimit = kNoWriteLimit);
 
 }  // namespace fortunara
