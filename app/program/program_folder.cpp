@@ -13,11 +13,13 @@ fs::path ChooseProgramFolder(const std::optional<std::string>& option, const std
     return userDataFolder;
 }
 
-FolderFillResult FillProgramFolder(const fs::path& programFolder, const fs::path& assets) {
+// Every file system call takes an error code: a folder that cannot be read (no permission, a loop
+// of symbolic links) ends the start with a message, never with an exception.
+FolderFillResult FillProgramFolder(const fs::path& programFolder, const fs::path& assets, std::uintmax_t writeLimit) {
     FolderFillResult result;
     std::error_code ec;
     fs::create_directories(programFolder, ec);
-    if (ec || !fs::is_directory(programFolder)) {
+    if (ec || !fs::is_directory(programFolder, ec)) {
         result.error = "IMPOSSIBILE CREARE LA CARTELLA DEL PROGRAMMA " + programFolder.string();
         return result;
     }
@@ -27,14 +29,19 @@ FolderFillResult FillProgramFolder(const fs::path& programFolder, const fs::path
     }
     for (auto it = fs::recursive_directory_iterator(assets, ec); !ec && it != fs::recursive_directory_iterator();
          it.increment(ec)) {
-        if (!it->is_regular_file()) continue;
-        const fs::path relative = fs::relative(it->path(), assets);
+        std::error_code fileError;
+        if (!it->is_regular_file(fileError)) continue;
+        const fs::path relative = it->path().lexically_relative(assets);
         const fs::path target = programFolder / relative;
-        if (fs::exists(target)) continue;
-        std::error_code copyError;
-        fs::create_directories(target.parent_path(), copyError);
-        if (!copyError) fs::copy_file(it->path(), target, copyError);
-        if (copyError) {
+        const bool present = fs::exists(target, fileError);
+        if (fileError) {
+            result.error = "IMPOSSIBILE LEGGERE LA CARTELLA " + target.parent_path().string();
+            return result;
+        }
+        if (present) continue;
+        fs::create_directories(target.parent_path(), fileError);
+        // A copy cut short (a full disk) leaves nothing behind, so the next start copies again.
+        if (fileError || !CopyWholeFile(it->path(), target, writeLimit)) {
             result.error = "IMPOSSIBILE SCRIVERE NELLA CARTELLA DEL PROGRAMMA " + programFolder.string() + " (" +
                            relative.string() + ")";
             return result;

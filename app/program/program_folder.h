@@ -1,9 +1,12 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "platform/text/file_replacement.h"
 
 namespace fortunara {
 
@@ -19,7 +22,9 @@ struct FolderFillResult {
 };
 
 // Copies every file of the bundled assets that the program folder lacks. A file already in the
-// program folder is never touched, whatever its content. Creates the folder when needed.
-FolderFillResult FillProgramFolder(const std::filesystem::path& programFolder, const std::filesystem::path& assets);
+// program folder is never touched, whatever its content. Creates the folder when needed. Each copy
+// is there whole or not at all; writeLimit makes every copy fail after that many bytes (tests).
+FolderFillResult FillProgramFolder(const std::filesystem::path& programFolder, const std::filesystem::path& assets,
+                                   std::uintmax_t writeLimit = kNoWriteLimit);
 
 }  // namespace fortunara

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QStandardPaths>
 #include <cstdlib>
+#include <system_error>
 
 #include "app/program/program_folder.h"
 
@@ -30,7 +31,8 @@ std::optional<std::string> TakeFolderOption(std::vector<std::string>& arguments)
 fs::path BundledAssets() {
     if (QCoreApplication::instance() != nullptr) {
         const fs::path beside = fs::path(QCoreApplication::applicationDirPath().toStdString()) / "assets";
-        if (fs::is_directory(beside)) return beside;
+        std::error_code ec;
+        if (fs::is_directory(beside, ec)) return beside;
     }
     return fs::path(FORTUNARA_ASSETS_DIR);
 }

@@ -3,9 +3,20 @@
 #include <algorithm>
 #include <system_error>
 
+#include "platform/text/number_text.h"
+
 namespace fortunara {
 
 namespace fs = std::filesystem;
+
+namespace {
+
+// The file length over 25, rounded: a trailing fragment of 13 bytes or more counts as a record.
+std::uintmax_t RecordsIn(std::uintmax_t length) {
+    return length / kDrawRecordLength + (length % kDrawRecordLength >= (kDrawRecordLength + 1) / 2 ? 1 : 0);
+}
+
+}  // namespace
 
 DrawArchive::DrawArchive(fs::path programFolder) : folder_(std::move(programFolder)) {}
 
@@ -52,7 +63,14 @@ bool DrawArchive::OpenDrawArchive() {
     file_.seekg(0, std::ios::end);
     const auto end = file_.tellg();
     length_ = end > 0 ? static_cast<std::uintmax_t>(end) : 0;
-    recordCount_ = static_cast<int>((length_ + kDrawRecordLength / 2) / kDrawRecordLength);
+    if (RecordsIn(length_) > static_cast<std::uintmax_t>(kMostDrawRecords)) {
+        CloseDrawArchive();
+        length_ = 0;
+        recordCount_ = 0;
+        Fail("L'ARCHIVIO " + path.string() + " E' TROPPO GRANDE: PIU' DI " + Grouped(kMostDrawRecords) + " ESTRAZIONI");
+        return false;
+    }
+    recordCount_ = static_cast<int>(RecordsIn(length_));
     return true;
 }
 
@@ -67,11 +85,10 @@ std::string DrawArchive::ReadDrawRecord(int k) {
     return one.empty() ? std::string() : one.front();
 }
 
-std::vector<std::string> DrawArchive::ReadDrawRecords(int first, int last) {
-    std::vector<std::string> records;
+std::string DrawArchive::ReadBlock(int first, int last) {
     first = std::max(first, 1);
     last = std::min(last, recordCount_);
-    if (!file_.is_open() || first > last) return records;
+    if (!file_.is_open() || first > last) return {};
     const std::uintmax_t offset = static_cast<std::uintmax_t>(first - 1) * kDrawRecordLength;
     const std::uintmax_t wanted = static_cast<std::uintmax_t>(last - first + 1) * kDrawRecordLength;
     const std::uintmax_t available = std::min(wanted, length_ - offset);
@@ -81,11 +98,27 @@ std::vector<std::string> DrawArchive::ReadDrawRecords(int first, int last) {
     file_.read(block.data(), static_cast<std::streamsize>(available));
     block.resize(static_cast<std::size_t>(std::max<std::streamsize>(file_.gcount(), 0)));
     block.resize(wanted, ' ');  // a partial last record reads as if padded with blanks
-    records.reserve(static_cast<std::size_t>(last - first + 1));
+    return block;
+}
+
+std::vector<std::string> DrawArchive::ReadDrawRecords(int first, int last) {
+    const std::string block = ReadBlock(first, last);
+    std::vector<std::string> records;
+    records.reserve(block.size() / kDrawRecordLength);
     for (std::size_t at = 0; at < block.size(); at += kDrawRecordLength) {
         records.push_back(block.substr(at, kDrawRecordLength));
     }
     return records;
+}
+
+std::vector<DrawRecord> DrawArchive::ReadDraws(int first, int last) {
+    const std::string block = ReadBlock(first, last);
+    std::vector<DrawRecord> draws;
+    draws.reserve(block.size() / kDrawRecordLength);
+    for (std::size_t at = 0; at < block.size(); at += kDrawRecordLength) {
+        draws.push_back(ParseDrawRecord(std::string_view(block).substr(at, kDrawRecordLength)));
+    }
+    return draws;
 }
 
 bool DrawArchive::WriteDrawRecord(int k, std::string_view text) {
@@ -93,7 +126,7 @@ bool DrawArchive::WriteDrawRecord(int k, std::string_view text) {
         Fail("L'ARCHIVIO NON SI PUO' SCRIVERE");
         return false;
     }
-    if (k < 1 || k > recordCount_ + 1) {
+    if (k < 1 || k > recordCount_ + 1 || k > kMostDrawRecords) {
         Fail("NUMERO DI ESTRAZIONE NON VALIDO");
         return false;
     }
@@ -109,7 +142,7 @@ bool DrawArchive::WriteDrawRecord(int k, std::string_view text) {
         return false;
     }
     length_ = std::max<std::uintmax_t>(length_, offset + kDrawRecordLength);
-    recordCount_ = static_cast<int>((length_ + kDrawRecordLength / 2) / kDrawRecordLength);
+    recordCount_ = static_cast<int>(RecordsIn(length_));
     return true;
 }
 
@@ -117,7 +150,7 @@ std::vector<DrawRecord> LoadDraws(const fs::path& programFolder, int first, int 
     DrawArchive archive(programFolder);
     std::vector<DrawRecord> draws;
     if (!archive.OpenDrawArchive()) return draws;
-    for (const std::string& text : archive.ReadDrawRecords(first, last)) draws.push_back(ParseDrawRecord(text));
+    draws = archive.ReadDraws(first, last);
     archive.CloseDrawArchive();
     return draws;
 }

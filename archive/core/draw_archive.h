@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,6 +11,10 @@
 #include "archive/core/draw_record.h"
 
 namespace fortunara {
+
+// The most records an archive may hold: record numbers are ints, and one more must fit for the
+// next append.
+inline constexpr int kMostDrawRecords = std::numeric_limits<int>::max() - 1;
 
 // The archive file dati/estraz09.txt below the program folder: fixed 25-byte records without
 // separators, record 1 the oldest. Every operation opens it, reads or writes records by number and
@@ -25,7 +30,8 @@ public:
 
     // Opens the file, creating the dati folder and an empty file when they are missing, and
     // counts the records. A file that cannot be written is opened for reading only. Returns false,
-    // with Error() saying why in Italian, when the archive can be neither created nor read.
+    // with Error() saying why in Italian, when the archive can be neither created nor read, or
+    // holds more than kMostDrawRecords records.
     bool OpenDrawArchive();
     void CloseDrawArchive();
     bool IsOpen() const { return file_.is_open(); }
@@ -40,16 +46,20 @@ public:
     // A number outside 1..RecordCount(), or a closed archive, gives "" (which parses to an
     // empty date and zeros): never stray bytes.
     std::string ReadDrawRecord(int k);
-    // Records first..last (ascending, clamped to the archive) in one read: the fast path of scans.
+    // Records first..last (ascending, clamped to the archive) in one read.
     std::vector<std::string> ReadDrawRecords(int first, int last);
+    // The same records parsed: the fast path of scans, which read a block at a time.
+    std::vector<DrawRecord> ReadDraws(int first, int last);
 
     // Writes the text, cut or padded with blanks to 25 characters, as record k; k = RecordCount()+1
-    // appends. Any other k would leave a hole in the file and is refused. Returns false (and sets
-    // Error()) when the record could not be written.
+    // appends. Any other k would leave a hole in the file and is refused, and so is an append
+    // beyond kMostDrawRecords. Returns false (and sets Error()) when the record could not be written.
     bool WriteDrawRecord(int k, std::string_view text);
 
 private:
     void Fail(std::string message);
+    // The bytes of records first..last (clamped), a partial last record padded with blanks.
+    std::string ReadBlock(int first, int last);
 
     std::filesystem::path folder_;
     std::fstream file_;

@@ -29,34 +29,44 @@ int WholeField(const std::string& line) {
     return static_cast<int>(std::clamp<long long>(value, -2147483647LL, 2147483647LL));
 }
 
-MatrixRead ParseMatrixLines(const TextLines& file) {
+// Reads N, B, T, the numbers and the ten comments, one line at a time. The numbers stop after
+// kMatrixNumbersRead: a file that holds more is cut there and says so.
+MatrixRead ReadMatrixData(const std::filesystem::path& file) {
     MatrixRead read;
-    if (!file.ok()) {
-        read.error = file.error;
+    TextLineReader in(file);
+    if (!in.ok()) {
+        read.error = in.Error();
         return read;
     }
-    const std::vector<std::string>& lines = file.lines;
-    std::size_t next = 0;
+    const auto finish = [&read, &in]() -> MatrixRead& {
+        if (read.cut.empty()) read.cut = in.Cut();
+        return read;
+    };
+    std::string line;
     int* header[] = {&read.data.numberCount, &read.data.comboCount, &read.data.comboSize};
     for (int* field : header) {
-        if (next == lines.size()) return read;
-        *field = WholeField(lines[next++]);
+        if (!in.Next(line)) return finish();
+        *field = WholeField(line);
     }
     const long long expected =
         std::max(0LL, static_cast<long long>(read.data.comboCount)) * std::max(0, read.data.comboSize);
-    const std::size_t available = lines.size() - next;
-    const std::size_t count =
-        static_cast<std::size_t>(std::min<long long>(expected, static_cast<long long>(available)));
-    read.data.numbers.reserve(count);
-    for (std::size_t i = 0; i < count; ++i) read.data.numbers.push_back(WholeField(lines[next++]));
-    if (static_cast<long long>(count) < expected) return read;
+    const long long kept = std::min<long long>(expected, kMatrixNumbersRead);
+    read.data.numbers.reserve(static_cast<std::size_t>(kept));
+    for (long long i = 0; i < kept; ++i) {
+        if (!in.Next(line)) return finish();
+        read.data.numbers.push_back(WholeField(line));
+    }
+    if (kept < expected) {
+        if (in.Next(line)) read.cut = TooLongMessage(file, Plain(kMatrixNumbersRead) + " NUMERI");
+        return finish();
+    }
     for (std::string& comment : read.data.comments) {
-        if (next == lines.size()) return read;
-        comment = FieldText(lines[next++]);
+        if (!in.Next(line)) return finish();
+        comment = FieldText(line);
         ++read.commentsRead;
     }
     read.complete = true;
-    return read;
+    return finish();
 }
 
 }  // namespace
@@ -79,7 +89,7 @@ FileOutcome WriteMatrixFile(const std::filesystem::path& programFolder, const st
 }
 
 MatrixRead ReadMatrixFile(const std::filesystem::path& programFolder, const std::string& name) {
-    return ParseMatrixLines(ReadTextLines(MatrixFolder(programFolder) / name));
+    return ReadMatrixData(MatrixFolder(programFolder) / name);
 }
 
 FileOutcome WriteSystemFile(const std::filesystem::path& file, const MatrixData& data) {
@@ -87,7 +97,7 @@ FileOutcome WriteSystemFile(const std::filesystem::path& file, const MatrixData&
 }
 
 MatrixRead ReadSystemFile(const std::filesystem::path& file) {
-    return ParseMatrixLines(ReadTextLines(file));
+    return ReadMatrixData(file);
 }
 
 }  // namespace fortunara

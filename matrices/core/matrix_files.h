@@ -19,12 +19,17 @@ struct MatrixData {
     std::array<std::string, 10> comments{};
 };
 
+// The readers keep at most this many numbers of a file, as many as the loader's list holds.
+inline constexpr int kMatrixNumbersRead = 10000;
+
 struct MatrixRead {
-    // What the file held: numbers and comments stop where the file ended.
+    // What the file held: numbers and comments stop where the file ended, or after
+    // kMatrixNumbersRead numbers.
     MatrixData data;
     int commentsRead = 0;
     bool complete = false;  // every field of the format was there
     std::string error;      // Italian, set when the file could not be opened
+    std::string cut;        // Italian, set when the file held more than was read (TooLongMessage)
     bool ok() const { return error.empty(); }
 };
 

@@ -17,19 +17,24 @@ std::vector<std::string> MatrixIndex::Entries() const {
 
 MatrixIndex ReadMatrixIndex(const std::filesystem::path& programFolder) {
     MatrixIndex index;
-    const TextLines file = ReadTextLines(MatrixFolder(programFolder) / kIndexName);
+    TextLineReader file(MatrixFolder(programFolder) / kIndexName);
     if (!file.ok()) {
         index.error = "MANCA L'ELENCO DELLE MATRICI matrion/SISTEMI.TXT";
         return index;
     }
-    for (const std::string& line : file.lines) {
+    // Reading stops at "STOP", or where the list is full: the rest of the file is never read.
+    std::string line;
+    while (file.Next(line)) {
         if (static_cast<int>(index.lines.size()) == kMatrixIndexLines) {
             index.lines.clear();
             index.error = "L'ELENCO DELLE MATRICI matrion/SISTEMI.TXT E' PIENO";
             return index;
         }
         index.lines.push_back(FieldText(line));
-        if (index.lines.back() == "STOP") return index;
+        if (index.lines.back() == "STOP") {
+            index.cut = file.Cut();
+            return index;
+        }
     }
     index.lines.clear();
     index.error = "L'ELENCO DELLE MATRICI matrion/SISTEMI.TXT NON FINISCE CON \"STOP\"";
@@ -39,6 +44,7 @@ MatrixIndex ReadMatrixIndex(const std::filesystem::path& programFolder) {
 FileOutcome RegisterMatrix(const std::filesystem::path& programFolder, const std::string& name) {
     const MatrixIndex index = ReadMatrixIndex(programFolder);
     if (!index.ok()) return {index.error};
+    if (!index.cut.empty()) return {index.cut};  // rewriting would lose the rest of the long line
     std::vector<std::string> entries = index.Entries();
     if (static_cast<int>(entries.size()) >= kMatrixIndexCapacity) {
         return {"L'ELENCO DELLE MATRICI E' PIENO: NON SI POSSONO REGISTRARE PIU' DI 499 MATRICI"};

@@ -66,8 +66,8 @@ std::vector<MatrixListEntry> MatricesFor(const std::vector<std::string>& registe
 
 MatrixList ListMatrices(const std::filesystem::path& programFolder, int quantity) {
     const MatrixIndex index = ReadMatrixIndex(programFolder);
-    if (!index.ok()) return {{}, index.error};
-    return {MatricesFor(index.Entries(), quantity), {}};
+    if (!index.ok()) return {{}, index.error, {}};
+    return {MatricesFor(index.Entries(), quantity), {}, index.cut};
 }
 
 }  // namespace fortunara

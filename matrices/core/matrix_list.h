@@ -17,6 +17,7 @@ struct MatrixListEntry {
 struct MatrixList {
     std::vector<MatrixListEntry> entries;  // index order: the position in the list is the entry's index
     std::string error;                     // Italian, set when the index cannot be read
+    std::string cut;                       // Italian, set when a line of the index was cut
     bool ok() const { return error.empty(); }
 };
 

@@ -2,9 +2,7 @@
 
 #include <charconv>
 #include <cmath>
-#include <fstream>
-#include <iterator>
-#include <system_error>
+#include <string>
 
 #include "platform/text/cp1252.h"
 #include "platform/text/number_text.h"
@@ -56,48 +54,48 @@ long long FieldNumber(std::string_view line) {
     return std::llround(value);
 }
 
-TextLines ReadTextLines(const std::filesystem::path& file) {
-    TextLines result;
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        result.error = "IMPOSSIBILE LEGGERE IL FILE " + file.filename().string();
-        return result;
-    }
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        std::size_t end = bytes.find('\n', start);
-        if (end == std::string::npos) end = bytes.size();
-        std::string_view line(bytes.data() + start, end - start);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        result.lines.push_back(Cp1252ToUtf8(line));
-        start = end + 1;
-    }
-    return result;
+std::string TooLongMessage(const std::filesystem::path& file, std::string_view read) {
+    return "IL FILE " + file.filename().string() + " E' TROPPO LUNGO: LETTO FINO A " + std::string(read);
 }
 
-FileOutcome ReplaceTextFile(const std::filesystem::path& file, const std::vector<std::string>& lines) {
-    const std::string failure = "IMPOSSIBILE SCRIVERE IL FILE " + file.filename().string();
-    std::filesystem::path temporary = file;
-    temporary += ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) return {failure};
-        for (const std::string& line : lines) out << Utf8ToCp1252(line) << "\r\n";
-        out.flush();
-        if (!out) {
-            out.close();
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return {failure};
+TextLineReader::TextLineReader(const std::filesystem::path& file) : file_(file), in_(file, std::ios::binary) {
+    if (!in_) error_ = "IMPOSSIBILE LEGGERE IL FILE " + file.filename().string();
+    raw_.reserve(kLongestLine + 1);
+}
+
+bool TextLineReader::Next(std::string& line) {
+    line.clear();
+    if (!ok()) return false;
+    std::streambuf& bytes = *in_.rdbuf();
+    using Traits = std::streambuf::traits_type;
+    Traits::int_type c = bytes.sbumpc();
+    if (Traits::eq_int_type(c, Traits::eof())) return false;
+    raw_.clear();
+    bool longer = false;
+    for (; !Traits::eq_int_type(c, Traits::eof()) && Traits::to_char_type(c) != '\n'; c = bytes.sbumpc()) {
+        // One byte beyond the limit is kept, since it may be the CR of the line end.
+        if (raw_.size() <= kLongestLine) {
+            raw_ += Traits::to_char_type(c);
+        } else {
+            longer = true;
         }
     }
-    std::error_code error;
-    std::filesystem::rename(temporary, file, error);
-    if (error) {
-        std::filesystem::remove(temporary, error);
-        return {failure};
+    if (!longer && !raw_.empty() && raw_.back() == '\r') raw_.pop_back();
+    if (raw_.size() > kLongestLine) {
+        raw_.resize(kLongestLine);
+        if (cut_.empty()) cut_ = TooLongMessage(file_, std::to_string(kLongestLine) + " CARATTERI PER RIGA");
     }
+    line = Cp1252ToUtf8(raw_);
+    return true;
+}
+
+FileOutcome ReplaceTextFile(const std::filesystem::path& file, const std::vector<std::string>& lines,
+                            std::uintmax_t writeLimit) {
+    FileReplacement out(file, writeLimit);
+    for (const std::string& line : lines) {
+        if (!out.Write(Utf8ToCp1252(line)) || !out.Write("\r\n")) break;
+    }
+    if (!out.Commit()) return {"IMPOSSIBILE SCRIVERE IL FILE " + file.filename().string()};
     return {};
 }
 

@@ -1,9 +1,13 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "platform/text/file_replacement.h"
 
 namespace fortunara {
 
@@ -27,16 +31,38 @@ struct FileOutcome {
     bool ok() const { return error.empty(); }
 };
 
-struct TextLines {
-    std::vector<std::string> lines;  // UTF-8, without line ends
-    std::string error;               // Italian, set when the file could not be read
-    bool ok() const { return error.empty(); }
+// A line keeps its first kLongestLine bytes; the formats' fields are a few characters long.
+inline constexpr std::size_t kLongestLine = 4096;
+
+// What a reader says when a file held more than it reads: "IL FILE name E' TROPPO LUNGO: LETTO
+// FINO A " + what was read ("10000 NUMERI").
+std::string TooLongMessage(const std::filesystem::path& file, std::string_view read);
+
+// Reads a Windows-1252 text file with CR LF (or LF) line ends one line at a time, so that reading
+// costs the lines a reader keeps, whatever the size of the file.
+class TextLineReader {
+public:
+    explicit TextLineReader(const std::filesystem::path& file);
+
+    // Italian, set when the file could not be opened.
+    const std::string& Error() const { return error_; }
+    bool ok() const { return error_.empty(); }
+    // The next line in UTF-8, without its line end; false at the end of the file.
+    bool Next(std::string& line);
+    // Set once a line longer than kLongestLine was cut: the message for the user.
+    const std::string& Cut() const { return cut_; }
+
+private:
+    std::filesystem::path file_;
+    std::ifstream in_;
+    std::string raw_;
+    std::string error_;
+    std::string cut_;
 };
 
-// Reads a Windows-1252 text file with CR LF (or LF) line ends.
-TextLines ReadTextLines(const std::filesystem::path& file);
-// Replaces the file as a whole with the lines in Windows-1252, each ended by CR LF. The text goes
-// to a temporary file in the same folder first, so a failure never leaves half a file.
-FileOutcome ReplaceTextFile(const std::filesystem::path& file, const std::vector<std::string>& lines);
+// Replaces the file as a whole with the lines in Windows-1252, each ended by CR LF, through a
+// FileReplacement: a failure leaves the old file as it was. writeLimit is the tests' full disk.
+FileOutcome ReplaceTextFile(const std::filesystem::path& file, const std::vector<std::string>& lines,
+                            std::uintmax_t writeLimit = kNoWriteLimit);
 
 }  // namespace fortunara

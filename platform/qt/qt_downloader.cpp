@@ -4,21 +4,22 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
-#include <QSaveFile>
 #include <QTimer>
 #include <QUrl>
 #include <cstdint>
 #include <memory>
+#include <string_view>
 
-#include "platform/qt/qt_paths.h"
+#include "platform/text/file_replacement.h"
 
 namespace fortunara {
 
 bool QtDownloader::Download(const std::string& url, const std::filesystem::path& target, const Progress& progress) {
     const QUrl address(QString::fromStdString(url));
     if (!address.isValid()) return false;
-    QSaveFile file(ToQString(target));
-    if (!file.open(QIODevice::WriteOnly)) return false;
+    // The old file stays until the whole download is in.
+    FileReplacement file(target);
+    if (!file.ok()) return false;
 
     QNetworkAccessManager manager;
     QNetworkRequest request(address);
@@ -32,13 +33,13 @@ bool QtDownloader::Download(const std::string& url, const std::filesystem::path&
     bool failed = false;
     std::int64_t stored = 0;
     const auto store = [&] {
-        const qint64 written = file.write(reply->readAll());
-        if (written < 0) {
+        const QByteArray data = reply->readAll();
+        if (!file.Write(std::string_view(data.constData(), static_cast<std::size_t>(data.size())))) {
             failed = true;
             reply->abort();
             return;
         }
-        stored += written;
+        stored += data.size();
     };
     QObject::connect(reply.get(), &QNetworkReply::readyRead, &loop, [&] {
         idle.start();
@@ -60,12 +61,11 @@ bool QtDownloader::Download(const std::string& url, const std::filesystem::path&
 
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     if (failed || reply->error() != QNetworkReply::NoError || (status.isValid() && status.toInt() >= 400)) {
-        file.cancelWriting();
-        return false;
+        return false;  // the replacement, never committed, removes what it wrote
     }
     // Local files finish without progress signals; the caller still sees the whole count.
     if (progress) progress(stored, stored);
-    return file.commit();
+    return file.Commit();
 }
 
 }  // namespace fortunara

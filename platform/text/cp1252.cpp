@@ -27,7 +27,9 @@ void AppendUtf8(std::string& out, char32_t c) {
 }
 
 char ToCp1252(char32_t c) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
+    // U+0080-U+009F stand for themselves: the five bytes the code page leaves undefined read as
+    // these code points, so a text read from a file is written back byte for byte.
+    if (c <= 0xFF) return static_cast<char>(c);
     for (std::size_t i = 0; i < kHighControls.size(); ++i) {
         if (kHighControls[i] == c && c != 0) return static_cast<char>(0x80 + i);
     }

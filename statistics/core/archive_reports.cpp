@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "app/state/program_state.h"
-#include "archive/core/draw_archive.h"
 #include "platform/text/number_text.h"
 #include "statistics/core/number_search.h"
 #include "statistics/core/statistics_state.h"
@@ -57,25 +56,20 @@ ArchivePrintResult PrintArchive(Printer& printer, const std::filesystem::path& p
     printer.Print(ruote ? "|  DATA       |   BA |   FI |   MI |   NA |   PA |   RO |   VE |"
                         : "|  DATA       |    1 |    2 |    3 |    4 |    5 |    6 |   JO | STAR |");
     printer.Print(kFrame);
-    DrawArchive archive(programFolder);
-    if (archive.OpenDrawArchive()) {
-        result.recordCount = archive.RecordCount();
-        if (range.from >= range.to) {
-            std::vector<std::string> records = archive.ReadDrawRecords(range.to, range.from);
-            std::reverse(records.begin(), records.end());
-            for (const std::string& text : records) {
-                const DrawRecord draw = ParseDrawRecord(text);
-                printer.Print(ArchivePrintRow(draw, ruote));
-                result.lastNumbers = PrintedNumbers(draw, ruote);
-                ++result.rows;
-            }
+    // A range that runs upwards prints no row; {0, 0} reads nothing but still counts the records.
+    const ScanRange printed = range.from >= range.to ? range : ScanRange{0, 0};
+    const ScanOutcome scan = VisitScan(programFolder, printed, [&](std::span<const DrawRecord> block) {
+        for (const DrawRecord& draw : block) {
+            printer.Print(ArchivePrintRow(draw, ruote));
+            result.lastNumbers = PrintedNumbers(draw, ruote);
+            ++result.rows;
         }
-    } else {
-        result.error = archive.Error();
-    }
+        return true;
+    });
+    result.recordCount = scan.recordCount;
+    result.error = scan.error;
     printer.Print(kFrame);
     printer.EndJob();
-    archive.CloseDrawArchive();
     return result;
 }
 

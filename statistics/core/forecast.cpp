@@ -47,20 +47,19 @@ ForecastResult ComputeForecast(int recordCount, const DrawBlockReader& read, int
     result.quantity = std::clamp(quantity, 0, 90);
     int count = 0;
     // The base draw itself never takes part, except that a base at record 1 starts there.
-    int r = std::min(std::max(base - 1, 1), recordCount);
-    while (count < result.quantity && r >= 1) {
-        const int first = std::max(r - kWalkBlock + 1, 1);
-        const std::vector<DrawRecord> block = read(first, r);
-        for (auto draw = block.rbegin(); draw != block.rend() && count < result.quantity; ++draw, --r) {
-            for (int n : SortedMain(*draw)) {
+    const int start = std::min(std::max(base - 1, 1), recordCount);
+    const auto take = [&result, &count](std::span<const DrawRecord> block) {
+        for (const DrawRecord& draw : block) {
+            for (int n : SortedMain(draw)) {
                 if (n < 1 || n > 90 || result.flags[static_cast<std::size_t>(n)]) continue;
                 result.flags[static_cast<std::size_t>(n)] = true;
                 // The draw that completes the forecast gives only its smaller new numbers.
-                if (++count == result.quantity) break;
+                if (++count == result.quantity) return false;
             }
         }
-        if (block.empty()) break;
-    }
+        return true;
+    };
+    if (result.quantity > 0 && start >= 1) WalkRange({start, 1}, read, take, kWalkBlock);
     result.shortened = count < result.quantity;
     for (int n = 1; n <= 90; ++n) {
         if (result.flags[static_cast<std::size_t>(n)]) result.numbers.push_back(n);
@@ -87,11 +86,7 @@ ForecastResult ComputeForecast(const std::filesystem::path& programFolder, int b
         failed.error = archive.Error();
         return failed;
     }
-    const DrawBlockReader read = [&archive](int first, int last) {
-        std::vector<DrawRecord> draws;
-        for (const std::string& text : archive.ReadDrawRecords(first, last)) draws.push_back(ParseDrawRecord(text));
-        return draws;
-    };
+    const DrawBlockReader read = [&archive](int first, int last) { return archive.ReadDraws(first, last); };
     ForecastResult result = ComputeForecast(archive.RecordCount(), read, base, quantity);
     archive.CloseDrawArchive();
     return result;

@@ -2,12 +2,12 @@
 
 #include <array>
 #include <filesystem>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "archive/core/draw_record.h"
+#include "statistics/core/scan_range.h"
 
 namespace fortunara {
 
@@ -44,9 +44,6 @@ struct ForecastResult {
     std::vector<ForecastOutcome> outcomes;  // the listed outcome draws
     std::string error;                      // the archive could not be opened
 };
-
-// Reads records first..last (clamped to the archive) as parsed draws, oldest first.
-using DrawBlockReader = std::function<std::vector<DrawRecord>(int first, int last)>;
 
 // The N distinct main numbers drawn most recently before the base draw, walking back from the
 // draw before it (from record 1 when the base is record 1), and the outcome draws among the

@@ -6,41 +6,69 @@
 
 namespace fortunara {
 
-DelayTable ComputeDelays(std::span<const DrawRecord> scanOrder, const PositionFlags& positions) {
-    DelayTable table;
-    table.scanned = static_cast<int>(scanOrder.size());
-    // Scan index of each number's last appearance, -1 before the first: the run of draws without
-    // the number is then the distance to it, which saves sweeping 90 counters per draw.
-    std::array<int, 91> lastSeen;
-    lastSeen.fill(-1);
-    std::array<bool, 91> seen{};
-    for (NumberDelay& number : table.numbers) number = {0, -1, -1};
-    for (int c = 0; c < table.scanned; ++c) {
-        const std::array<int, 9> values = PositionValues(scanOrder[static_cast<std::size_t>(c)], positions);
+namespace {
+
+// The table built draw by draw in scan order, a block at a time.
+class DelayCounter {
+public:
+    explicit DelayCounter(const PositionFlags& positions) : positions_(positions) {
+        // Scan index of each number's last appearance, -1 before the first: the run of draws without
+        // the number is then the distance to it, which saves sweeping 90 counters per draw.
+        lastSeen_.fill(-1);
+        for (NumberDelay& number : table_.numbers) number = {0, -1, -1};
+    }
+
+    bool Add(std::span<const DrawRecord> block) {
+        for (const DrawRecord& draw : block) Add(draw);
+        return true;
+    }
+
+    DelayTable Finish() {
+        for (NumberDelay& number : table_.numbers) {
+            if (number.delay < 0) number.delay = table_.scanned;
+            if (number.maxDelay < 0) number.maxDelay = table_.scanned;
+        }
+        return table_;
+    }
+
+private:
+    void Add(const DrawRecord& draw) {
+        const int c = table_.scanned++;
+        const std::array<int, 9> values = PositionValues(draw, positions_);
         for (std::size_t k = 1; k <= 8; ++k) {
             const int n = values[k];
-            if (!positions[k] || n < 1 || n > 90) continue;
-            NumberDelay& number = table.numbers[static_cast<std::size_t>(n)];
+            if (!positions_[k] || n < 1 || n > 90) continue;
+            NumberDelay& number = table_.numbers[static_cast<std::size_t>(n)];
             ++number.frequency;
-            if (!seen[static_cast<std::size_t>(n)]) number.delay = c;
-            seen[static_cast<std::size_t>(n)] = true;
+            if (!seen_[static_cast<std::size_t>(n)]) number.delay = c;
+            seen_[static_cast<std::size_t>(n)] = true;
             // A number included twice in one draw (superstar equal to a main number) runs 0 the second time.
-            const int run = c - lastSeen[static_cast<std::size_t>(n)] - 1;
+            const int run = c - lastSeen_[static_cast<std::size_t>(n)] - 1;
             number.maxDelay = std::max(number.maxDelay, run);
-            lastSeen[static_cast<std::size_t>(n)] = c;
+            lastSeen_[static_cast<std::size_t>(n)] = c;
         }
     }
-    for (NumberDelay& number : table.numbers) {
-        if (number.delay < 0) number.delay = table.scanned;
-        if (number.maxDelay < 0) number.maxDelay = table.scanned;
-    }
-    return table;
+
+    PositionFlags positions_;
+    DelayTable table_;
+    std::array<int, 91> lastSeen_;
+    std::array<bool, 91> seen_{};
+};
+
+}  // namespace
+
+DelayTable ComputeDelays(std::span<const DrawRecord> scanOrder, const PositionFlags& positions) {
+    DelayCounter counter(positions);
+    counter.Add(scanOrder);
+    return counter.Finish();
 }
 
 DelayTable ComputeDelays(const std::filesystem::path& programFolder, const ScanRange& range,
                          const PositionFlags& positions) {
-    const ArchiveScan scan = ReadScan(programFolder, range);
-    DelayTable table = ComputeDelays(scan.draws, positions);
+    DelayCounter counter(positions);
+    const ScanOutcome scan =
+        VisitScan(programFolder, range, [&counter](std::span<const DrawRecord> block) { return counter.Add(block); });
+    DelayTable table = counter.Finish();
     table.recordCount = scan.recordCount;
     table.error = scan.error;
     return table;

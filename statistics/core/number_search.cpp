@@ -3,6 +3,7 @@
 #include "app/state/binomial.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/text/number_text.h"
 
@@ -19,44 +20,65 @@ bool MonthTakesPart(const std::array<bool, 12>& months, const std::string& date)
     return false;
 }
 
-}  // namespace
-
-SearchResult SearchArchive(const SearchRequest& request, std::span<const DrawRecord> scanOrder) {
-    SearchResult result;
-    result.scanned = static_cast<int>(scanOrder.size());
-    result.sorte = std::clamp(request.sorte, kSingolo, kSestina);
-    for (int n = 1; n <= 90; ++n) {
-        if (request.marked[static_cast<std::size_t>(n)]) result.numbers.push_back(n);
+// The search draw by draw in scan order, a block at a time.
+class Search {
+public:
+    explicit Search(const SearchRequest& request) : request_(request) {
+        result_.sorte = std::clamp(request.sorte, kSingolo, kSestina);
+        for (int n = 1; n <= 90; ++n) {
+            if (request.marked[static_cast<std::size_t>(n)]) result_.numbers.push_back(n);
+        }
     }
-    int previousHit = 0;  // the first hit is measured from scan position 0
-    for (int i = 0; i < result.scanned; ++i) {
-        const DrawRecord& draw = scanOrder[static_cast<std::size_t>(i)];
+
+    bool Add(std::span<const DrawRecord> block) {
+        for (const DrawRecord& draw : block) Add(draw);
+        return true;
+    }
+
+    SearchResult Finish() { return std::move(result_); }
+
+private:
+    void Add(const DrawRecord& draw) {
+        const int i = result_.scanned++;
         // A draw of another month still uses up its scan position.
-        if (!MonthTakesPart(request.months, draw.date)) continue;
-        const std::array<int, 9> values = PositionValues(draw, request.positions);
+        if (!MonthTakesPart(request_.months, draw.date)) return;
+        const std::array<int, 9> values = PositionValues(draw, request_.positions);
         std::vector<int> matched;
         for (std::size_t k = 1; k <= 8; ++k) {
-            if (!request.positions[k]) continue;
-            for (int n : result.numbers) {
+            if (!request_.positions[k]) continue;
+            for (int n : result_.numbers) {
                 if (values[k] == n) matched.push_back(n);
             }
         }
         const int c = static_cast<int>(matched.size());
-        if (c < result.sorte) continue;
-        if (result.hits.empty()) result.delay = i;
-        result.maxDelay = std::max(result.maxDelay, i - previousHit);
-        previousHit = i;
-        const long long combinations = Binomial(c, result.sorte);
-        result.total += combinations;
-        result.hits.push_back({i, draw.date, std::move(matched), combinations});
+        if (c < result_.sorte) return;
+        if (result_.hits.empty()) result_.delay = i;
+        result_.maxDelay = std::max(result_.maxDelay, i - previousHit_);
+        previousHit_ = i;
+        const long long combinations = Binomial(c, result_.sorte);
+        result_.total += combinations;
+        result_.hits.push_back({i, draw.date, std::move(matched), combinations});
     }
-    return result;
+
+    const SearchRequest& request_;
+    SearchResult result_;
+    int previousHit_ = 0;  // the first hit is measured from scan position 0
+};
+
+}  // namespace
+
+SearchResult SearchArchive(const SearchRequest& request, std::span<const DrawRecord> scanOrder) {
+    Search search(request);
+    search.Add(scanOrder);
+    return search.Finish();
 }
 
 SearchResult SearchArchive(const SearchRequest& request, const std::filesystem::path& programFolder,
                            const ScanRange& range) {
-    const ArchiveScan scan = ReadScan(programFolder, range);
-    SearchResult result = SearchArchive(request, scan.draws);
+    Search search(request);
+    const ScanOutcome scan =
+        VisitScan(programFolder, range, [&search](std::span<const DrawRecord> block) { return search.Add(block); });
+    SearchResult result = search.Finish();
     result.recordCount = scan.recordCount;
     result.error = scan.error;
     return result;

@@ -2,6 +2,8 @@
 
 #include <array>
 #include <filesystem>
+#include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -34,15 +36,27 @@ PositionFlags PositionsFromList(const std::vector<int>& positions);
 // a position that does not take part holds 0. Element 0 is unused.
 std::array<int, 9> PositionValues(const DrawRecord& draw, const PositionFlags& positions);
 
-// The draws of a range in scan order, read with one block read and the archive closed again.
-// A range reaching beyond the archive is cut to the records it holds, so no empty record is ever
-// counted as a draw; `scanned` is then the number of draws actually walked.
-struct ArchiveScan {
+// Reads records first..last (clamped to the archive) as parsed draws, oldest first.
+using DrawBlockReader = std::function<std::vector<DrawRecord>(int first, int last)>;
+// Takes the next draws of a walk, in scan order; returns false to end the walk there.
+using DrawBlockVisitor = std::function<bool(std::span<const DrawRecord>)>;
+
+// Records a scan reads at a time: what a scan holds stays the same however long the range.
+inline constexpr int kScanBlockRecords = 4096;
+
+// Walks the range in scan order, reading blockRecords records at a time, until the range ends,
+// the visitor says so or the reader gives nothing.
+void WalkRange(const ScanRange& range, const DrawBlockReader& read, const DrawBlockVisitor& visit,
+               int blockRecords = kScanBlockRecords);
+
+// Visits the draws of a range in scan order, a block at a time, with the archive open for the whole
+// walk and closed again before it returns. A range reaching beyond the archive is cut to the
+// records it holds, so no empty record is ever counted as a draw.
+struct ScanOutcome {
     int recordCount = 0;
-    ScanRange range;  // as asked
-    std::vector<DrawRecord> draws;
     std::string error;  // set when the archive could not be opened
 };
-ArchiveScan ReadScan(const std::filesystem::path& programFolder, const ScanRange& range);
+ScanOutcome VisitScan(const std::filesystem::path& programFolder, const ScanRange& range,
+                      const DrawBlockVisitor& visit);
 
 }  // namespace fortunara

@@ -111,6 +111,7 @@ void ForecastTab::ListMatrixFiles() {
         item->setData(kFileNameRole, QString::fromStdString(entry.fileName));
     }
     ReportReadError(platform_.dialogs, list.error);
+    ReportReadError(platform_.dialogs, list.cut);
 }
 
 void ForecastTab::OpenCheckWindow(const QListWidgetItem& item) {

@@ -19,6 +19,7 @@ LoadedSystem LoadPlayedSystem(ProgramState& state, const std::filesystem::path& 
         loaded.error = read.error;
         return loaded;
     }
+    loaded.cut = read.cut;
     const MatrixData& data = read.data;
     state.SystemNumberCount = data.numberCount;
     state.SystemComboCount = data.comboCount;

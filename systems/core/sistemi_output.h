@@ -22,6 +22,7 @@ struct LoadedSystem {
     // The listing printed when "  STAMPA" is ticked: an empty line, then one line per row.
     std::vector<std::string> report;
     std::string error;  // Italian; the file could not be read at all
+    std::string cut;    // Italian; the file held more than the loader keeps, which was left out
 };
 // Reads the file: SystemNumberCount, SystemComboCount, SystemComboSize, TicketSize, TicketNumbers
 // and TicketCount (the combinations the file really holds, so that nothing beyond them is handed

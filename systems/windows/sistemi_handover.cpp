@@ -87,6 +87,9 @@ void Sistemi::LoadFile() {
         platform_.printer.EndJob();
     }
     state_.PrintMode = 0;
+    if (!loaded.cut.empty()) {
+        platform_.dialogs.Message(loaded.cut, "ATTENZIONE!!", DialogButtons::Ok, DialogIcon::Warning);
+    }
 }
 
 void Sistemi::OpenCheck() {

@@ -41,6 +41,29 @@ TEST(ProgramStart, UnusableFolderEndsWithAMessageNotACrash) {
     EXPECT_NE(result.output.find("IMPOSSIBILE"), std::string::npos) << result.output;
 }
 
+TEST(ProgramStart, UnreadableDataFolderEndsBothFrontEndsWithAnItalianMessage) {
+    TempFolder folder;
+    const fs::path home = folder.path() / "casa";
+    fs::create_directories(home);
+    fs::create_symlink("dati", home / "dati");  // a loop of symbolic links
+    const std::string expected = "IMPOSSIBILE LEGGERE LA CARTELLA " + (home / "dati").string();
+    struct FrontEnd {
+        std::string command;
+        int status;
+    };
+    const FrontEnd frontEnds[] = {
+        {std::string("QT_QPA_PLATFORM=offscreen ") + FORTUNARA_PROGRAM + " --cartella " + Quoted(home) +
+             " --esci-dopo-avvio 2>&1",
+         1},
+        {std::string(FORTUNARA_CLI) + " --cartella " + Quoted(home) + " archivio 2>&1", 2},
+    };
+    for (const FrontEnd& frontEnd : frontEnds) {
+        const test::CommandResult result = RunCommand(frontEnd.command);
+        EXPECT_EQ(result.status, frontEnd.status) << frontEnd.command << "\n" << result.output;
+        EXPECT_NE(result.output.find(expected), std::string::npos) << result.output;
+    }
+}
+
 TEST(ProgramStart, CliPrintsTheThreeOldestDraws) {
     TempFolder folder;
     const std::string command =

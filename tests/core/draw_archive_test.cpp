@@ -184,6 +184,40 @@ TEST(DrawArchive, UnusableFolderGivesAnItalianErrorAndNoCrash) {
     EXPECT_FALSE(archive.WriteDrawRecord(1, "01GEN20090102030405060708"));
 }
 
+TEST(DrawArchive, ArchivesBeyondTheRecordNumbersAreRefused) {
+    struct Case {
+        const char* name;
+        std::uintmax_t bytes;
+        bool opens;
+    };
+    const std::uintmax_t most = static_cast<std::uintmax_t>(kMostDrawRecords) * kDrawRecordLength;
+    const Case cases[] = {
+        {"the most records", most, true},
+        {"a fragment that stays below half a record", most + 12, true},
+        {"a fragment that counts as one more", most + 13, false},
+        {"60 GB", 60'000'000'000u, false},
+    };
+    for (const Case& c : cases) {
+        TempFolder folder;
+        folder.WriteArchive("");
+        std::error_code ec;
+        // A sparse file: no data is written.
+        fs::resize_file(DrawArchive::ArchivePath(folder.path()), c.bytes, ec);
+        if (ec) GTEST_SKIP() << "no room for a sparse file of " << c.bytes << " bytes";
+        DrawArchive archive(folder.path());
+        EXPECT_EQ(archive.OpenDrawArchive(), c.opens) << c.name;
+        if (c.opens) {
+            EXPECT_EQ(archive.RecordCount(), kMostDrawRecords) << c.name;
+            EXPECT_EQ(archive.ReadDrawRecord(kMostDrawRecords).size(), 25u) << c.name;
+            EXPECT_FALSE(archive.WriteDrawRecord(kMostDrawRecords + 1, "01GEN20090102030405060708")) << c.name;
+        } else {
+            EXPECT_EQ(archive.RecordCount(), 0) << c.name;
+            EXPECT_NE(archive.Error().find("E' TROPPO GRANDE: PIU' DI 2.147.483.646 ESTRAZIONI"), std::string::npos)
+                << c.name << ": " << archive.Error();
+        }
+    }
+}
+
 TEST(LoadDraws, ParsesARangeInOneOpen) {
     TempFolder folder;
     folder.CopyFixture("archive-ten-draws.txt", "dati/estraz09.txt");

@@ -70,6 +70,16 @@ TEST(Cp1252, RoundTripsAccentsAndEuro) {
     EXPECT_EQ(Utf8ToCp1252("\xE4\xB8\xAD"), "?");  // not in the code page
 }
 
+TEST(Cp1252, EveryByteSurvivesTheRoundTrip) {
+    std::string bytes;
+    for (int b = 0; b < 256; ++b) bytes += static_cast<char>(b);
+    const std::string text = Cp1252ToUtf8(bytes);
+    EXPECT_EQ(Utf8ToCp1252(text), bytes);
+    // The bytes the code page leaves undefined read as the control of the same value.
+    EXPECT_NE(text.find("\xC2\x81"), std::string::npos);
+    EXPECT_EQ(Utf8ToCp1252("\xC2\x9D"), "\x9D");
+}
+
 TEST(NumericValue, TypedTextsReadLikeTheWindowsExpect) {
     const std::vector<std::pair<std::string, int>> cases = {
         {"12", 12},    {" 7", 7},

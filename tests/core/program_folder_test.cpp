@@ -48,6 +48,36 @@ TEST(FillProgramFolder, UnwritableFolderIsReportedInItalian) {
     EXPECT_EQ(folder.ReadFile("cartella/dati"), "blocks the dati folder");
 }
 
+TEST(FillProgramFolder, AnUnreadableFolderEndsWithAMessageNamingIt) {
+    TempFolder folder;
+    fs::create_directories(folder.path() / "casa");
+    fs::create_symlink("dati", folder.path() / "casa" / "dati");  // a loop: dati points at itself
+    const FolderFillResult result = FillProgramFolder(folder.path() / "casa", test::Assets());
+    EXPECT_FALSE(result.ok());
+    EXPECT_NE(result.error.find("IMPOSSIBILE LEGGERE LA CARTELLA " + (folder.path() / "casa" / "dati").string()),
+              std::string::npos)
+        << result.error;
+}
+
+TEST(FillProgramFolder, ACopyCutShortLeavesNothingAndTheNextStartCopiesAgain) {
+    TempFolder folder;
+    const fs::path home = folder.path() / "casa";
+    // Every copy fails after 65536 bytes, as on a disk that is full.
+    EXPECT_FALSE(FillProgramFolder(home, test::Assets(), 65536).ok());
+    EXPECT_FALSE(fs::exists(home / "dati" / "estraz09.txt"));
+    // Whatever was copied before the failure is whole, and nothing else is there.
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(home)) {
+        if (!entry.is_regular_file()) continue;
+        const fs::path bundled = test::Assets() / entry.path().lexically_relative(home);
+        ASSERT_TRUE(fs::exists(bundled)) << "left behind: " << entry.path();
+        EXPECT_EQ(entry.file_size(), fs::file_size(bundled)) << entry.path();
+    }
+
+    const FolderFillResult again = FillProgramFolder(home, test::Assets());
+    ASSERT_TRUE(again.ok()) << again.error;
+    EXPECT_EQ(fs::file_size(home / "dati" / "estraz09.txt"), 106325u);
+}
+
 TEST(FillProgramFolder, MissingBundleIsReported) {
     TempFolder folder;
     EXPECT_FALSE(FillProgramFolder(folder.path(), folder.path() / "nessuno").ok());

@@ -111,6 +111,74 @@ TEST(MatrixFiles, ShortMissingAndLfOnlyFiles) {
     EXPECT_FALSE(WriteSystemFile(folder.path() / "cartella-che-non-c-e" / "x.SSI", SampleData()).ok());
 }
 
+TEST(MatrixFiles, BytesTheCodePageLeavesUndefinedSurviveALoadAndASave) {
+    TempFolder folder;
+    std::string file = "\"7\"\r\n\"1\"\r\n\"6\"\r\n";
+    for (int n = 1; n <= 6; ++n) file += "\"" + std::to_string(n) + "\"\r\n";
+    file += "\"\x81\x8D\x8F\x90\x9D \x80\xE9\"\r\n";
+    for (int i = 2; i <= 10; ++i) file += "\"\"\r\n";
+    folder.WriteFile("gioco.SSI", file);
+    const MatrixRead read = ReadSystemFile(folder.path() / "gioco.SSI");
+    ASSERT_TRUE(read.complete);
+    ASSERT_TRUE(WriteSystemFile(folder.path() / "gioco.SSI", read.data).ok());
+    EXPECT_EQ(folder.ReadFile("gioco.SSI"), file);
+}
+
+// The played-system and matrix readers keep what the loader's list holds and say where they stopped.
+TEST(MatrixFiles, ReadingStopsAtWhatTheLoaderHolds) {
+    struct Case {
+        const char* name;
+        int comboCount;
+        int numbersInFile;
+        std::size_t numbersRead;
+        bool complete;
+        bool cut;
+    };
+    const Case cases[] = {
+        {"exactly the most numbers", 2000, 10000, 10000, true, false},
+        {"more numbers than the list holds", 2001, 10006, 10000, false, true},
+        {"a count beyond the list, the file ends at the most", 3000, 9990, 10000, false, false},
+        {"a count far beyond a short file", 2000000000, 7, 17, false, false},  // comments read as numbers
+    };
+    for (const Case& c : cases) {
+        TempFolder folder;
+        std::string file = "\"90\"\r\n\"" + std::to_string(c.comboCount) + "\"\r\n\"5\"\r\n";
+        for (int i = 0; i < c.numbersInFile; ++i) file += "\"" + std::to_string(1 + i % 90) + "\"\r\n";
+        for (int i = 1; i <= 10; ++i) file += "\"COMMENTO " + std::to_string(i) + "\"\r\n";
+        folder.WriteFile("grande.SSI", file);
+        const MatrixRead read = ReadSystemFile(folder.path() / "grande.SSI");
+        EXPECT_EQ(read.data.numbers.size(), c.numbersRead) << c.name;
+        EXPECT_EQ(read.complete, c.complete) << c.name;
+        EXPECT_EQ(read.cut, c.cut ? "IL FILE grande.SSI E' TROPPO LUNGO: LETTO FINO A 10000 NUMERI" : "") << c.name;
+        EXPECT_EQ(read.commentsRead, c.complete ? 10 : 0) << c.name;
+    }
+}
+
+TEST(MatrixFiles, OverlongLinesAreCutAndSaid) {
+    TempFolder folder;
+    const std::string longComment(kLongestLine + 10, 'A');
+    std::string file = " 7 \r\n 1 \r\n 1 \r\n 5 \r\n\"" + longComment + "\"\r\n";
+    for (int i = 2; i <= 10; ++i) file += "\"\"\r\n";
+    folder.WriteFile("matrion/07N00101.SIS", file);
+    const MatrixRead read = ReadMatrixFile(folder.path(), "07N00101.SIS");
+    EXPECT_TRUE(read.complete);
+    EXPECT_EQ(read.data.comments[0], std::string(kLongestLine - 1, 'A'));  // the quote, then the text
+    EXPECT_EQ(read.cut, "IL FILE 07N00101.SIS E' TROPPO LUNGO: LETTO FINO A 4096 CARATTERI PER RIGA");
+
+    // A line of exactly the most characters, its CR LF after them, is whole.
+    folder.WriteFile("matrion/SISTEMI.TXT", "\"\"\r\n\"" + std::string(kLongestLine - 2, 'B') + "\"\r\n\"STOP\"\r\n");
+    const MatrixIndex whole = ReadMatrixIndex(folder.path());
+    EXPECT_EQ(whole.cut, "");
+    EXPECT_EQ(whole.Entries(), std::vector<std::string>{std::string(kLongestLine - 2, 'B')});
+
+    // The index is not rewritten over a line it could not read whole.
+    const std::string index = "\"\"\r\n\"" + std::string(kLongestLine, 'B') + "\"\r\n\"STOP\"\r\n";
+    folder.WriteFile("matrion/SISTEMI.TXT", index);
+    EXPECT_NE(ReadMatrixIndex(folder.path()).cut, "");
+    EXPECT_FALSE(RegisterMatrix(folder.path(), "07N00101.SIS").ok());
+    EXPECT_EQ(folder.ReadFile("matrion/SISTEMI.TXT"), index);
+}
+
 TEST(MatrixIndex, RegisteringRewritesTheIndexWithAnEmptyHeader) {
     TempFolder folder;
     folder.WriteFile("matrion/SISTEMI.TXT", "\"\"\r\n\"STOP\"\r\n");

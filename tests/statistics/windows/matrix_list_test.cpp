@@ -139,6 +139,20 @@ void MatrixListTest::unreadableIndexIsReported() {
     QCOMPARE(program.fakes.dialogs.questions().size(), std::size_t{2});
 }
 
+void MatrixListTest::indexCutShortIsListedAndReported() {
+    StartedProgram program(SmallArchive());
+    const std::string longLine = "\"" + std::string(5000, 'X') + "\"\r\n";
+    program.folder.WriteFile("matrion/SISTEMI.TXT",
+                             "\"\"\r\n\"12N03006.SIS\"\r\n" + longLine + "\"12N02510.SIS\"\r\n\"STOP\"\r\n");
+    program.fakes.dialogs.Answer(DialogAnswer::Ok);
+    ListMatrices(*program.window, "12");
+    QCOMPARE(Texts(*program.Find<QListWidget>("List6")), kTwelve);
+    QCOMPARE(program.fakes.dialogs.questions().size(), std::size_t{1});
+    const DialogQuestion& question = program.fakes.dialogs.questions().back();
+    QCOMPARE(question.text, std::string("IL FILE SISTEMI.TXT E' TROPPO LUNGO: LETTO FINO A 4096 CARATTERI PER RIGA"));
+    QCOMPARE(question.title, std::string("ATTENZIONE !!!"));
+}
+
 void MatrixListTest::itemOpensTheCheckWindow() {
     // What the check window would find in the shared state when it is made.
     std::vector<std::pair<std::string, int>> seen;

@@ -42,6 +42,7 @@ class MatrixListTest : public QObject {
 private slots:
     void sistemiListsThenRidottiAndEsci();
     void unreadableIndexIsReported();
+    void indexCutShortIsListedAndReported();
     void itemOpensTheCheckWindow();
     void itemWithoutCheckWindowLeavesNoSelection();
 };

@@ -116,6 +116,27 @@ void SistemiOutputTest::loadFillsTheGridAndTheList() {
              (std::vector<std::string>{"", "    5   12   33   40   41   90", "    1    2    3    4    5    6"}));
 }
 
+void SistemiOutputTest::loadOfAFileTooLongSaysWhereItStopped() {
+    SistemiBench bench;
+    MatrixData data = TwoCombinationSystem();
+    data.comboCount = 2000;  // 12000 numbers: the list holds 10000
+    data.numbers.clear();
+    for (int i = 0; i < 12000; ++i) data.numbers.push_back(1 + i % 90);
+    const std::filesystem::path file = bench.folder.path() / "GRANDE.SSI";
+    QVERIFY(WriteSystemFile(file, data).ok());
+    bench.fakes.dialogs.AnswerText(file.string());
+    bench.fakes.dialogs.Answer(DialogAnswer::Ok);
+    bench.window->CommandButton2->click();
+
+    const DialogQuestion& message = bench.fakes.dialogs.questions().back();
+    QCOMPARE(message.kind, DialogKind::Message);
+    QCOMPARE(message.text, std::string("IL FILE GRANDE.SSI E' TROPPO LUNGO: LETTO FINO A 10000 NUMERI"));
+    QCOMPARE(message.title, std::string("ATTENZIONE!!"));
+    QCOMPARE(bench.state.TicketCount, 10000 / 6);
+    QCOMPARE(bench.window->GridModel().Rows(), 10000 / 6 + 1);  // the last row holds four numbers
+    QCOMPARE(bench.Cell(10000 / 6 + 1, 4), QString(" 10"));
+}
+
 void SistemiOutputTest::saveAfterLoadSavesTheDevelopment() {
     SistemiBench bench;
     bench.EnterNumbers({1, 2, 3, 5, 6, 7, 9});

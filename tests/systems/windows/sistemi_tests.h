@@ -45,6 +45,7 @@ private slots:
     void integralSavedAsPlayedSystem();
     void cancelledSaveDialogWritesNothing();
     void loadFillsTheGridAndTheList();
+    void loadOfAFileTooLongSaysWhereItStopped();
     void saveAfterLoadSavesTheDevelopment();
     void checkAndSlipsReceiveTheSystem();
 };
