@@ -31,6 +31,7 @@ int main(int argc, char** argv) {
     const bool quitAfterStart = std::find(arguments.begin(), arguments.end(), "--esci-dopo-avvio") != arguments.end();
 
     fortunara::QtDialogs dialogs(nullptr);
+    dialogs.SetUnattended(quitAfterStart);
     const fortunara::PreparedFolder prepared = fortunara::PrepareProgramFolder(folderOption);
     if (!prepared.error.empty()) {
         std::fprintf(stderr, "%s\n", prepared.error.c_str());

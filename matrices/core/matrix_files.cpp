@@ -10,7 +10,7 @@ namespace {
 
 enum class NumberLines { Plain, Quoted };
 
-std::vector<std::string> FileLines(const MatrixData& data, NumberLines encoding) {
+std::vector<std::string> FileLines(const MatrixData& data, NumberLines encoding, const EntryProgress& onEntry = {}) {
     const auto number = [encoding](long long n) {
         return encoding == NumberLines::Plain ? PlainNumberLine(n) : QuotedNumberLine(n);
     };
@@ -19,7 +19,10 @@ std::vector<std::string> FileLines(const MatrixData& data, NumberLines encoding)
     lines.push_back(number(data.numberCount));
     lines.push_back(number(data.comboCount));
     lines.push_back(number(data.comboSize));
-    for (const int n : data.numbers) lines.push_back(number(n));
+    for (const int n : data.numbers) {
+        lines.push_back(number(n));
+        if (onEntry) onEntry(lines.size() - 3);
+    }
     for (const std::string& comment : data.comments) lines.push_back(QuotedTextLine(comment));
     return lines;
 }
@@ -83,9 +86,9 @@ std::optional<std::string> MatrixFileName(int numberCount, int comboCount, int c
     return TwoDigits(numberCount) + "N" + std::string(3 - b.size(), '0') + b + TwoDigits(comboSize) + ".SIS";
 }
 
-FileOutcome WriteMatrixFile(const std::filesystem::path& programFolder, const std::string& name,
-                            const MatrixData& data) {
-    return ReplaceTextFile(MatrixFolder(programFolder) / name, FileLines(data, NumberLines::Plain));
+FileOutcome WriteMatrixFile(const std::filesystem::path& programFolder, const std::string& name, const MatrixData& data,
+                            const EntryProgress& onEntry) {
+    return ReplaceTextFile(MatrixFolder(programFolder) / name, FileLines(data, NumberLines::Plain, onEntry));
 }
 
 MatrixRead ReadMatrixFile(const std::filesystem::path& programFolder, const std::string& name) {

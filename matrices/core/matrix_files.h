@@ -2,6 +2,7 @@
 
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -42,8 +43,10 @@ std::optional<std::string> MatrixFileName(int numberCount, int comboCount, int c
 
 // Matrix files live in the matrix folder: N, B, T and the positions as plain lines, the ten
 // comment lines quoted.
-FileOutcome WriteMatrixFile(const std::filesystem::path& programFolder, const std::string& name,
-                            const MatrixData& data);
+// Called with k = 1, 2, ... as number entry k of a matrix is written.
+using EntryProgress = std::function<void(std::size_t entry)>;
+FileOutcome WriteMatrixFile(const std::filesystem::path& programFolder, const std::string& name, const MatrixData& data,
+                            const EntryProgress& onEntry = {});
 MatrixRead ReadMatrixFile(const std::filesystem::path& programFolder, const std::string& name);
 
 // Played-system files live wherever the user chose; every field is a quoted line.

@@ -1,5 +1,7 @@
 #include "platform/qt/qt_dialogs.h"
 
+#include <cstdio>
+
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QInputDialog>
@@ -39,6 +41,10 @@ QString Text(const std::string& text) {
 
 DialogAnswer QtDialogs::Message(const std::string& text, const std::string& title, DialogButtons buttons,
                                 DialogIcon icon) {
+    if (unattended_) {
+        std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
+        return buttons == DialogButtons::YesNo ? DialogAnswer::No : DialogAnswer::Ok;
+    }
     QMessageBox box(BoxIcon(icon), Text(title), Text(text), QMessageBox::NoButton, parent_);
     if (buttons == DialogButtons::YesNo) {
         QPushButton* yes = box.addButton(QStringLiteral("Sì"), QMessageBox::YesRole);
@@ -55,6 +61,10 @@ DialogAnswer QtDialogs::Message(const std::string& text, const std::string& titl
 
 std::string QtDialogs::Input(const std::string& prompt, const std::string& title, const std::string& initial,
                              int leftTwips, int topTwips) {
+    if (unattended_) {
+        std::fprintf(stderr, "%s: %s\n", title.c_str(), prompt.c_str());
+        return {};
+    }
     QInputDialog dialog(parent_);
     dialog.setWindowTitle(Text(title));
     dialog.setLabelText(Text(prompt));
@@ -76,12 +86,14 @@ std::string QtDialogs::Input(const std::string& prompt, const std::string& title
 }
 
 std::string QtDialogs::OpenFile(const std::string& title, const std::string& initialName, const std::string& pattern) {
+    if (unattended_) return initialName;
     const QString chosen =
         QFileDialog::getOpenFileName(parent_, Text(title), Text(initialName), CaseFreeFilter(pattern));
     return chosen.isEmpty() ? initialName : chosen.toStdString();
 }
 
 std::string QtDialogs::SaveFile(const std::string& title, const std::string& initialName, const std::string& pattern) {
+    if (unattended_) return initialName;
     const QString chosen =
         QFileDialog::getSaveFileName(parent_, Text(title), Text(initialName), CaseFreeFilter(pattern));
     return chosen.isEmpty() ? initialName : chosen.toStdString();

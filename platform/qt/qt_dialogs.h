@@ -14,6 +14,9 @@ public:
     explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
 
     void SetParent(QWidget* parent) { parent_ = parent; }
+    // Nobody at the screen (a scripted start): each question goes to standard error and gets the
+    // answer that changes nothing (OK, No, an empty text, a cancelled file dialog).
+    void SetUnattended(bool unattended) { unattended_ = unattended; }
 
     DialogAnswer Message(const std::string& text, const std::string& title, DialogButtons buttons = DialogButtons::Ok,
                          DialogIcon icon = DialogIcon::None) override;
@@ -28,6 +31,7 @@ public:
 
 private:
     QPointer<QWidget> parent_;
+    bool unattended_ = false;
 };
 
 }  // namespace fortunara

@@ -70,14 +70,14 @@ MatrixData PrepareSystemSave(ProgramState& state, const SaveChoice& choice) {
     return data;
 }
 
-MatrixSave SaveSystemAsMatrix(ProgramState& state, const MatrixData& data) {
+MatrixSave SaveSystemAsMatrix(ProgramState& state, const MatrixData& data, const EntryProgress& onEntry) {
     const std::optional<std::string> name = MatrixFileName(data.numberCount, data.comboCount, data.comboSize);
     if (!name) {
         return {"", "IL SISTEMA HA TROPPE COMBINAZIONI PER UNA MATRICE (AL MASSIMO 999): SALVALO COME SISTEMA"};
     }
     // The name is the matrix last made as soon as it exists, whatever the writing then meets.
     state.CurrentMatrixName = *name;
-    if (const FileOutcome written = WriteMatrixFile(state.programFolder, *name, data); !written.ok()) {
+    if (const FileOutcome written = WriteMatrixFile(state.programFolder, *name, data, onEntry); !written.ok()) {
         return {*name, written.error};
     }
     if (const FileOutcome registered = RegisterMatrix(state.programFolder, *name); !registered.ok()) {

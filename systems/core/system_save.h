@@ -41,6 +41,7 @@ struct MatrixSave {
 
 // Names the matrix (the name becomes CurrentMatrixName at once), writes it into the matrix folder
 // and registers it in SISTEMI.TXT. A system of more than 999 combinations has no matrix name.
-MatrixSave SaveSystemAsMatrix(ProgramState& state, const MatrixData& data);
+// `onEntry` hears of each number entry k as it is written.
+MatrixSave SaveSystemAsMatrix(ProgramState& state, const MatrixData& data, const EntryProgress& onEntry = {});
 
 }  // namespace fortunara

@@ -38,8 +38,9 @@ void Sistemi::Save() {
                                   DialogIcon::Warning) == DialogAnswer::Yes) {
         choice.kind = SavedSystemKind::Matrix;
         const MatrixData data = PrepareSystemSave(state_, choice);
-        Label1->setText(QString::fromStdString(Plain(static_cast<long long>(data.numbers.size()))));
-        const MatrixSave save = SaveSystemAsMatrix(state_, data);
+        // The label counts the entries as they are written.
+        const MatrixSave save =
+            SaveSystemAsMatrix(state_, data, [this](std::size_t entry) { Label1->setText(QString::number(entry)); });
         if (save.ok()) return;
         platform_.dialogs.Message(save.error, "ATTENZIONE!!", DialogButtons::Ok, DialogIcon::Warning);
         // A system too large for a matrix name can still be kept as a played system.

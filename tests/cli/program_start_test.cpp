@@ -64,6 +64,18 @@ TEST(ProgramStart, UnreadableDataFolderEndsBothFrontEndsWithAnItalianMessage) {
     }
 }
 
+TEST(ProgramStart, AScriptedStartSaysWhyTheArchiveCannotBeOpenedAndGoesOn) {
+    TempFolder folder;
+    folder.WriteArchive("01GEN20090102030405060708");
+    fs::remove(folder.path() / "dati" / "estraz09.txt");
+    fs::create_directories(folder.path() / "dati" / "estraz09.txt");  // a folder where the archive should be
+    const std::string start = std::string("QT_QPA_PLATFORM=offscreen ") + FORTUNARA_PROGRAM + " --cartella " +
+                              Quoted(folder.path()) + " --esci-dopo-avvio 2>&1";
+    const test::CommandResult result = RunCommand(start);
+    EXPECT_EQ(result.status, 0);
+    EXPECT_NE(result.output.find("ATTENZIONE !!!: IMPOSSIBILE APRIRE L'ARCHIVIO"), std::string::npos) << result.output;
+}
+
 TEST(ProgramStart, CliPrintsTheThreeOldestDraws) {
     TempFolder folder;
     const std::string command =

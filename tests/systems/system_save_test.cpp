@@ -36,10 +36,14 @@ TEST(SystemSave, TernoOfOneToTenBecomesARegisteredMatrix) {
     EXPECT_TRUE(EntryIsConsecutiveRun(state, 10));
 
     const MatrixData data = PrepareSystemSave(state, {"10", 10, -1, SavedSystemKind::Matrix});
-    const MatrixSave saved = SaveSystemAsMatrix(state, data);
+    std::vector<std::size_t> entries;
+    const MatrixSave saved = SaveSystemAsMatrix(state, data, [&entries](std::size_t k) { entries.push_back(k); });
     ASSERT_TRUE(saved.ok()) << saved.error;
     EXPECT_EQ(saved.name, "10N03506.SIS");
     EXPECT_EQ(state.CurrentMatrixName, "10N03506.SIS");
+    // Each of the 210 entries is told in turn as it is written.
+    ASSERT_EQ(entries.size(), 210u);
+    for (std::size_t k = 0; k < entries.size(); ++k) EXPECT_EQ(entries[k], k + 1);
     EXPECT_EQ(ReadMatrixIndex(folder.path()).Entries(), std::vector<std::string>{"10N03506.SIS"});
 
     const MatrixRead read = ReadMatrixFile(folder.path(), "10N03506.SIS");
