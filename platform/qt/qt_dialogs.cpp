@@ -40,10 +40,10 @@ QString Text(const std::string& text) {
 DialogAnswer QtDialogs::Message(const std::string& text, const std::string& title, DialogButtons buttons,
                                 DialogIcon icon) {
     QMessageBox box(BoxIcon(icon), Text(title), Text(text), QMessageBox::NoButton, parent_);
-    if (buttons == DialogButtons::YesNo) {
+    if (buttons != DialogButtons::Ok) {
         QPushButton* yes = box.addButton(QStringLiteral("Sì"), QMessageBox::YesRole);
         QPushButton* no = box.addButton(QStringLiteral("No"), QMessageBox::NoRole);
-        box.setDefaultButton(yes);
+        box.setDefaultButton(buttons == DialogButtons::YesNoDefaultNo ? no : yes);
         box.setEscapeButton(no);
         box.exec();
         return box.clickedButton() == no || box.clickedButton() == nullptr ? DialogAnswer::No : DialogAnswer::Yes;
