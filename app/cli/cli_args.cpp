@@ -10,7 +10,7 @@ namespace fortunara {
 namespace {
 
 // Options that stand alone; every other option takes the next word as its value.
-const std::set<std::string> kFlags = {"--csv", "--controllo"};
+const std::set<std::string> kFlags = {"--csv", "--controllo", "--sostituisci", "--forza"};
 
 // Every list holds lottery numbers, positions or box indices: a wider range is a typing mistake,
 // refused before it is spelled out value by value into the memory.

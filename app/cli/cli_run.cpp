@@ -28,6 +28,10 @@ const CommandEntry kCommands[] = {
     {"interruzioni", RunInterruzioni, "interruzioni --dal R --al R [--posizioni LISTA]"},
     {"ricerca", RunRicerca, "ricerca --numeri LISTA --sorte S --dal R --al R [--posizioni LISTA] [--mesi GEN,FEB,...]"},
     {"previsione", RunPrevisione, "previsione --base R --quantita N"},
+    {"aggiungi", RunAggiungi, "aggiungi --data GGMMMAAAA --numeri LISTA [--sostituisci]"},
+    {"converti", RunConverti, "converti FILE"},
+    {"importa", RunImporta, "importa FILE|INDIRIZZO [--forza]"},
+    {"verifica", RunVerifica, "verifica"},
 };
 
 void PrintUsage(std::ostream& err) {
@@ -38,9 +42,9 @@ void PrintUsage(std::ostream& err) {
 }  // namespace
 
 int RunCli(const std::vector<std::string>& arguments, const std::filesystem::path& folder, std::ostream& out,
-           std::ostream& err) {
+           std::ostream& err, Downloader* downloader) {
     try {
-        CliContext context{folder, ParseCliArguments(arguments), out, err};
+        CliContext context{folder, ParseCliArguments(arguments), out, err, downloader};
         for (const CommandEntry& entry : kCommands) {
             if (entry.name == context.arguments.command) return entry.run(context);
         }
