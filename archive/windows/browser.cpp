@@ -29,6 +29,8 @@ QPlainTextEdit* MakePasteArea(QWidget* parent, const QString& name) {
     area->setFont(GridFont());
     area->setFixedHeight(64);
     area->setTabChangesFocus(false);
+    // The fields of a pasted row stay close together.
+    area->setTabStopDistance(area->fontMetrics().horizontalAdvance(' ') * 4);
     return area;
 }
 

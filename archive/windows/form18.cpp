@@ -20,6 +20,8 @@ FORM18::FORM18(QWidget* parent) : QWidget(parent) {
     Panel3D1 = new QWidget(this);
     Panel3D1->setObjectName("Panel3D1");
     Frame3D1 = MakeFrame(Panel3D1, "Frame3D1", "INSERISCI I NUOVI NUMERI ESTRATTI (un numero per volta !)");
+    // The frame is as wide as its caption, which the frame itself does not ask room for.
+    Frame3D1->setMinimumWidth(Frame3D1->fontMetrics().horizontalAdvance(Frame3D1->title()) + 40);
     Label1 = MakeLabel(Frame3D1, "Label1", "NUMERI :");
     Label1->setFont(CaptionFont(10));
     Text1 = new QLineEdit(Frame3D1);
