@@ -1,30 +1,17 @@
 // The command-line writers and the integrity report, run in-process.
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "app/cli/cli_run.h"
 #include "archive/core/archive_files.h"
+#include "tests/cli/cli_in_process.h"
 #include "tests/fakes/fake_downloader.h"
 #include "tests/support/temp_folder.h"
 
 namespace fortunara {
 namespace {
 
+using test::CliRun;
+using test::RunIn;
 using test::TempFolder;
-
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun RunIn(const TempFolder& folder, const std::vector<std::string>& arguments, Downloader* downloader = nullptr) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunCli(arguments, folder.path(), out, err, downloader);
-    return {status, out.str(), err.str()};
-}
 
 const std::string kFirst = "10GEN20100102030405060708";
 const std::string kSecond = "11GEN20100910111213141516";
