@@ -16,7 +16,7 @@ declare -A allowed=(
     [platform/text]=""
     [platform/api]="$text"
     [platform/qt]="$api"
-    [archive/core]="$text"
+    [archive/core]="$api"
     [matrices/core]="$text"
     [app/state]="$api"
     [app/core]="$state"
@@ -36,7 +36,7 @@ declare -A allowed=(
     [slips/windows]="$widgets $cores"
     [app/program]="app/windows archive/windows statistics/windows systems/windows matrices/windows checks/windows
                    vertible/windows slips/windows platform/qt $widgets $cores"
-    [app/cli]="app/program $state $cores"
+    [app/cli]="app/program platform/qt $state $cores"
     [tests/fakes]="$api"
 )
 

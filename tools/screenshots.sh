@@ -7,7 +7,7 @@ build="${BUILD_DIR:-build}"
 if [ ! -f "$build/build.ninja" ]; then
     cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 fi
-cmake --build "$build" --target fortunara-screenshots sistemi-screenshots
+cmake --build "$build" --target fortunara-screenshots sistemi-screenshots archive-screenshots
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
@@ -20,3 +20,6 @@ QT_QPA_PLATFORM="offscreen:configfile=$work/screen.json" \
 # The three tabs of the system window, with a developed system: docs/screenshots/sistemi-N.png.
 QT_QPA_PLATFORM="offscreen:configfile=$work/screen.json" \
     "$build/tools/sistemi-screenshots" "$work/cartella-sistemi" docs/screenshots
+# The archive's windows: the number prompt, the web import and the download (form18, browser, form45).
+QT_QPA_PLATFORM="offscreen:configfile=$work/screen.json" \
+    "$build/tools/archive-screenshots" "$work/cartella-archivio" docs/screenshots

@@ -19,12 +19,14 @@ public:
 struct OptionDeclaration {
     std::set<std::string> values;
     std::set<std::string> flags;
+    std::size_t words = 0;  // words the command takes after its name ("converti FILE": 1)
 };
 
 struct CliArguments {
     std::string command;
     std::map<std::string, std::string> options;  // "--dal" -> "3"
     std::set<std::string> flags;                 // "--csv"
+    std::vector<std::string> words;              // the words after the command, as declared
 
     bool Has(const std::string& option) const { return options.count(option) != 0; }
     const std::string& Required(const std::string& option) const;

@@ -66,6 +66,29 @@ const std::vector<CommandEntry>& Commands() {
          "  --gruppi FILE   la griglia \"Link AND\": un gruppo per riga, i suoi numeri (LISTA, al piu' 30),\n"
          "                  uno spazio e quanti ne deve avere una combinazione come DA-A: \"1-10,15 2-3\"\n"
          "  una qualsiasi delle ultime sei opzioni spunta \"ATTIVA CONDIZIONI\"\n"},
+        {"aggiungi",
+         RunAggiungi,
+         {{"--data", "--numeri"}, {"--sostituisci"}},
+         "aggiungi --data GGMMMAAAA --numeri LISTA [--sostituisci]",
+         "  scrive un'estrazione nell'archivio: in coda, o al posto di quella con la stessa data fra le 105\n"
+         "  piu' recenti quando c'e' --sostituisci (senza, una data gia' presente e' un errore)\n"
+         "  --numeri  gli otto numeri: i sei estratti, il jolly e il superstar (0 prima che esistesse)\n"},
+        {"converti",
+         RunConverti,
+         {{}, {}, 1},
+         "converti FILE",
+         "  scrive le estrazioni di un archivio di testo (la piu' recente per prima) nei record dal 1428 in giu'\n"},
+        {"importa",
+         RunImporta,
+         {{}, {"--forza"}, 1},
+         "importa FILE|INDIRIZZO [--forza]",
+         "  sostituisce l'archivio con una copia aggiornata, dopo averne controllato ogni estrazione; una copia\n"
+         "  piu' corta dell'archivio, o diversa nelle prime estrazioni, vuole --forza\n"},
+        {"verifica",
+         RunVerifica,
+         {},
+         "verifica",
+         "  controlla l'archivio: una riga per ogni difetto trovato; stato 0 se e' pulito, 1 altrimenti\n"},
     };
     return commands;
 }

@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "app/cli/cli_args.h"
+#include "platform/api/downloader.h"
 
 namespace fortunara {
 
@@ -13,12 +14,15 @@ struct CliContext {
     CliArguments arguments;
     std::ostream& out;
     std::ostream& err;
+    // For `importa` from a web address; none where the command line has no network.
+    Downloader* downloader = nullptr;
 
     bool Csv() const { return arguments.Flag("--csv"); }
 };
 
 // Exit statuses of the command line.
 inline constexpr int kCliOk = 0;
+inline constexpr int kCliFindings = 1;  // verifica found faults
 inline constexpr int kCliError = 2;
 inline constexpr int kCliCapacityReached = 3;
 
@@ -30,5 +34,9 @@ int RunSomma(const CliContext& context);
 int RunInterruzioni(const CliContext& context);
 int RunRicerca(const CliContext& context);
 int RunPrevisione(const CliContext& context);
+int RunAggiungi(const CliContext& context);
+int RunConverti(const CliContext& context);
+int RunImporta(const CliContext& context);
+int RunVerifica(const CliContext& context);
 
 }  // namespace fortunara

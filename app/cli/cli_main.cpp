@@ -1,12 +1,17 @@
+#include <QCoreApplication>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "app/cli/cli_folder.h"
 #include "app/cli/cli_run.h"
+#include "platform/qt/qt_downloader.h"
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     const std::vector<std::string> arguments(argv + 1, argv + argc);
-    return fortunara::RunCli(arguments, fortunara::OpenCliFolder, std::cout, std::cerr);
+    // The downloader of `importa` runs its own event loop.
+    QCoreApplication application(argc, argv);
+    fortunara::QtDownloader downloader;
+    return fortunara::RunCli(arguments, fortunara::OpenCliFolder, std::cout, std::cerr, &downloader);
 }

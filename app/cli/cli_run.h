@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/api/downloader.h"
+
 namespace fortunara {
 
 // Gives the program folder for the --cartella value (nullopt when the option is not given), or
@@ -17,10 +19,11 @@ using FolderOpener =
 
 // Runs one command line (without the program name). Returns the exit status; the usage asked
 // for with --help or -h goes to out, errors go to err in Italian.
+// `downloader` serves `importa` from a web address; without one the command takes files only.
 int RunCli(const std::vector<std::string>& arguments, const FolderOpener& openFolder, std::ostream& out,
-           std::ostream& err);
+           std::ostream& err, Downloader* downloader = nullptr);
 // The same on a program folder that is ready.
 int RunCli(const std::vector<std::string>& arguments, const std::filesystem::path& folder, std::ostream& out,
-           std::ostream& err);
+           std::ostream& err, Downloader* downloader = nullptr);
 
 }  // namespace fortunara

@@ -1,14 +1,36 @@
 #include "app/program/program_hooks.h"
 
+#include <QPointer>
 #include <memory>
 
+#include "app/windows/sestine.h"
 #include "app/windows/setup_window.h"
+#include "archive/windows/browser.h"
+#include "archive/windows/form45.h"
+#include "archive/windows/maintenance_tab.h"
 #include "statistics/windows/forecast_tab.h"
 #include "statistics/windows/search_tab.h"
 #include "statistics/windows/statistics_tab.h"
 #include "systems/windows/sistemi_launcher.h"
 
 namespace fortunara {
+
+namespace {
+
+// The archive's windows refresh the views of the main window that opened them.
+ArchiveViews ViewsOf(QWidget* opener) {
+    const QPointer<Sestine> main = opener != nullptr ? qobject_cast<Sestine*>(opener->window()) : nullptr;
+    ArchiveViews views;
+    views.drawWritten = [main](int record) {
+        if (main) main->ShowWrittenDraw(record);
+    };
+    views.archiveReplaced = [main] {
+        if (main) main->ShowReplacedArchive();
+    };
+    return views;
+}
+
+}  // namespace
 
 SestineHooks ProgramHooks(ProgramState& state, Platform& platform) {
     SestineHooks hooks;
@@ -18,6 +40,13 @@ SestineHooks ProgramHooks(ProgramState& state, Platform& platform) {
     hooks.openers.Sistemi = [sistemi](QWidget* parent) -> QWidget* { return sistemi->Make(parent); };
     hooks.openers.Setup = [&state, &platform](QWidget* parent) -> QWidget* {
         return new Setup(state, platform, parent);
+    };
+
+    hooks.openers.Browser = [&state, &platform](QWidget* parent) -> QWidget* {
+        return new Browser(state, platform, ViewsOf(parent), parent);
+    };
+    hooks.openers.Form45 = [&state, &platform](QWidget* parent) -> QWidget* {
+        return new Form45(state, platform, ViewsOf(parent), parent);
     };
 
     hooks.tabs[1] = [&state, &platform](QWidget* parent) -> MainWindowTab* {
@@ -30,6 +59,9 @@ SestineHooks ProgramHooks(ProgramState& state, Platform& platform) {
     forecast.ridotti = [sistemi](QWidget* parent, int quantity) { sistemi->OpenWithForecast(parent, quantity); };
     hooks.tabs[5] = [&state, &platform, forecast](QWidget* parent) -> MainWindowTab* {
         return new ForecastTab(state, platform, forecast, parent);
+    };
+    hooks.tabs[6] = [&state, &platform](QWidget* parent) -> MainWindowTab* {
+        return new MaintenanceTab(state, platform, parent);
     };
     return hooks;
 }

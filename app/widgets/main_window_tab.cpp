@@ -11,6 +11,12 @@ void MainWindowTab::Activate() {}
 
 void MainWindowTab::Chosen() {}
 
+void MainWindowTab::ConnectLaunchers(const WindowOpeners&, const WindowLauncher&) {}
+
+void MainWindowTab::ShowArchiveRecord(int, int) {}
+
+void MainWindowTab::ArchiveReplaced(int) {}
+
 void MainWindowTab::AddPicture(AnimatedPicture* picture, bool keepsRunningOverTabStrip) {
     pictures_.push_back(picture);
     if (keepsRunningOverTabStrip) keepsRunning_ = picture;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/widgets/controls.h"
+#include "app/widgets/launchers.h"
 
 namespace fortunara {
 
@@ -28,6 +29,15 @@ public:
     virtual void Activate();
     // The page was chosen in `Tabella`.
     virtual void Chosen();
+    // The page's launchers open their windows through the main window; one without a factory is
+    // disabled.
+    virtual void ConnectLaunchers(const WindowOpeners& openers, const WindowLauncher& open);
+
+    // Pages with a view of the archive: the view moves to `record` on an archive of `recordCount`
+    // draws (its bar's maximum, then its value) and shows it again.
+    virtual void ShowArchiveRecord(int recordCount, int record);
+    // The whole archive was replaced by another of `recordCount` draws.
+    virtual void ArchiveReplaced(int recordCount);
 
     // The page's animated pictures, which the main window's timer drives and its backgrounds stop.
     const std::vector<AnimatedPicture*>& Pictures() const { return pictures_; }
@@ -37,6 +47,8 @@ public:
 signals:
     // A window the page opened modal was closed: the main window runs its activation step.
     void modalWindowClosed();
+    // The page wrote draw `record` into the archive: the main window refreshes its views.
+    void drawWritten(int record);
 
 protected:
     void AddPicture(AnimatedPicture* picture, bool keepsRunningOverTabStrip = false);

@@ -38,6 +38,10 @@ void RangePairBox::Load(int recordCount) {
     SetScrollPosition(*toBar_, recordCount, InitialToPosition(recordCount));
 }
 
+void RangePairBox::MoveTo(int maximum, int value) {
+    SetScrollPosition(*toBar_, maximum, value);
+}
+
 int RangePairBox::From() const {
     return fromBar_->value();
 }

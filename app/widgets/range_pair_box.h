@@ -30,6 +30,9 @@ public:
     // The load step: "DAL" on the newest draw, "AL" 100 draws before it (or on record 1).
     void Load(int recordCount);
 
+    // Moves the "AL" bar: its maximum, then its value (its change step runs once).
+    void MoveTo(int maximum, int value);
+
     int From() const;
     int To() const;
     QString FromCaption() const;

@@ -24,8 +24,8 @@ public:
 
     void Load(int recordCount) override;
     void Chosen() override;
-    // After the archive was written, or at the load step: the table moves to the newest draw.
-    void ShowNewestDraws(int recordCount);
+    // At the load step and after a writer: `VScroll3` moves to the record and the table fills.
+    void ShowArchiveRecord(int recordCount, int record) override;
 
 private:
     void ShowTable(int value);

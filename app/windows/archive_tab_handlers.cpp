@@ -32,8 +32,8 @@ void ArchiveTab::Chosen() {
     Copia->ShowRest();
 }
 
-void ArchiveTab::ShowNewestDraws(int recordCount) {
-    SetScrollPosition(*VScroll3, recordCount, recordCount);
+void ArchiveTab::ShowArchiveRecord(int recordCount, int record) {
+    SetScrollPosition(*VScroll3, recordCount, record);
 }
 
 void ArchiveTab::ShowTable(int value) {

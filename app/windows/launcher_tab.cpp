@@ -26,15 +26,6 @@ QLabel* Explanation(QWidget* parent, const QString& text) {
 
 }  // namespace
 
-void ConnectLauncher(QPushButton& button, const WindowFactory& factory, std::function<void()> open) {
-    if (!factory) {
-        button.setEnabled(false);
-        button.setToolTip("In preparazione");
-        return;
-    }
-    QObject::connect(&button, &QPushButton::clicked, &button, std::move(open));
-}
-
 LauncherTab::LauncherTab(const WindowOpeners& openers, std::function<void(LaunchedWindow)> open, QWidget* parent)
     : MainWindowTab(4, parent) {
     CommandButton6 = LauncherButton(this, "CommandButton6", "ARCHIVIO SISTEMI");

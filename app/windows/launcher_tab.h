@@ -9,10 +9,6 @@ class QPushButton;
 
 namespace fortunara {
 
-// A launcher of the main window: it opens its window through `open`, or, when the program has no
-// such window yet, stays disabled with the tooltip "In preparazione".
-void ConnectLauncher(QPushButton& button, const WindowFactory& factory, std::function<void()> open);
-
 // Tab 4 of the main window: the launchers of the matrix library, the system window and the
 // method window.
 class LauncherTab : public MainWindowTab {

@@ -25,7 +25,6 @@
 #include "app/windows/archive_tab.h"
 #include "app/windows/combination_tab.h"
 #include "app/windows/launcher_tab.h"
-#include "app/windows/maintenance_tab.h"
 #include "archive/core/draw_archive.h"
 #include "archive/core/draw_record.h"
 
@@ -36,6 +35,11 @@ namespace {
 constexpr int kAnimationInterval = 30;  // ms
 constexpr int kSideColumnWidth = 112;
 const QSize kPreferredSize(1220, 700);
+
+// The pages with a view of the archive, and the one whose "AL" selector follows a new archive.
+constexpr int kTablePage = 0;
+constexpr int kStatisticsPage = 2;
+constexpr int kSingleDrawPage = 6;
 
 const char* const kTabTitles[7] = {"ARCHIVIO",         "RICERCA NUMERI", "STATISTICHE",  "COMBINAZIONI",
                                    "SISTEMI E METODI", "PREVISIONE",     "AGGIORNAMENTO"};
@@ -124,6 +128,7 @@ Sestine::Sestine(ProgramState& state, Platform& platform, SestineHooks hooks, QW
     for (MainWindowTab* tab : tabs_) {
         pictures_.insert(pictures_.end(), tab->Pictures().begin(), tab->Pictures().end());
         connect(tab, &MainWindowTab::modalWindowClosed, this, &Sestine::Activate);
+        connect(tab, &MainWindowTab::drawWritten, this, &Sestine::ShowWrittenDraw);
     }
 
     timer_ = new QTimer(this);
@@ -147,16 +152,15 @@ Sestine::~Sestine() {
 }
 
 void Sestine::BuildTabs() {
-    const auto open = [this](LaunchedWindow which) { OpenWindow(which); };
-    archive_ = new ArchiveTab(state_, platform_);
-    maintenance_ = new MaintenanceTab(state_, platform_, hooks_.openers, open);
-    tabs_ = {archive_, nullptr,     nullptr, new CombinationTab, new LauncherTab(hooks_.openers, open),
-             nullptr,  maintenance_};
+    const WindowLauncher open = [this](LaunchedWindow which) { OpenWindow(which); };
+    tabs_ = {new ArchiveTab(state_, platform_),     nullptr, nullptr, new CombinationTab,
+             new LauncherTab(hooks_.openers, open), nullptr, nullptr};
     for (int tab = 0; tab < 7; ++tab) {
         MainWindowTab*& page = tabs_[static_cast<std::size_t>(tab)];
         const auto hooked = hooks_.tabs.find(tab);
         if (page == nullptr && hooked != hooks_.tabs.end() && hooked->second) page = hooked->second(nullptr);
         if (page == nullptr) page = new MainWindowTab(tab);
+        page->ConnectLaunchers(hooks_.openers, open);
         tabella_->addTab(page, QString());
         tabella_->setTabToolTip(tab, kTabTitles[tab]);
     }
@@ -229,9 +233,16 @@ void Sestine::OpenWindow(LaunchedWindow which) {
     if (RunModalWindow(platform_.modal, factory, this)) Activate();
 }
 
-void Sestine::RefreshArchiveViews() {
-    maintenance_->ShowNewestDraw(state_.RecordCount);
-    archive_->ShowNewestDraws(state_.RecordCount);
+void Sestine::ShowWrittenDraw(int record) {
+    Page(kSingleDrawPage).ShowArchiveRecord(state_.RecordCount, record);
+    Page(kTablePage).ShowArchiveRecord(state_.RecordCount, record);
+}
+
+void Sestine::ShowReplacedArchive() {
+    const int records = state_.RecordCount;
+    Page(kSingleDrawPage).ShowArchiveRecord(records, records);
+    Page(kStatisticsPage).ArchiveReplaced(records);
+    Page(kTablePage).ShowArchiveRecord(records, records);
 }
 
 void Sestine::Load() {
@@ -255,8 +266,8 @@ void Sestine::Load() {
 
     for (MainWindowTab* tab : tabs_) tab->Load(records);
     // The table first, then the single draw: the newest draw, sorted, is left in DrawNumbers.
-    archive_->ShowNewestDraws(records);
-    maintenance_->ShowNewestDraw(records);
+    Page(kTablePage).ShowArchiveRecord(records, records);
+    Page(kSingleDrawPage).ShowArchiveRecord(records, records);
 
     state_.CurrentDrawDate = newestDate;
     state_.CheckDrawRecord = state_.ForecastBase;

@@ -15,12 +15,10 @@ class QTimer;
 namespace fortunara {
 
 class AnimatedPicture;
-class ArchiveTab;
-class MaintenanceTab;
 
 // The main window, hub of the program: the seven pages of `Tabella` (its own archive,
-// combination, launcher and maintenance pages, and the subsystems' pages from its hooks), and
-// three animated pictures that leave the program, open the manual and open the settings.
+// combination and launcher pages, and the subsystems' pages from its hooks), and three animated
+// pictures that leave the program, open the manual and open the settings.
 class Sestine : public QWidget {
     Q_OBJECT
 
@@ -37,8 +35,11 @@ public:
 
     // Opens another window of the program as its launcher does (nothing when it has no factory).
     void OpenWindow(LaunchedWindow which);
-    // After the archive was written: both views move to the newest draw and fill again.
-    void RefreshArchiveViews();
+    // A writer wrote draw `record`: the single draw, then the table, move to it and show it.
+    void ShowWrittenDraw(int record);
+    // The whole archive was replaced: the single draw, the statistics' "AL" selector and the
+    // table move to its newest draw.
+    void ShowReplacedArchive();
 
     QTabWidget* Tabella() const { return tabella_; }
     QWidget* SettingsWindow() const { return setup_; }
@@ -63,6 +64,7 @@ private:
     void OpenManual();
     void OpenSettings();
     const WindowFactory& FactoryOf(LaunchedWindow which) const;
+    MainWindowTab& Page(int index) const { return *tabs_[static_cast<std::size_t>(index)]; }
 
     ProgramState& state_;
     Platform& platform_;
@@ -70,8 +72,6 @@ private:
     QWidget* background_ = nullptr;
     QTabWidget* tabella_ = nullptr;
     std::array<MainWindowTab*, 7> tabs_{};
-    ArchiveTab* archive_ = nullptr;
-    MaintenanceTab* maintenance_ = nullptr;
     AnimatedPicture* exit_ = nullptr;
     AnimatedPicture* info_ = nullptr;
     AnimatedPicture* settings_ = nullptr;

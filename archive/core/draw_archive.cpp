@@ -134,6 +134,13 @@ bool DrawArchive::WriteDrawRecord(int k, std::string_view text) {
     record.resize(kDrawRecordLength, ' ');
     const std::uintmax_t offset = static_cast<std::uintmax_t>(k - 1) * kDrawRecordLength;
     file_.clear();
+    // Appending after a partial last record: that record is padded with blanks first, so the file
+    // never gets a hole of undefined bytes between the two.
+    if (offset > length_) {
+        const std::string padding(static_cast<std::size_t>(offset - length_), ' ');
+        file_.seekp(static_cast<std::streamoff>(length_));
+        file_.write(padding.data(), static_cast<std::streamsize>(padding.size()));
+    }
     file_.seekp(static_cast<std::streamoff>(offset));
     file_.write(record.data(), kDrawRecordLength);
     file_.flush();

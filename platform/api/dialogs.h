@@ -4,7 +4,8 @@
 
 namespace fortunara {
 
-enum class DialogButtons { Ok, YesNo };
+// YesNoDefaultNo: a question whose safe answer is No, which Enter gives.
+enum class DialogButtons { Ok, YesNo, YesNoDefaultNo };
 enum class DialogIcon { None, Information, Warning, Question, Critical };
 enum class DialogAnswer { Ok, Yes, No };
 

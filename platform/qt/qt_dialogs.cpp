@@ -46,10 +46,10 @@ DialogAnswer QtDialogs::Message(const std::string& text, const std::string& titl
         return buttons == DialogButtons::YesNo ? DialogAnswer::No : DialogAnswer::Ok;
     }
     QMessageBox box(BoxIcon(icon), Text(title), Text(text), QMessageBox::NoButton, parent_);
-    if (buttons == DialogButtons::YesNo) {
+    if (buttons != DialogButtons::Ok) {
         QPushButton* yes = box.addButton(QStringLiteral("Sì"), QMessageBox::YesRole);
         QPushButton* no = box.addButton(QStringLiteral("No"), QMessageBox::NoRole);
-        box.setDefaultButton(yes);
+        box.setDefaultButton(buttons == DialogButtons::YesNoDefaultNo ? no : yes);
         box.setEscapeButton(no);
         box.exec();
         return box.clickedButton() == no || box.clickedButton() == nullptr ? DialogAnswer::No : DialogAnswer::Yes;

@@ -29,6 +29,8 @@ public:
     void Load(int recordCount) override;
     // The delay column's header reads "RIT." once the tab was chosen.
     void Chosen() override;
+    // A new archive: the "AL" selector `HScroll4` stands on its newest draw.
+    void ArchiveReplaced(int recordCount) override;
 
 private:
     void ShowDelays();

@@ -30,6 +30,10 @@ void StatisticsTab::Chosen() {
     grid2->SetText(0, 2, QString("RIT."));
 }
 
+void StatisticsTab::ArchiveReplaced(int recordCount) {
+    range->MoveTo(recordCount, recordCount);
+}
+
 PositionFlags StatisticsTab::ReadPositions() const {
     PositionFlags positions{};
     for (std::size_t k = 0; k < positions.size(); ++k) positions[k] = Check3d3[k]->isChecked();

@@ -1,27 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "app/cli/cli_run.h"
+#include "tests/cli/cli_in_process.h"
 #include "tests/support/temp_folder.h"
 
 namespace fortunara {
 namespace {
 
+using test::CliRun;
+using test::RunIn;
 using test::TempFolder;
-
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun RunIn(const TempFolder& folder, const std::vector<std::string>& arguments) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunCli(arguments, folder.path(), out, err);
-    return {status, out.str(), err.str()};
-}
 
 TEST(CliArchivio, ListsFromDalDownToAlWithPlainNumbers) {
     TempFolder folder;

@@ -16,14 +16,14 @@ DialogAnswer FakeDialogs::Message(const std::string& text, const std::string& ti
 
     const auto* scripted = script_.empty() ? nullptr : std::get_if<DialogAnswer>(&script_.front());
     const bool fits = scripted != nullptr &&
-                      (buttons == DialogButtons::YesNo ? *scripted != DialogAnswer::Ok : *scripted == DialogAnswer::Ok);
+                      (buttons != DialogButtons::Ok ? *scripted != DialogAnswer::Ok : *scripted == DialogAnswer::Ok);
     if (fits) {
         const DialogAnswer answer = *scripted;
         script_.pop_front();
         return answer;
     }
     Unexpected(question);
-    return buttons == DialogButtons::YesNo ? DialogAnswer::No : DialogAnswer::Ok;
+    return buttons != DialogButtons::Ok ? DialogAnswer::No : DialogAnswer::Ok;
 }
 
 std::string FakeDialogs::Input(const std::string& prompt, const std::string& title, const std::string& initial,

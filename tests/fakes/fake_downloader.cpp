@@ -5,15 +5,24 @@
 
 namespace fortunara::test {
 
-bool FakeDownloader::Download(const std::string& url, const std::filesystem::path& target, const Progress& progress) {
+DownloadResult FakeDownloader::Download(const std::string& url, const std::filesystem::path& target,
+                                        const Progress& progress) {
     requests.push_back({url, target});
-    if (!bytes) return false;
+    DownloadResult result;
+    if (!bytes) {
+        result.error = error;
+        return result;
+    }
     std::ofstream out(target, std::ios::binary | std::ios::trunc);
     out << *bytes;
-    if (!out) return false;
+    if (!out) {
+        result.error = "IMPOSSIBILE SCRIVERE IL FILE " + target.string();
+        return result;
+    }
     const auto size = static_cast<std::int64_t>(bytes->size());
     if (progress) progress(size, size);
-    return true;
+    result.ok = true;
+    return result;
 }
 
 }  // namespace fortunara::test

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -9,8 +10,8 @@
 
 namespace fortunara::test {
 
-// Serves the scripted bytes for every download, or fails when none are scripted; a failed
-// download leaves the target untouched, like the real one.
+// Serves the scripted bytes for every download, or fails with `error` when none are scripted; a
+// failed download leaves the target untouched, like the real one.
 class FakeDownloader : public Downloader {
 public:
     struct Request {
@@ -18,10 +19,14 @@ public:
         std::filesystem::path target;
     };
 
-    bool Download(const std::string& url, const std::filesystem::path& target, const Progress& progress) override;
+    DownloadResult Download(const std::string& url, const std::filesystem::path& target,
+                            const Progress& progress) override;
+    void Cancel() override { ++cancels; }
 
     std::optional<std::string> bytes;
+    std::string error = "CONNESSIONE NON RIUSCITA";
     std::vector<Request> requests;
+    int cancels = 0;
 };
 
 }  // namespace fortunara::test

@@ -35,16 +35,18 @@ TEST_F(Downloading, ReplacesTheTargetWithTheWholeSource) {
     folder.WriteFile("sorgente.txt", archive);
     std::int64_t lastReceived = -1;
 
-    EXPECT_TRUE(downloader.Download(FileUrl(folder.path() / "sorgente.txt"), Target(),
-                                    [&](std::int64_t received, std::int64_t) { lastReceived = received; }));
+    EXPECT_TRUE(downloader
+                    .Download(FileUrl(folder.path() / "sorgente.txt"), Target(),
+                              [&](std::int64_t received, std::int64_t) { lastReceived = received; })
+                    .ok);
     EXPECT_EQ(folder.ReadFile("dati/estraz09.txt"), archive);
     EXPECT_EQ(lastReceived, static_cast<std::int64_t>(archive.size()));
     EXPECT_EQ(FilesIn(folder.path() / "dati"), 1u);
 }
 
 TEST_F(Downloading, FailureLeavesTheOldTargetAsItWas) {
-    EXPECT_FALSE(downloader.Download(FileUrl(folder.path() / "manca.txt"), Target(), nullptr));
-    EXPECT_FALSE(downloader.Download("non un indirizzo://", Target(), nullptr));
+    EXPECT_FALSE(downloader.Download(FileUrl(folder.path() / "manca.txt"), Target(), nullptr).ok);
+    EXPECT_FALSE(downloader.Download("non un indirizzo://", Target(), nullptr).ok);
     EXPECT_EQ(folder.ReadFile("dati/estraz09.txt"), "VECCHIO");
     EXPECT_EQ(FilesIn(folder.path() / "dati"), 1u);
 }

@@ -56,8 +56,18 @@ std::string BundledRecord(int k) {
     return BundledArchive().substr(static_cast<std::size_t>(k - 1) * 25, 25);
 }
 
-StartedProgram::StartedProgram(const std::string& archiveBytes, const HookAdjustment& adjust)
-    : platform(fakes.platform()) {
+namespace {
+
+Platform WithDownloader(Platform platform, Downloader* downloader) {
+    if (downloader == nullptr) return platform;
+    return Platform{platform.printer,  platform.dialogs, platform.clipboard, platform.sounds,
+                    platform.launcher, *downloader,      platform.modal};
+}
+
+}  // namespace
+
+StartedProgram::StartedProgram(const std::string& archiveBytes, const HookAdjustment& adjust, Downloader* downloader)
+    : platform(WithDownloader(fakes.platform(), downloader)) {
     folder.WriteArchive(archiveBytes);
     state.programFolder = folder.path();
     SestineHooks hooks = ProgramHooks(state, platform);

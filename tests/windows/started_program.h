@@ -42,7 +42,9 @@ using HookAdjustment = std::function<void(SestineHooks& hooks, ProgramState& sta
 // The program started on a fresh temporary folder as the program itself starts: fakes, shared
 // state, the program's hooks and the main window after the start-up procedure.
 struct StartedProgram {
-    explicit StartedProgram(const std::string& archiveBytes, const HookAdjustment& adjust = {});
+    // A downloader given here takes the place of the fake one (a test of real downloads).
+    explicit StartedProgram(const std::string& archiveBytes, const HookAdjustment& adjust = {},
+                            Downloader* downloader = nullptr);
 
     template <class T>
     T* Find(const QString& name) const {

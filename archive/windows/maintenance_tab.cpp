@@ -1,4 +1,4 @@
-#include "app/windows/maintenance_tab.h"
+#include "archive/windows/maintenance_tab.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -12,12 +12,10 @@
 #include "app/widgets/animated_picture.h"
 #include "app/widgets/data_grid.h"
 #include "app/widgets/look.h"
-#include "app/windows/launcher_tab.h"
 
 namespace fortunara {
 
-MaintenanceTab::MaintenanceTab(ProgramState& state, Platform& platform, const WindowOpeners& openers,
-                               std::function<void(LaunchedWindow)> open, QWidget* parent)
+MaintenanceTab::MaintenanceTab(ProgramState& state, Platform& platform, QWidget* parent)
     : MainWindowTab(6, parent), state_(state), platform_(platform) {
     auto* draw = new QGroupBox("ESTRAZIONE", this);
     Grid5 = new DataGrid("Grid5", draw);
@@ -34,8 +32,11 @@ MaintenanceTab::MaintenanceTab(ProgramState& state, Platform& platform, const Wi
     textbox2->setFont(GridFont());
     textbox2->setMaxLength(9);
     textbox2->setFixedWidth(120);
+    textbox2->setToolTip("La data dell'estrazione da salvare, per esempio 12GEN2010");
     Nuova = MakePicture(draw, PictureKind::Nuova, "Animazione_Nuova", "NUOVA ESTRAZIONE");
+    Nuova->setToolTip("Inserisci gli otto numeri di una nuova estrazione");
     Salva = MakePicture(draw, PictureKind::Salva, "Animazione_Salva", "SALVA");
+    Salva->setToolTip("Salva l'estrazione con la data della casella DATA");
 
     auto* gridRow = new QHBoxLayout;
     gridRow->addWidget(Grid5, 1);
@@ -55,6 +56,7 @@ MaintenanceTab::MaintenanceTab(ProgramState& state, Platform& platform, const Wi
     CommandButton5 = MakeButton(internet, "CommandButton5", "Copia da Internet");
     CommandButton13 = MakeButton(internet, "CommandButton13", "Aggiorna in Internet");
     Command1 = MakeButton(internet, "Command1", "converti");
+    Command1->setToolTip("Converti archivio.txt della cartella del programma nell'archivio delle estrazioni");
     auto* internetLayout = new QHBoxLayout(internet);
     internetLayout->addWidget(CommandButton5);
     internetLayout->addWidget(CommandButton13);
@@ -88,6 +90,12 @@ MaintenanceTab::MaintenanceTab(ProgramState& state, Platform& platform, const Wi
     // The save picture clicks at every move over it.
     connect(Salva, &AnimatedPicture::hovered, this,
             [this] { PlayClickSound(state_, platform_.sounds, ClickCommands::OpenPrevPlay); });
+    connect(Nuova, &AnimatedPicture::released, this, &MaintenanceTab::EnterNewDraw);
+    connect(Salva, &AnimatedPicture::released, this, &MaintenanceTab::SaveDraw);
+    connect(Command1, &QPushButton::clicked, this, &MaintenanceTab::RunConversion);
+}
+
+void MaintenanceTab::ConnectLaunchers(const WindowOpeners& openers, const WindowLauncher& open) {
     ConnectLauncher(*CommandButton5, openers.Browser, [open] { open(LaunchedWindow::Browser); });
     ConnectLauncher(*CommandButton13, openers.Form45, [open] { open(LaunchedWindow::Form45); });
 }

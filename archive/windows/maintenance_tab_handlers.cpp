@@ -1,4 +1,4 @@
-// What the controls of the maintenance tab do.
+// What the views of the upkeep tab show: the wheel grid and the single draw.
 #include <QLineEdit>
 #include <QScrollBar>
 
@@ -8,7 +8,7 @@
 #include "app/widgets/look.h"
 #include "app/widgets/range_selectors.h"
 #include "app/widgets/strip_painter.h"
-#include "app/windows/maintenance_tab.h"
+#include "archive/windows/maintenance_tab.h"
 #include "platform/text/number_text.h"
 
 namespace fortunara {
@@ -48,8 +48,8 @@ void MaintenanceTab::Chosen() {
     Salva->ShowRest();
 }
 
-void MaintenanceTab::ShowNewestDraw(int recordCount) {
-    SetScrollPosition(*VScroll1, recordCount, recordCount);
+void MaintenanceTab::ShowArchiveRecord(int recordCount, int record) {
+    SetScrollPosition(*VScroll1, recordCount, record);
 }
 
 void MaintenanceTab::ShowDraw(int value) {

@@ -1,0 +1,16 @@
+#include "app/widgets/launchers.h"
+
+#include <QPushButton>
+
+namespace fortunara {
+
+void ConnectLauncher(QPushButton& button, const WindowFactory& factory, std::function<void()> open) {
+    if (!factory) {
+        button.setEnabled(false);
+        button.setToolTip("In preparazione");
+        return;
+    }
+    QObject::connect(&button, &QPushButton::clicked, &button, std::move(open));
+}
+
+}  // namespace fortunara

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <functional>
+
+#include "app/widgets/window_display.h"
+
+class QPushButton;
+
+namespace fortunara {
+
+// The windows the main window's launchers open.
+enum class LaunchedWindow { Sistemi, Archivio, METODOVERTIBILI, Browser, Form45 };
+
+// The other windows of the program, as the main window's launchers and pictures open them. A
+// launcher whose factory is empty is disabled, with the tooltip "In preparazione".
+struct WindowOpeners {
+    WindowFactory Sistemi;          // "RIDUZIONE SISTEMI", modal
+    WindowFactory Archivio;         // "ARCHIVIO SISTEMI", modal
+    WindowFactory METODOVERTIBILI;  // "METODI", modeless
+    WindowFactory Browser;          // "Copia da Internet", modeless
+    WindowFactory Form45;           // "Aggiorna in Internet", modal
+    WindowFactory Setup;            // the settings picture "OPZIONI"; made at the load step, kept hidden
+};
+
+// Opens one of the launched windows as the main window does (centred, modal or modeless).
+using WindowLauncher = std::function<void(LaunchedWindow)>;
+
+// A launcher of the main window: it opens its window through `open`, or, when the program has no
+// such window yet, stays disabled with the tooltip "In preparazione".
+void ConnectLauncher(QPushButton& button, const WindowFactory& factory, std::function<void()> open);
+
+}  // namespace fortunara

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace fortunara {
+
+// The checks of a whole archive, shared by the download (before a copy may replace the archive)
+// and the integrity report of the command line.
+
+struct ArchiveFinding {
+    int record = 0;
+    std::string text;  // Italian
+    bool operator==(const ArchiveFinding&) const = default;
+};
+
+// Every fault of the archive's bytes, record by record: each fault of RecordFaults, a blank record
+// (left by a conversion into a shorter archive), a date not later than the one before it
+// (repeated or out of order), a partial last record. Empty for a sound archive.
+std::vector<ArchiveFinding> VerifyArchive(std::string_view bytes);
+
+// Whether the bytes may become the archive: at least one record, a length that is a multiple of
+// 25, every record a good draw. Returns "" or the reason: not an archive at all (wrong length,
+// first record no draw) or the first record that is wrong.
+std::string ArchiveCopyFault(std::string_view bytes);
+
+}  // namespace fortunara

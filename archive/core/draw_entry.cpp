@@ -1,0 +1,41 @@
+#include "archive/core/draw_entry.h"
+
+#include <algorithm>
+
+namespace fortunara {
+
+std::optional<int> ReadPromptNumber(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return std::nullopt;
+    text = text.substr(first, text.find_last_not_of(' ') - first + 1);
+    int value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + (c - '0');
+        // Stopping here also keeps a long row of digits from overflowing.
+        if (value > 90) return std::nullopt;
+    }
+    return value;
+}
+
+DrawEntry::Step DrawEntry::Take(const std::optional<std::string>& answer) {
+    taken_.reset();
+    takenPosition_ = 0;
+    if (!answer) return Step::Stop;
+    const std::optional<int> value = ReadPromptNumber(*answer);
+    if (!value) return Step::AskAgain;
+    if (*value == 0) return Step::Stop;
+    const auto index = static_cast<std::size_t>(position_);
+    numbers_[index] = *value;
+    taken_ = *value;
+    takenPosition_ = position_;
+    if (position_ <= 7) {
+        const auto earlier = numbers_.begin() + 1;
+        const auto here = numbers_.begin() + position_;
+        if (std::find(earlier, here, *value) != here) return Step::AskAgain;
+    }
+    ++position_;
+    return position_ > 8 ? Step::Done : Step::Next;
+}
+
+}  // namespace fortunara

@@ -1,0 +1,72 @@
+// What the writers of the upkeep tab do: the entry of a new draw, its save, the conversion.
+#include <QLineEdit>
+
+#include "app/core/archive_table.h"
+#include "app/state/click_sound.h"
+#include "app/widgets/data_grid.h"
+#include "app/widgets/read_error.h"
+#include "app/widgets/window_display.h"
+#include "archive/core/archive_conversion.h"
+#include "archive/core/draw_entry.h"
+#include "archive/core/draw_save.h"
+#include "archive/core/record_checks.h"
+#include "archive/windows/form18.h"
+#include "archive/windows/maintenance_tab.h"
+
+namespace fortunara {
+
+void MaintenanceTab::Warn(const std::string& text) {
+    platform_.dialogs.Message(text, "ATTENZIONE !", DialogButtons::Ok, DialogIcon::Warning);
+}
+
+void MaintenanceTab::EnterNewDraw() {
+    PlayClickSound(state_, platform_.sounds);
+    if (form18_ == nullptr) form18_ = new FORM18(this);
+    DrawEntry entry;
+    for (;;) {
+        form18_->Ask();
+        RunModal(platform_.modal, *form18_);
+        const DrawEntry::Step step = entry.Take(form18_->Answer());
+        if (const std::optional<int> taken = entry.Taken()) {
+            const int k = entry.TakenPosition();
+            state_.DrawNumbers[static_cast<std::size_t>(k)] = *taken;
+            Grid5->SetText(1, k, DrawCell(*taken));
+        }
+        if (step == DrawEntry::Step::Stop || step == DrawEntry::Step::Done) break;
+    }
+    emit modalWindowClosed();
+}
+
+void MaintenanceTab::SaveDraw() {
+    const std::string date = textbox2->text().toStdString();
+    if (const std::string fault = DateFault(date); !fault.empty()) return Warn(fault);
+    state_.EnteredDate = date;
+    state_.CurrentDrawDate = date;
+    const std::string record = EnteredDrawRecord(date, state_.DrawNumbers);
+    if (const std::string fault = RecordFault(record); !fault.empty()) {
+        return Warn("L'ESTRAZIONE NON SI PUO' SALVARE: " + fault + ". NON E' STATO SALVATO NIENTE.");
+    }
+    const DateMatches matches = FindDateAmongNewest(state_.programFolder, date);
+    if (!matches.error.empty()) return ReportReadError(platform_.dialogs, matches.error);
+    const int target = ChooseSaveTarget(matches.records, [this](int) {
+        return platform_.dialogs.Message(kReplaceQuestion, kReplaceTitle, DialogButtons::YesNo, DialogIcon::Question) ==
+               DialogAnswer::Yes;
+    });
+    const DrawWrite written = WriteDraw(state_.programFolder, record, target);
+    if (!written.ok()) return ReportReadError(platform_.dialogs, written.error);
+    state_.RecordCount = written.recordCount;
+    emit drawWritten(written.record);
+}
+
+void MaintenanceTab::RunConversion() {
+    state_.EnteredDate = textbox2->text().toStdString();
+    state_.CurrentDrawDate = state_.EnteredDate;
+    const ConversionResult result = ConvertTextArchive(state_.programFolder, state_.programFolder / "archivio.txt");
+    if (!result.ok()) return ReportReadError(platform_.dialogs, result.error);
+    state_.RecordCount = result.recordCount;
+    if (result.leftOut > 0) {
+        platform_.dialogs.Message(LeftOutMessage(result), "ATTENZIONE !", DialogButtons::Ok, DialogIcon::Information);
+    }
+}
+
+}  // namespace fortunara

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/cli/cli_run.h"
+#include "tests/support/temp_folder.h"
+
+namespace fortunara::test {
+
+struct CliRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+// Runs one command line in-process on the folder, as fortunara-cli would.
+inline CliRun RunIn(const TempFolder& folder, const std::vector<std::string>& arguments,
+                    Downloader* downloader = nullptr) {
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = RunCli(arguments, folder.path(), out, err, downloader);
+    return {status, out.str(), err.str()};
+}
+
+}  // namespace fortunara::test
