@@ -2,20 +2,12 @@
 
 #include <algorithm>
 
+#include "platform/text/number_text.h"
+
 namespace fortunara {
 
 std::optional<int> ReadPromptNumber(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return std::nullopt;
-    text = text.substr(first, text.find_last_not_of(' ') - first + 1);
-    int value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') return std::nullopt;
-        value = value * 10 + (c - '0');
-        // Stopping here also keeps a long row of digits from overflowing.
-        if (value > 90) return std::nullopt;
-    }
-    return value;
+    return WholeNumber(text, 90);
 }
 
 DrawEntry::Step DrawEntry::Take(const std::optional<std::string>& answer) {

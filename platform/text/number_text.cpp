@@ -110,4 +110,18 @@ int NumericValue(std::string_view text) {
     return static_cast<int>(rounded);
 }
 
+std::optional<int> WholeNumber(std::string_view text, int highest) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return std::nullopt;
+    text = text.substr(first, text.find_last_not_of(' ') - first + 1);
+    int value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + (c - '0');
+        // Stopping here also keeps a long row of digits from overflowing.
+        if (value > highest) return std::nullopt;
+    }
+    return value;
+}
+
 }  // namespace fortunara

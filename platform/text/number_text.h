@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -31,6 +32,9 @@ std::string PrintedNumber(long long n);
 // optional decimal part; reading stops at the first other character ("12abc" is 12, "abc" and ""
 // are 0). The value is rounded to a whole number (halves to even) and kept within an int.
 int NumericValue(std::string_view text);
+// A typed whole number from 0 to `highest`: digits only, blanks around them allowed ("  7 ").
+// Anything else (a sign, a decimal part, letters, nothing, a value above `highest`) is nullopt.
+std::optional<int> WholeNumber(std::string_view text, int highest);
 
 // Reads back a grouped text ("622.614.630" -> 622614630); blanks and full stops ignored,
 // a comma starts the decimals. Anything unreadable gives 0.
