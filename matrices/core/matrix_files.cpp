@@ -1,6 +1,7 @@
 #include "matrices/core/matrix_files.h"
 
 #include <algorithm>
+#include <system_error>
 
 #include "platform/text/number_text.h"
 
@@ -86,9 +87,16 @@ std::optional<std::string> MatrixFileName(int numberCount, int comboCount, int c
     return TwoDigits(numberCount) + "N" + std::string(3 - b.size(), '0') + b + TwoDigits(comboSize) + ".SIS";
 }
 
+FileOutcome ReplaceMatrixFolderFile(const std::filesystem::path& programFolder, const std::string& name,
+                                    const std::vector<std::string>& lines) {
+    std::error_code error;
+    std::filesystem::create_directories(MatrixFolder(programFolder), error);
+    return ReplaceTextFile(MatrixFolder(programFolder) / name, lines);
+}
+
 FileOutcome WriteMatrixFile(const std::filesystem::path& programFolder, const std::string& name, const MatrixData& data,
                             const EntryProgress& onEntry) {
-    return ReplaceTextFile(MatrixFolder(programFolder) / name, FileLines(data, NumberLines::Plain, onEntry));
+    return ReplaceMatrixFolderFile(programFolder, name, FileLines(data, NumberLines::Plain, onEntry));
 }
 
 MatrixRead ReadMatrixFile(const std::filesystem::path& programFolder, const std::string& name) {

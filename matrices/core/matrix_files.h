@@ -41,6 +41,11 @@ std::filesystem::path MatrixFolder(const std::filesystem::path& programFolder);
 // twelve characters (B above 999, N above 99, T above 99, or a negative field) has no name.
 std::optional<std::string> MatrixFileName(int numberCount, int comboCount, int comboSize);
 
+// Replaces a file of the matrix folder as a whole with the lines (ReplaceTextFile), making the
+// folder first when it is missing.
+FileOutcome ReplaceMatrixFolderFile(const std::filesystem::path& programFolder, const std::string& name,
+                                    const std::vector<std::string>& lines);
+
 // Matrix files live in the matrix folder: N, B, T and the positions as plain lines, the ten
 // comment lines quoted.
 // Called with k = 1, 2, ... as number entry k of a matrix is written.

@@ -8,6 +8,17 @@ namespace {
 
 const char kIndexName[] = "SISTEMI.TXT";
 
+// The index as it stands, or why no name can be added to it.
+FileOutcome IndexWithRoom(const std::filesystem::path& programFolder, std::size_t count, MatrixIndex& index) {
+    index = ReadMatrixIndex(programFolder);
+    if (!index.ok()) return {index.error};
+    if (!index.cut.empty()) return {index.cut};  // rewriting would lose the rest of the long line
+    if (index.Entries().size() + count > static_cast<std::size_t>(kMatrixIndexCapacity)) {
+        return {"L'ELENCO DELLE MATRICI E' PIENO: NON SI POSSONO REGISTRARE PIU' DI 499 MATRICI"};
+    }
+    return {};
+}
+
 }  // namespace
 
 std::vector<std::string> MatrixIndex::Entries() const {
@@ -17,9 +28,15 @@ std::vector<std::string> MatrixIndex::Entries() const {
 
 MatrixIndex ReadMatrixIndex(const std::filesystem::path& programFolder) {
     MatrixIndex index;
-    TextLineReader file(MatrixFolder(programFolder) / kIndexName);
+    const std::filesystem::path path = MatrixFolder(programFolder) / kIndexName;
+    std::error_code missing;
+    if (!std::filesystem::exists(path, missing) && !missing) {
+        index.lines = {"", "STOP"};
+        return index;
+    }
+    TextLineReader file(path);
     if (!file.ok()) {
-        index.error = "MANCA L'ELENCO DELLE MATRICI matrion/SISTEMI.TXT";
+        index.error = "IMPOSSIBILE LEGGERE L'ELENCO DELLE MATRICI matrion/SISTEMI.TXT";
         return index;
     }
     // Reading stops at "STOP", or where the list is full: the rest of the file is never read.
@@ -41,19 +58,23 @@ MatrixIndex ReadMatrixIndex(const std::filesystem::path& programFolder) {
     return index;
 }
 
+FileOutcome CheckMatrixRoom(const std::filesystem::path& programFolder, std::size_t count) {
+    MatrixIndex index;
+    return IndexWithRoom(programFolder, count, index);
+}
+
 FileOutcome RegisterMatrix(const std::filesystem::path& programFolder, const std::string& name) {
-    const MatrixIndex index = ReadMatrixIndex(programFolder);
-    if (!index.ok()) return {index.error};
-    if (!index.cut.empty()) return {index.cut};  // rewriting would lose the rest of the long line
-    std::vector<std::string> entries = index.Entries();
-    if (static_cast<int>(entries.size()) >= kMatrixIndexCapacity) {
-        return {"L'ELENCO DELLE MATRICI E' PIENO: NON SI POSSONO REGISTRARE PIU' DI 499 MATRICI"};
-    }
+    return RegisterMatrices(programFolder, {name});
+}
+
+FileOutcome RegisterMatrices(const std::filesystem::path& programFolder, const std::vector<std::string>& names) {
+    MatrixIndex index;
+    if (FileOutcome room = IndexWithRoom(programFolder, names.size(), index); !room.ok()) return room;
     std::vector<std::string> lines = {QuotedTextLine("")};
-    for (const std::string& entry : entries) lines.push_back(QuotedTextLine(entry));
-    lines.push_back(QuotedTextLine(name));
+    for (const std::string& entry : index.Entries()) lines.push_back(QuotedTextLine(entry));
+    for (const std::string& name : names) lines.push_back(QuotedTextLine(name));
     lines.push_back(QuotedTextLine("STOP"));
-    return ReplaceTextFile(MatrixFolder(programFolder) / kIndexName, lines);
+    return ReplaceMatrixFolderFile(programFolder, kIndexName, lines);
 }
 
 }  // namespace fortunara

@@ -22,10 +22,17 @@ struct MatrixIndex {
     std::vector<std::string> Entries() const;
 };
 
+// A missing index is the empty library (the header and "STOP"); one that exists but cannot be read,
+// or has no "STOP" within its 501 lines, is an error.
 MatrixIndex ReadMatrixIndex(const std::filesystem::path& programFolder);
+// Whether `count` more names can be registered: the index can be read, had no line cut and leaves
+// room for them within its 499 names. The Italian reason when not.
+FileOutcome CheckMatrixRoom(const std::filesystem::path& programFolder, std::size_t count = 1);
 // Rewrites the index with the new name added at the end (no duplicate test: a name registered
-// twice is listed twice). Fails when the index cannot be read, had a line cut or already holds
-// 499 names.
+// twice is listed twice); a missing index is created. Fails, writing nothing, when the index
+// cannot be read, had a line cut or already holds 499 names.
 FileOutcome RegisterMatrix(const std::filesystem::path& programFolder, const std::string& name);
+// The same for several names at once, in their order: all of them or none.
+FileOutcome RegisterMatrices(const std::filesystem::path& programFolder, const std::vector<std::string>& names);
 
 }  // namespace fortunara

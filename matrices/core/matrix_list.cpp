@@ -1,5 +1,6 @@
 #include "matrices/core/matrix_list.h"
 
+#include <algorithm>
 #include <array>
 
 #include "matrices/core/matrix_index.h"
@@ -46,12 +47,20 @@ int MatrixQuantity(std::string_view fileName) {
     return static_cast<int>(FieldNumber(Characters(fileName, 1, 2)));
 }
 
+int MatrixCombinations(std::string_view fileName) {
+    return static_cast<int>(FieldNumber(Characters(fileName, 4, 3)));
+}
+
+std::string_view MatrixTypeOf(std::string_view fileName) {
+    return MatrixTypeLabel(Characters(fileName, 7, 2));
+}
+
 std::string MatrixListText(std::string_view fileName) {
     std::string text(Characters(fileName, 1, 2));
     text += " NUMERI ";
-    text += TextForm(FieldNumber(Characters(fileName, 4, 3)));
+    text += TextForm(MatrixCombinations(fileName));
     text += ' ';
-    text += MatrixTypeLabel(Characters(fileName, 7, 2));
+    text += MatrixTypeOf(fileName);
     return text;
 }
 
@@ -68,6 +77,32 @@ MatrixList ListMatrices(const std::filesystem::path& programFolder, int quantity
     const MatrixIndex index = ReadMatrixIndex(programFolder);
     if (!index.ok()) return {{}, index.error, {}};
     return {MatricesFor(index.Entries(), quantity), {}, index.cut};
+}
+
+std::string MatrixButtonPage::Caption() const {
+    if (pages <= 1) return {};
+    const int last = std::min(first + kMatrixButtons, count);
+    return "PAGINA " + Plain(page + 1) + " DI " + Plain(pages) + ": SISTEMI DA " + Plain(first + 1) + " A " +
+           Plain(last) + " DI " + Plain(count);
+}
+
+MatrixButtonPage ButtonPage(const std::vector<MatrixListEntry>& entries, int page) {
+    MatrixButtonPage shown;
+    shown.count = static_cast<int>(entries.size());
+    shown.pages = std::max(1, (shown.count + kMatrixButtons - 1) / kMatrixButtons);
+    shown.page = std::clamp(page, 0, shown.pages - 1);
+    shown.first = shown.page * kMatrixButtons;
+    for (int i = 0; i < kMatrixButtons; ++i) {
+        const auto button = static_cast<std::size_t>(i);
+        const int k = shown.first + i;
+        if (k < shown.count) {
+            shown.captions[button] = entries[static_cast<std::size_t>(k)].listText;
+            shown.files[button] = entries[static_cast<std::size_t>(k)].fileName;
+        } else {
+            shown.captions[button] = " ";
+        }
+    }
+    return shown;
 }
 
 }  // namespace fortunara

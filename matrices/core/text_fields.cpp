@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <string>
+#include <system_error>
 
 #include "platform/text/cp1252.h"
 #include "platform/text/number_text.h"
@@ -58,8 +59,11 @@ std::string TooLongMessage(const std::filesystem::path& file, std::string_view r
     return "IL FILE " + file.filename().string() + " E' TROPPO LUNGO: LETTO FINO A " + std::string(read);
 }
 
-TextLineReader::TextLineReader(const std::filesystem::path& file) : file_(file), in_(file, std::ios::binary) {
-    if (!in_) error_ = "IMPOSSIBILE LEGGERE IL FILE " + file.filename().string();
+TextLineReader::TextLineReader(const std::filesystem::path& file) : file_(file) {
+    // A folder of that name opens, then throws at the first read.
+    std::error_code kind;
+    if (std::filesystem::is_regular_file(file, kind)) in_.open(file, std::ios::binary);
+    if (!in_.is_open() || !in_) error_ = "IMPOSSIBILE LEGGERE IL FILE " + file.filename().string();
     raw_.reserve(kLongestLine + 1);
 }
 

@@ -73,17 +73,20 @@ MatrixData PrepareSystemSave(ProgramState& state, const SaveChoice& choice) {
 MatrixSave SaveSystemAsMatrix(ProgramState& state, const MatrixData& data, const EntryProgress& onEntry) {
     const std::optional<std::string> name = MatrixFileName(data.numberCount, data.comboCount, data.comboSize);
     if (!name) {
-        return {"", "IL SISTEMA HA TROPPE COMBINAZIONI PER UNA MATRICE (AL MASSIMO 999): SALVALO COME SISTEMA"};
+        return {"", "IL SISTEMA HA TROPPE COMBINAZIONI PER UNA MATRICE (AL MASSIMO 999): SALVALO COME SISTEMA", true};
+    }
+    if (const FileOutcome room = CheckMatrixRoom(state.programFolder); !room.ok()) {
+        return {*name, room.error + ": SALVALO COME SISTEMA", true};
     }
     // The name is the matrix last made as soon as it exists, whatever the writing then meets.
     state.CurrentMatrixName = *name;
     if (const FileOutcome written = WriteMatrixFile(state.programFolder, *name, data, onEntry); !written.ok()) {
-        return {*name, written.error};
+        return {*name, written.error, false};
     }
     if (const FileOutcome registered = RegisterMatrix(state.programFolder, *name); !registered.ok()) {
-        return {*name, registered.error};
+        return {*name, registered.error, false};
     }
-    return {*name, ""};
+    return {*name, "", false};
 }
 
 }  // namespace fortunara

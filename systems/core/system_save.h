@@ -36,11 +36,15 @@ MatrixData PrepareSystemSave(ProgramState& state, const SaveChoice& choice);
 struct MatrixSave {
     std::string name;   // "10N03506.SIS"
     std::string error;  // Italian
+    // Nothing was written, since the system has no matrix name or the index no room for it: it can
+    // still be saved as a played system.
+    bool refused = false;
     bool ok() const { return error.empty(); }
 };
 
-// Names the matrix (the name becomes CurrentMatrixName at once), writes it into the matrix folder
-// and registers it in SISTEMI.TXT. A system of more than 999 combinations has no matrix name.
+// Names the matrix (the name becomes CurrentMatrixName as it is written), writes it into the matrix
+// folder and registers it in SISTEMI.TXT. A system of more than 999 combinations has no matrix name,
+// and an index that cannot take one more name takes none: then nothing is written.
 // `onEntry` hears of each number entry k as it is written.
 MatrixSave SaveSystemAsMatrix(ProgramState& state, const MatrixData& data, const EntryProgress& onEntry = {});
 

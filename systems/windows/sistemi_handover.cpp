@@ -43,8 +43,9 @@ void Sistemi::Save() {
             SaveSystemAsMatrix(state_, data, [this](std::size_t entry) { Label1->setText(QString::number(entry)); });
         if (save.ok()) return;
         platform_.dialogs.Message(save.error, "ATTENZIONE!!", DialogButtons::Ok, DialogIcon::Warning);
-        // A system too large for a matrix name can still be kept as a played system.
-        if (!save.name.empty()) return;
+        // A system too large for a matrix name, or for an index without room, can still be kept as a
+        // played system.
+        if (!save.refused) return;
     }
     const std::string file = platform_.dialogs.SaveFile("SALVA SISTEMA", kSystemFileName, kSystemFilePattern);
     if (file == kSystemFileName || file.empty()) return;

@@ -195,8 +195,12 @@ TEST(MatrixIndex, RegisteringRewritesTheIndexWithAnEmptyHeader) {
 
 TEST(MatrixIndex, MissingUnfinishedAndFullIndexes) {
     TempFolder folder;
-    EXPECT_FALSE(ReadMatrixIndex(folder.path()).ok());
-    EXPECT_FALSE(RegisterMatrix(folder.path(), "A.SIS").ok());
+    // A missing index is the empty library, created by the first registration.
+    const MatrixIndex missing = ReadMatrixIndex(folder.path());
+    EXPECT_TRUE(missing.ok());
+    EXPECT_EQ(missing.lines, (std::vector<std::string>{"", "STOP"}));
+    ASSERT_TRUE(RegisterMatrix(folder.path(), "A.SIS").ok());
+    EXPECT_EQ(folder.ReadFile("matrion/SISTEMI.TXT"), "\"\"\r\n\"A.SIS\"\r\n\"STOP\"\r\n");
 
     folder.WriteFile("matrion/SISTEMI.TXT", "\"\"\r\n\"A.SIS\"\r\n\"stop\"\r\n");  // the comparison is exact
     EXPECT_FALSE(ReadMatrixIndex(folder.path()).ok());
@@ -208,8 +212,15 @@ TEST(MatrixIndex, MissingUnfinishedAndFullIndexes) {
     folder.WriteFile("matrion/SISTEMI.TXT", full + "\"STOP\"\r\n");
     ASSERT_TRUE(RegisterMatrix(folder.path(), "ULTIMA.SIS").ok());  // the 499th name
     EXPECT_EQ(ReadMatrixIndex(folder.path()).Entries().size(), 499u);
+    EXPECT_FALSE(CheckMatrixRoom(folder.path()).ok());
     EXPECT_FALSE(RegisterMatrix(folder.path(), "TROPPO.SIS").ok());
     EXPECT_EQ(ReadMatrixIndex(folder.path()).Entries().back(), "ULTIMA.SIS");
+    // Several names go in together or not at all.
+    folder.WriteFile("matrion/SISTEMI.TXT", full + "\"STOP\"\r\n");
+    EXPECT_FALSE(RegisterMatrices(folder.path(), {"A.SIS", "B.SIS"}).ok());
+    EXPECT_TRUE(CheckMatrixRoom(folder.path()).ok());
+    ASSERT_TRUE(RegisterMatrices(folder.path(), {"B.SIS"}).ok());
+    EXPECT_EQ(ReadMatrixIndex(folder.path()).Entries().back(), "B.SIS");
 }
 
 }  // namespace

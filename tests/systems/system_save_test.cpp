@@ -28,8 +28,7 @@ ProgramState Developed(const std::vector<int>& numbers, int guaranteeMode, int o
 
 TEST(SystemSave, TernoOfOneToTenBecomesARegisteredMatrix) {
     TempFolder folder;
-    std::filesystem::create_directories(folder.path() / "matrion");
-    std::filesystem::copy_file(test::Assets() / "matrion" / "SISTEMI.TXT", folder.path() / "matrion" / "SISTEMI.TXT");
+    folder.WriteFile("matrion/SISTEMI.TXT", "\"\"\r\n\"STOP\"\r\n");
     ProgramState state = Developed({1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, 3, -1);
     state.programFolder = folder.path();
     ASSERT_EQ(state.SystemComboCount, 35);
@@ -63,16 +62,20 @@ TEST(SystemSave, TernoOfOneToTenBecomesARegisteredMatrix) {
     EXPECT_EQ(state.SystemComboSize, 6);
 }
 
-TEST(SystemSave, MatrixNeedsTheIndexAndANameThatFits) {
+TEST(SystemSave, MatrixNeedsANameThatFitsAndRoomInTheIndex) {
     TempFolder folder;
     ProgramState state = Developed({1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, 3, -1);
     state.programFolder = folder.path();
-    std::filesystem::create_directories(folder.path() / "matrion");
     const MatrixData data = PrepareSystemSave(state, {"10", 10, -1, SavedSystemKind::Matrix});
-    EXPECT_FALSE(SaveSystemAsMatrix(state, data).ok());  // SISTEMI.TXT missing
+    folder.WriteFile("matrion", "a file where the matrix folder should be");
+    const MatrixSave unwritable = SaveSystemAsMatrix(state, data);
+    EXPECT_FALSE(unwritable.ok());
+    EXPECT_FALSE(unwritable.refused);
     EXPECT_EQ(state.CurrentMatrixName, "10N03506.SIS");  // named before anything is written
 
-    folder.WriteFile("matrion/SISTEMI.TXT", "\"\"\r\n\"STOP\"\r\n");
+    // A missing index is the empty library, created with the first matrix.
+    std::filesystem::remove(folder.path() / "matrion");
+    ASSERT_TRUE(SaveSystemAsMatrix(state, data).ok());
     ProgramState big = Developed({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, 1, 0);  // 924 combinations
     big.programFolder = folder.path();
     EXPECT_TRUE(SaveSystemAsMatrix(big, PrepareSystemSave(big, {"12", 12, 0, SavedSystemKind::Matrix})).ok());
@@ -81,7 +84,21 @@ TEST(SystemSave, MatrixNeedsTheIndexAndANameThatFits) {
     const MatrixSave refused =
         SaveSystemAsMatrix(bigger, PrepareSystemSave(bigger, {"13", 13, 0, SavedSystemKind::Matrix}));
     EXPECT_FALSE(refused.ok());
-    EXPECT_EQ(ReadMatrixIndex(folder.path()).Entries(), std::vector<std::string>{"12N92406.SIS"});
+    EXPECT_TRUE(refused.refused);
+    EXPECT_EQ(ReadMatrixIndex(folder.path()).Entries(), (std::vector<std::string>{"10N03506.SIS", "12N92406.SIS"}));
+
+    // An index of 499 names takes no more, and then not even the file is written.
+    std::string full = "\"\"\r\n";
+    for (int i = 1; i <= kMatrixIndexCapacity; ++i) full += "\"M" + std::to_string(i) + ".SIS\"\r\n";
+    folder.WriteFile("matrion/SISTEMI.TXT", full + "\"STOP\"\r\n");
+    std::filesystem::remove(folder.path() / "matrion" / "10N03506.SIS");
+    state.CurrentMatrixName = "12N92406.SIS";
+    const MatrixSave noRoom = SaveSystemAsMatrix(state, data);
+    EXPECT_TRUE(noRoom.refused);
+    EXPECT_EQ(noRoom.error,
+              "L'ELENCO DELLE MATRICI E' PIENO: NON SI POSSONO REGISTRARE PIU' DI 499 MATRICI: SALVALO COME SISTEMA");
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "matrion" / "10N03506.SIS"));
+    EXPECT_EQ(state.CurrentMatrixName, "12N92406.SIS");
 }
 
 TEST(SystemSave, IntegralAsPlayedSystemFile) {
