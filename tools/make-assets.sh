@@ -3,11 +3,13 @@
 # The results are committed, so a build needs none of the tools used here; run this by hand
 # after changing a text or the tune:
 #
-#   tools/make-assets.sh [suoni|musica|manuale|tutto]    (default: tutto)
+#   tools/make-assets.sh [suoni|musica|manuale|matrici|tutto]    (default: tutto)
 #
 #   suoni    POP.WAV (the click) and PARLATO1.wav to PARLATO8.wav (the greeting, the tab names)
 #   musica   SONG.mid, from tools/make_song.py
 #   manuale  manuale.txt: line ends made CR LF, checked to be plain Windows-1252 text
+#   matrici  the starter library matrion/*.SIS and matrion/SISTEMI.TXT, developed by the program's
+#            own code (tools/starter_library.cpp, built in $BUILD_DIR, default build)
 #
 # Needs espeak-ng, sox and python3; when one is missing it is installed with apt-get.
 set -euo pipefail
@@ -83,10 +85,20 @@ print(path + ": %d righe" % len(lines))
 PY
 }
 
+make_matrices() {
+    local build="${BUILD_DIR:-build}"
+    if [ ! -f "$build/build.ninja" ]; then
+        cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    fi
+    cmake --build "$build" --target starter-library
+    "$build/tools/starter-library" "$assets"
+}
+
 case "$what" in
     suoni) need_tools; make_sounds ;;
     musica) need_tools; make_music ;;
     manuale) need_tools; check_manual ;;
-    tutto) need_tools; make_sounds; make_music; check_manual ;;
-    *) echo "uso: $0 [suoni|musica|manuale|tutto]" >&2; exit 2 ;;
+    matrici) make_matrices ;;
+    tutto) need_tools; make_sounds; make_music; check_manual; make_matrices ;;
+    *) echo "uso: $0 [suoni|musica|manuale|matrici|tutto]" >&2; exit 2 ;;
 esac

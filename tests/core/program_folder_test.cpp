@@ -21,7 +21,11 @@ TEST(FillProgramFolder, CopiesTheBundleIntoAnEmptyFolder) {
     const FolderFillResult result = FillProgramFolder(folder.path() / "nuova", test::Assets());
     ASSERT_TRUE(result.ok()) << result.error;
     EXPECT_EQ(fs::file_size(folder.path() / "nuova" / "dati" / "estraz09.txt"), 106325u);
-    EXPECT_EQ(folder.ReadFile("nuova/matrion/SISTEMI.TXT"), "\"\"\r\n\"STOP\"\r\n");
+    // The starter library comes with the bundle: its index and every matrix it lists.
+    const std::string index = folder.ReadFile("nuova/matrion/SISTEMI.TXT");
+    EXPECT_EQ(index.substr(0, 20), "\"\"\r\n\"07N00306.SIS\"\r\n");
+    EXPECT_EQ(index.substr(index.size() - 8), "\"STOP\"\r\n");
+    EXPECT_TRUE(fs::exists(folder.path() / "nuova" / "matrion" / "20N03006.SIS"));
 }
 
 TEST(FillProgramFolder, NeverOverwritesAUserFile) {

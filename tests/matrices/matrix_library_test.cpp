@@ -81,5 +81,19 @@ TEST(StarterLibrary, MissingNamesAreAddedWithoutTouchingTheUsersFiles) {
     EXPECT_EQ(user.ReadFile("matrion/SISTEMI.TXT"), "\"\"\r\n\"A.SIS\"\r\n");
 }
 
+TEST(StarterLibrary, BundledIndexListsEveryBundledMatrixOnce) {
+    const MatrixIndex index = ReadMatrixIndex(test::Assets());
+    ASSERT_TRUE(index.ok()) << index.error;
+    const std::vector<std::string> names = index.Entries();
+    ASSERT_FALSE(names.empty());
+    std::size_t files = 0;
+    for (const auto& file : std::filesystem::directory_iterator(test::Assets() / "matrion")) {
+        if (file.path().extension() != ".SIS") continue;
+        ++files;
+        EXPECT_EQ(std::count(names.begin(), names.end(), file.path().filename().string()), 1) << file.path();
+    }
+    EXPECT_EQ(files, names.size());
+}
+
 }  // namespace
 }  // namespace fortunara
