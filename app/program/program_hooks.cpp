@@ -8,6 +8,7 @@
 #include "archive/windows/browser.h"
 #include "archive/windows/form45.h"
 #include "archive/windows/maintenance_tab.h"
+#include "matrices/windows/archivio.h"
 #include "statistics/windows/forecast_tab.h"
 #include "statistics/windows/search_tab.h"
 #include "statistics/windows/statistics_tab.h"
@@ -34,10 +35,18 @@ ArchiveViews ViewsOf(QWidget* opener) {
 
 SestineHooks ProgramHooks(ProgramState& state, Platform& platform) {
     SestineHooks hooks;
-    // The system window, from "RIDUZIONE SISTEMI" and from "RIDOTTI" of the forecast tab; one
-    // launcher keeps what the window remembers between openings.
+    // The system window, from "RIDUZIONE SISTEMI", from "RIDOTTI" of the forecast tab and from the
+    // matrix window's "RIDUZIONE GENERALE"; one launcher keeps what the window remembers between
+    // openings.
     auto sistemi = std::make_shared<SistemiLauncher>(state, platform);
     hooks.openers.Sistemi = [sistemi](QWidget* parent) -> QWidget* { return sistemi->Make(parent); };
+    // The matrix window; its "RIDUZIONE GENERALE" opens the same system window. The check window
+    // Presenti that its matrix buttons open is not there yet.
+    hooks.openers.Archivio = [&state, &platform, opensSistemi = hooks.openers.Sistemi](QWidget* parent) -> QWidget* {
+        ArchivioOpeners openers;
+        openers.Sistemi = opensSistemi;
+        return new Archivio(state, platform, std::move(openers), parent);
+    };
     hooks.openers.Setup = [&state, &platform](QWidget* parent) -> QWidget* {
         return new Setup(state, platform, parent);
     };

@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QPalette>
 #include <QStyleFactory>
+#include <QTabWidget>
 #include <QTableWidget>
 
 #include "app/widgets/strip_painter.h"
@@ -108,6 +109,14 @@ void StyleGrid(QTableWidget& grid) {
     grid.horizontalHeader()->setFont(CaptionFont(9));
     grid.verticalHeader()->setDefaultSectionSize(21);
     grid.verticalHeader()->setMinimumSectionSize(18);
+}
+
+void StyleTabs(QTabWidget& tabs) {
+    tabs.setStyleSheet(QString("QTabBar::tab { padding: 5px 22px; margin-right: 3px; color: %1; font-weight: bold;"
+                               " background: %2; border: 1px solid %1; border-bottom: 0px;"
+                               " border-top-left-radius: 5px; border-top-right-radius: 5px; }"
+                               " QTabBar::tab:selected { background: %3; }")
+                           .arg(look::kGreen.name(), look::kIvoryDark.name(), look::kGold.name()));
 }
 
 }  // namespace fortunara

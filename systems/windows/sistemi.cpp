@@ -9,8 +9,8 @@
 #include <QVBoxLayout>
 
 #include "app/state/click_sound.h"
+#include "app/widgets/look.h"
 #include "app/widgets/range_selector.h"
-#include "app/widgets/strip_painter.h"
 #include "systems/core/sistemi_run.h"
 #include "systems/core/system_texts.h"
 #include "systems/windows/system_grid_model.h"
@@ -37,12 +37,7 @@ Sistemi::Sistemi(ProgramState& state, Platform& platform, SistemiMemory& memory,
     SSTab1->addTab(BuildSystemTab(), "Sistema");
     SSTab1->addTab(BuildConditionTab(), "Condizioni");
     SSTab1->addTab(BuildLinkTab(), "Link AND");
-    // The main window draws its tab titles as pictures; here plain tabs in the program's colours.
-    SSTab1->setStyleSheet(QString("QTabBar::tab { padding: 5px 22px; margin-right: 3px; color: %1; font-weight: bold;"
-                                  " background: %2; border: 1px solid %1; border-bottom: 0px;"
-                                  " border-top-left-radius: 5px; border-top-right-radius: 5px; }"
-                                  " QTabBar::tab:selected { background: %3; }")
-                              .arg(look::kGreen.name(), look::kIvoryDark.name(), look::kGold.name()));
+    StyleTabs(*SSTab1);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->addWidget(SSTab1);
