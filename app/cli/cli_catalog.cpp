@@ -89,6 +89,20 @@ const std::vector<CommandEntry>& Commands() {
          {},
          "verifica",
          "  controlla l'archivio: una riga per ogni difetto trovato; stato 0 se e' pulito, 1 altrimenti\n"},
+        {"matrici",
+         RunMatrici,
+         {{"--quantita"}, {}},
+         "matrici [--quantita N]",
+         "  le matrici registrate in matrion/SISTEMI.TXT, una per riga nell'ordine dell'elenco: nome del file,\n"
+         "  quantita' di numeri, combinazioni, tipo (SESTINE, DECINE, ...)\n"
+         "  --quantita N  solo le matrici di N numeri (da 1 a 90)\n"},
+        {"libreria",
+         RunLibreria,
+         {},
+         "libreria",
+         "  registra nell'elenco matrion/SISTEMI.TXT le matrici della libreria iniziale che vi mancano, una\n"
+         "  riga per matrice aggiunta come in \"matrici\"; un file della cartella matrion con lo stesso nome\n"
+         "  ma diverso da quello della libreria resta com'e' e non viene registrato\n"},
     };
     return commands;
 }

@@ -16,6 +16,8 @@ struct CliContext {
     std::ostream& err;
     // For `importa` from a web address; none where the command line has no network.
     Downloader* downloader = nullptr;
+    // The bundled program files, for `libreria`; empty where there are none.
+    std::filesystem::path bundle;
 
     bool Csv() const { return arguments.Flag("--csv"); }
 };
@@ -38,5 +40,7 @@ int RunAggiungi(const CliContext& context);
 int RunConverti(const CliContext& context);
 int RunImporta(const CliContext& context);
 int RunVerifica(const CliContext& context);
+int RunMatrici(const CliContext& context);
+int RunLibreria(const CliContext& context);
 
 }  // namespace fortunara

@@ -5,6 +5,7 @@
 
 #include "app/cli/cli_folder.h"
 #include "app/cli/cli_run.h"
+#include "app/program/startup.h"
 #include "platform/qt/qt_downloader.h"
 
 int main(int argc, char** argv) {
@@ -13,5 +14,6 @@ int main(int argc, char** argv) {
     // The downloader of `importa` runs its own event loop.
     QCoreApplication application(argc, argv);
     fortunara::QtDownloader downloader;
-    return fortunara::RunCli(arguments, fortunara::OpenCliFolder, std::cout, std::cerr, &downloader);
+    return fortunara::RunCli(arguments, fortunara::OpenCliFolder, std::cout, std::cerr, &downloader,
+                             fortunara::BundledAssets());
 }

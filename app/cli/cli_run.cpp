@@ -9,7 +9,7 @@
 namespace fortunara {
 
 int RunCli(const std::vector<std::string>& arguments, const FolderOpener& openFolder, std::ostream& out,
-           std::ostream& err, Downloader* downloader) {
+           std::ostream& err, Downloader* downloader, const std::filesystem::path& bundle) {
     const std::string command = FindCommand(arguments);
     const CommandEntry* entry = FindCommandEntry(command);
     if (entry == nullptr && !command.empty()) {
@@ -42,7 +42,7 @@ int RunCli(const std::vector<std::string>& arguments, const FolderOpener& openFo
     const std::optional<std::filesystem::path> folder = openFolder(folderOption, err);
     if (!folder) return kCliError;
     try {
-        return entry->run(CliContext{*folder, std::move(parsed), out, err, downloader});
+        return entry->run(CliContext{*folder, std::move(parsed), out, err, downloader, bundle});
     } catch (const CliError& error) {
         err << error.what() << '\n';
     } catch (const std::bad_alloc&) {
@@ -55,10 +55,10 @@ int RunCli(const std::vector<std::string>& arguments, const FolderOpener& openFo
 }
 
 int RunCli(const std::vector<std::string>& arguments, const std::filesystem::path& folder, std::ostream& out,
-           std::ostream& err, Downloader* downloader) {
+           std::ostream& err, Downloader* downloader, const std::filesystem::path& bundle) {
     return RunCli(
         arguments, [&folder](const std::optional<std::string>&, std::ostream&) { return std::optional(folder); }, out,
-        err, downloader);
+        err, downloader, bundle);
 }
 
 }  // namespace fortunara

@@ -20,10 +20,11 @@ using FolderOpener =
 // Runs one command line (without the program name). Returns the exit status; the usage asked
 // for with --help or -h goes to out, errors go to err in Italian.
 // `downloader` serves `importa` from a web address; without one the command takes files only.
+// `bundle` is the folder of the bundled program files, whose starter library `libreria` adds.
 int RunCli(const std::vector<std::string>& arguments, const FolderOpener& openFolder, std::ostream& out,
-           std::ostream& err, Downloader* downloader = nullptr);
+           std::ostream& err, Downloader* downloader = nullptr, const std::filesystem::path& bundle = {});
 // The same on a program folder that is ready.
 int RunCli(const std::vector<std::string>& arguments, const std::filesystem::path& folder, std::ostream& out,
-           std::ostream& err, Downloader* downloader = nullptr);
+           std::ostream& err, Downloader* downloader = nullptr, const std::filesystem::path& bundle = {});
 
 }  // namespace fortunara

@@ -32,6 +32,10 @@ StarterRegistration RegisterStarterMatrices(const fs::path& programFolder, const
         result.error = "LIBRERIA INIZIALE: " + starter.error;
         return result;
     }
+    if (starter.Entries().empty()) {
+        result.error = "LIBRERIA INIZIALE NON TROVATA IN " + MatrixFolder(bundle).string();
+        return result;
+    }
     const MatrixIndex index = ReadMatrixIndex(programFolder);
     if (!index.ok()) {
         result.error = index.error;

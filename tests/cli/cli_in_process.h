@@ -15,12 +15,13 @@ struct CliRun {
     std::string err;
 };
 
-// Runs one command line in-process on the folder, as fortunara-cli would.
+// Runs one command line in-process on the folder, as fortunara-cli would; `bundle` stands for the
+// bundled program files.
 inline CliRun RunIn(const TempFolder& folder, const std::vector<std::string>& arguments,
-                    Downloader* downloader = nullptr) {
+                    Downloader* downloader = nullptr, const std::filesystem::path& bundle = {}) {
     std::ostringstream out;
     std::ostringstream err;
-    const int status = RunCli(arguments, folder.path(), out, err, downloader);
+    const int status = RunCli(arguments, folder.path(), out, err, downloader, bundle);
     return {status, out.str(), err.str()};
 }
 
