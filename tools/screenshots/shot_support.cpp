@@ -1,9 +1,11 @@
 #include "tools/screenshots/shot_support.h"
 
+#include <QApplication>
 #include <cstdio>
 
 #include "app/program/program_folder.h"
 #include "app/program/startup.h"
+#include "app/widgets/look.h"
 #include "archive/core/draw_archive.h"
 
 namespace fortunara::shots {
@@ -25,6 +27,14 @@ bool StartSession(int argc, char** argv, const char* program, ShotSession& sessi
     session.output = QDir(QString::fromLocal8Bit(argv[2]));
     QDir().mkpath(session.output.path());
     return true;
+}
+
+int RunShots(int argc, char** argv, const char* program, const std::function<bool(ShotSession&)>& shoot) {
+    QApplication application(argc, argv);
+    ApplyLook(application);
+    ShotSession session;
+    if (!StartSession(argc, argv, program, session)) return 2;
+    return shoot(session) ? 0 : 1;
 }
 
 bool SaveShot(QWidget& widget, const ShotSession& session, const QString& name) {

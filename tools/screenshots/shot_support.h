@@ -4,6 +4,7 @@
 #include <QString>
 #include <QWidget>
 #include <filesystem>
+#include <functional>
 
 #include "app/state/program_state.h"
 #include "tests/fakes/fake_platform.h"
@@ -24,6 +25,11 @@ struct ShotSession {
 // Reads "PROGRAM_FOLDER OUTPUT_FOLDER" from the command line and prepares the session.
 // Returns false (after saying why on standard error) when it cannot.
 bool StartSession(int argc, char** argv, const char* program, ShotSession& session);
+
+// The whole of a screenshot program: the application in the program's look, the session from
+// "PROGRAM_FOLDER OUTPUT_FOLDER", then `shoot`. Returns the exit status: 0, 1 when `shoot` failed,
+// 2 when the session could not start.
+int RunShots(int argc, char** argv, const char* program, const std::function<bool(ShotSession&)>& shoot);
 
 // Saves the widget as OUTPUT/NAME.png and prints the file's name.
 bool SaveShot(QWidget& widget, const ShotSession& session, const QString& name);
