@@ -2,7 +2,7 @@
 
 #include <QDialog>
 #include <array>
-#include <optional>
+#include <vector>
 
 #include "app/state/program_state.h"
 #include "app/widgets/window_display.h"
@@ -13,7 +13,6 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
-class QListWidgetItem;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;

@@ -1,5 +1,6 @@
 #include <QDialog>
 #include <QTimer>
+#include <filesystem>
 
 #include "matrices/core/matrix_files.h"
 #include "matrices/core/matrix_index.h"
@@ -50,6 +51,27 @@ void SistemiOutputTest::savedTernoBecomesAMatrixOfTheLibrary() {
     // The next "NUMERI" starts its label with the new matrix name.
     bench.EnterNumbers({1});
     QCOMPARE(bench.window->Label1->text(), QString("10N03506.SIS NUMERI    :   1   "));
+}
+
+void SistemiOutputTest::fullIndexOffersThePlayedSystem() {
+    SistemiBench bench;
+    std::string full = "\"\"\r\n";
+    for (int i = 1; i <= 499; ++i) full += "\"M" + std::to_string(i) + ".SIS\"\r\n";
+    bench.folder.WriteFile("matrion/SISTEMI.TXT", full + "\"STOP\"\r\n");
+    bench.EnterRange(1, 10);
+    QVERIFY(bench.Develop());
+    const std::string file = (bench.folder.path() / "GIOCATO.SSI").string();
+    bench.fakes.dialogs.Answer(DialogAnswer::Yes);
+    bench.fakes.dialogs.Answer(DialogAnswer::Ok);
+    bench.fakes.dialogs.AnswerText(file);
+    bench.window->CommandButton3->click();
+
+    QCOMPARE(bench.fakes.dialogs.MessageTexts().back(),
+             std::string("L'ELENCO DELLE MATRICI E' PIENO: NON SI POSSONO REGISTRARE PIU' DI 499 MATRICI: SALVALO "
+                         "COME SISTEMA"));
+    QCOMPARE(bench.fakes.dialogs.questions().back().kind, DialogKind::SaveFile);
+    QVERIFY(!std::filesystem::exists(bench.folder.path() / "matrion" / "10N21006.SIS"));
+    QVERIFY(ReadSystemFile(file).complete);
 }
 
 void SistemiOutputTest::integralSavedAsPlayedSystem() {

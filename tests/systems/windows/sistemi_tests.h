@@ -42,6 +42,7 @@ class SistemiOutputTest : public QObject {
 
 private slots:
     void savedTernoBecomesAMatrixOfTheLibrary();
+    void fullIndexOffersThePlayedSystem();
     void integralSavedAsPlayedSystem();
     void cancelledSaveDialogWritesNothing();
     void loadFillsTheGridAndTheList();
