@@ -45,26 +45,11 @@ TEST(CliMatrices, LibreriaAddsTheStarterLibraryOnce) {
 
 TEST(CliMatrices, Refusals) {
     TempFolder folder;
-    struct Case {
-        std::vector<std::string> arguments;
-        std::filesystem::path bundle;
-        std::string err;
-    };
-    const Case cases[] = {
-        {{"matrici", "--quantita", "91"}, test::Assets(), "--quantita DEVE ESSERE DA 1 A 90\n"},
-        {{"libreria"}, {}, "LIBRERIA INIZIALE NON TROVATA\n"},
-        {{"libreria"},
-         folder.path() / "manca",
-         "LIBRERIA INIZIALE NON TROVATA IN " + (folder.path() / "manca" / "matrion").string() + "\n"},
-    };
-    for (const Case& c : cases) {
-        const CliRun run = RunOn(folder, c.arguments, c.bundle);
-        EXPECT_EQ(run.status, 2);
-        EXPECT_EQ(run.err, c.err);
-    }
+    EXPECT_EQ(RunOn(folder, {"matrici", "--quantita", "91"}).err, "--quantita DEVE ESSERE DA 1 A 90\n");
+    EXPECT_EQ(RunOn(folder, {"libreria"}, folder.path() / "manca").err,
+              "LIBRERIA INIZIALE NON TROVATA IN " + (folder.path() / "manca" / "matrion").string() + "\n");
     folder.WriteFile("matrion/SISTEMI.TXT", "\"\"\r\n\"A.SIS\"\r\n");
-    const CliRun unfinished = RunOn(folder, {"libreria"});
-    EXPECT_EQ(unfinished.status, 2);
+    EXPECT_EQ(RunOn(folder, {"libreria"}).status, 2);
     EXPECT_EQ(folder.ReadFile("matrion/SISTEMI.TXT"), "\"\"\r\n\"A.SIS\"\r\n");
 }
 

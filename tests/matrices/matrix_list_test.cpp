@@ -85,55 +85,5 @@ TEST(MatrixList, UnreadableIndexIsAnError) {
     EXPECT_TRUE(unfinished.entries.empty());
 }
 
-TEST(MatrixList, ButtonsPageThroughTheListing) {
-    std::vector<MatrixListEntry> entries;
-    for (int b = 1; b <= 40; ++b) {
-        const std::string name = "07N" + std::string(b < 10 ? "00" : "0") + std::to_string(b) + "06.SIS";
-        entries.push_back({name, MatrixListText(name)});
-    }
-    const auto first = [&entries](int count) {
-        return std::vector<MatrixListEntry>(entries.begin(), entries.begin() + count);
-    };
-    struct Case {
-        int count;
-        int page;
-        int shownPage;
-        int pages;
-        int filled;  // buttons with a matrix
-        const char* caption;
-    };
-    const Case cases[] = {
-        {0, 0, 0, 1, 0, ""},
-        {1, 0, 0, 1, 1, ""},
-        {16, 0, 0, 1, 16, ""},
-        {17, 0, 0, 2, 16, "PAGINA 1 DI 2: SISTEMI DA 1 A 16 DI 17"},
-        {17, 1, 1, 2, 1, "PAGINA 2 DI 2: SISTEMI DA 17 A 17 DI 17"},
-        {40, 2, 2, 3, 8, "PAGINA 3 DI 3: SISTEMI DA 33 A 40 DI 40"},
-        {40, 7, 2, 3, 8, "PAGINA 3 DI 3: SISTEMI DA 33 A 40 DI 40"},  // brought within the pages
-        {40, -1, 0, 3, 16, "PAGINA 1 DI 3: SISTEMI DA 1 A 16 DI 40"},
-    };
-    for (const Case& c : cases) {
-        const MatrixButtonPage page = ButtonPage(first(c.count), c.page);
-        const std::string row = std::to_string(c.count) + " on page " + std::to_string(c.page);
-        EXPECT_EQ(page.page, c.shownPage) << row;
-        EXPECT_EQ(page.pages, c.pages) << row;
-        EXPECT_EQ(page.HasPrevious(), c.shownPage > 0) << row;
-        EXPECT_EQ(page.HasNext(), c.shownPage + 1 < c.pages) << row;
-        EXPECT_EQ(page.Caption(), c.caption) << row;
-        for (int i = 0; i < kMatrixButtons; ++i) {
-            const auto button = static_cast<std::size_t>(i);
-            if (i < c.filled) {
-                const MatrixListEntry& entry = entries[static_cast<std::size_t>(c.shownPage * kMatrixButtons + i)];
-                EXPECT_EQ(page.captions[button], entry.listText) << row;
-                EXPECT_EQ(page.files[button], entry.fileName) << row;
-            } else {
-                EXPECT_EQ(page.captions[button], " ") << row;
-                EXPECT_EQ(page.files[button], "") << row;
-            }
-        }
-    }
-    EXPECT_EQ(ButtonPage(first(1), 0).captions[0], "07 NUMERI  1 SESTINE");
-}
-
 }  // namespace
 }  // namespace fortunara
