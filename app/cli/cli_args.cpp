@@ -60,6 +60,10 @@ CliArguments ParseCliArguments(const std::vector<std::string>& arguments, const 
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& word = arguments[i];
         if (!IsOption(word)) {
+            if (commandSeen && parsed.word.empty() && declared.words.count(Lowered(word)) != 0) {
+                parsed.word = Lowered(word);
+                continue;
+            }
             if (commandSeen) throw CliError("ARGOMENTO INATTESO: " + word);
             parsed.command = word;
             commandSeen = true;

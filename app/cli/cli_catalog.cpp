@@ -66,6 +66,18 @@ const std::vector<CommandEntry>& Commands() {
          "  --gruppi FILE   la griglia \"Link AND\": un gruppo per riga, i suoi numeri (LISTA, al piu' 30),\n"
          "                  uno spazio e quanti ne deve avere una combinazione come DA-A: \"1-10,15 2-3\"\n"
          "  una qualsiasi delle ultime sei opzioni spunta \"ATTIVA CONDIZIONI\"\n"},
+        {"metodo",
+         RunMetodo,
+         {{"--dal", "--al", "--posizione"}, {"--controllo"}, {"vertibili", "gemelli"}},
+         "metodo vertibili|gemelli --dal R --al R --posizione P [--controllo]",
+         "  il metodo dei numeri vertibili o dei gemelli su ogni estrazione da --dal ad --al, una riga per\n"
+         "  previsione: estrazione, data, \"S.star\" o \"Schedina\", i numeri previsti\n"
+         "  --posizione P  da quale posto dell'estrazione parte il metodo, da 1 a 5 (i posti 1-6 sono i sei\n"
+         "                 numeri come registrati, 7 il jolly, 8 il superstar, 9 e 10 valgono 0)\n"
+         "  --controllo    ogni previsione sulle 18 estrazioni seguenti: dopo i numeri le estrazioni attese\n"
+         "                 fino alla vincita, la data e i numeri vincenti, oppure \"/\"; poi la riga GIOCATE\n"
+         "                 VINTE PERCENTUALE e la riga CASO ATTESE PERCENTUALE, che dice quante ne vincerebbero\n"
+         "                 in media previsioni fatte a caso; con --csv una sola tabella, le cifre su ogni riga\n"},
     };
     return commands;
 }

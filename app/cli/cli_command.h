@@ -30,5 +30,6 @@ int RunSomma(const CliContext& context);
 int RunInterruzioni(const CliContext& context);
 int RunRicerca(const CliContext& context);
 int RunPrevisione(const CliContext& context);
+int RunMetodo(const CliContext& context);
 
 }  // namespace fortunara
