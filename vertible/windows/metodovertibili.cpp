@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QGridLayout>
+#include <QHeaderView>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPropertyAnimation>
@@ -21,8 +22,8 @@ namespace fortunara {
 
 namespace {
 
-// Wide enough for the forecast grid's columns, tall enough for 25 rows; fits a 1366 x 768 screen.
-constexpr int kWidth = 640;
+// Wide enough for the check grid's columns, tall enough for 25 rows; fits a 1366 x 768 screen.
+constexpr int kWidth = 760;
 constexpr int kHeight = 690;
 
 struct Column {
@@ -31,14 +32,17 @@ struct Column {
     int twips;
 };
 
-// The columns that are written: the rest of grid2's 20 columns stay hidden, as do columns 8 to 13
-// of grid3's 25 (column 12 holds the record number of the row's draw).
-constexpr Column kForecastColumns[] = {
-    {0, "DATA", 1200}, {1, "Prev.", 700}, {2, "I", 400}, {3, "II", 400}, {4, "III", 400}, {5, "IV", 400}, {6, "V", 400},
-    {7, "VI", 400},    {8, "", 400},      {9, "", 400},  {10, "", 1000}, {11, "", 400},   {12, "", 800}};
-constexpr Column kCheckColumns[] = {{0, "Data", 1000}, {1, "Prev", 500}, {2, "isione", 350}, {3, "", 350},
-                                    {4, "", 350},      {5, "", 350},     {6, "", 350},       {7, "", 350},
-                                    {12, "Estr.", 1},  {14, "", 300},    {15, "", 1000}};
+// The columns that are written, wide enough for "Schedina", the dates and " 90" in the grid font.
+// The rest of grid2's 20 columns stay hidden, as do columns 8 to 13 of grid3's 25 (column 12
+// holds the record number of the row's draw).
+constexpr Column kForecastColumns[] = {{0, "DATA", 1200}, {1, "Prev.", 1000}, {2, "I", 500},  {3, "II", 500},
+                                       {4, "III", 500},   {5, "IV", 500},     {6, "V", 500},  {7, "VI", 500},
+                                       {8, "", 400},      {9, "", 400},       {10, "", 1000}, {11, "", 400},
+                                       {12, "", 800}};
+constexpr Column kCheckColumns[] = {{0, "Data", 1050}, {1, "Prev", 950}, {2, "isione", 600}, {3, "", 500},
+                                    {4, "", 500},      {5, "", 500},     {6, "", 500},       {7, "", 500},
+                                    {12, "Estr.", 1},  {14, "", 350},    {15, "", 1050}};
+constexpr int kMatchTwips = 300;  // columns 16 to 24
 
 void LayOut(DataGrid& grid, int columns, int rows, std::span<const Column> shown, int firstHidden, int lastHidden) {
     grid.SetShape(columns, 1);
@@ -146,9 +150,9 @@ void METODOVERTIBILI::BuildPanel() {
     Label5 = Heading(SSPanel1, "Label5", "PREVISIONE DEL");
     Label6 = Heading(SSPanel1, "Label6", "SORTITA");
     auto* halves = new QHBoxLayout;
-    // Over the forecast columns (3600 twips) and the result columns (4000 twips) of grid3.
-    halves->addWidget(Label5, 36);
-    halves->addWidget(Label6, 40);
+    // Over the forecast columns (5100 twips) and the result columns (4100 twips) of grid3.
+    halves->addWidget(Label5, 51);
+    halves->addWidget(Label6, 41);
     grid3 = new DataGrid("grid3", SSPanel1);
 
     Label10 = Figure(SSPanel1, "Label10");
@@ -197,7 +201,12 @@ void METODOVERTIBILI::BuildPanel() {
 void METODOVERTIBILI::SetUpGrids(int rows) {
     LayOut(*grid2, 20, rows, kForecastColumns, 13, 19);
     LayOut(*grid3, 25, rows, kCheckColumns, 8, 13);
-    for (int c = 16; c <= 24; ++c) grid3->SetColumnWidthTwips(c, 300);
+    // The matched numbers take narrower columns than the header lets a column be by default.
+    grid3->horizontalHeader()->setMinimumSectionSize(16);
+    for (int c = 16; c <= 24; ++c) grid3->SetColumnWidthTwips(c, kMatchTwips);
+    // "Prev" and "isione" read "Previsione" across the two columns.
+    grid3->horizontalHeaderItem(1)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    grid3->horizontalHeaderItem(2)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 void METODOVERTIBILI::resizeEvent(QResizeEvent* event) {
