@@ -7,7 +7,7 @@ build="${BUILD_DIR:-build}"
 if [ ! -f "$build/build.ninja" ]; then
     cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 fi
-cmake --build "$build" --target fortunara-screenshots sistemi-screenshots
+cmake --build "$build" --target fortunara-screenshots sistemi-screenshots metodovertibili-screenshots
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
@@ -20,3 +20,7 @@ QT_QPA_PLATFORM="offscreen:configfile=$work/screen.json" \
 # The three tabs of the system window, with a developed system: docs/screenshots/sistemi-N.png.
 QT_QPA_PLATFORM="offscreen:configfile=$work/screen.json" \
     "$build/tools/sistemi-screenshots" "$work/cartella-sistemi" docs/screenshots
+# The method window with the vertible method's forecasts, then with the result panel of their check:
+# docs/screenshots/metodovertibili-N.png.
+QT_QPA_PLATFORM="offscreen:configfile=$work/screen.json" \
+    "$build/tools/metodovertibili-screenshots" "$work/cartella-metodi" docs/screenshots
