@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <filesystem>
 
+#include "bench/offscreen_main.h"
 #include "tests/fakes/fake_platform.h"
 #include "vertible/core/forecast_check.h"
 #include "vertible/core/method_run.h"
@@ -74,11 +75,7 @@ BENCHMARK(BM_WindowRunAndCheck)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    const int status = RunOffscreenBenchmarks(argc, argv);
     fs::remove_all(Folder());
-    return 0;
+    return status;
 }

@@ -3,24 +3,17 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/cli/cli_run.h"
+#include "tests/cli/cli_in_process.h"
 #include "tests/statistics/draw_builder.h"
 #include "tests/support/golden.h"
 
 namespace fortunara {
 namespace {
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
+using test::CliRun;
 
 CliRun Cli(const test::TempFolder& folder, const std::vector<std::string>& arguments) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunCli(arguments, folder.path(), out, err);
-    return {status, out.str(), err.str()};
+    return test::RunCliIn(folder, arguments);
 }
 
 std::string FirstLines(const std::string& text, int count) {
