@@ -2,8 +2,8 @@
 
 #include <QComboBox>
 #include <QGridLayout>
-#include <QHeaderView>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPropertyAnimation>
 #include <QPushButton>

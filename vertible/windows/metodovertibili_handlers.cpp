@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <algorithm>
+#include <functional>
 
 #include "app/widgets/data_grid.h"
 #include "app/widgets/range_selector.h"
