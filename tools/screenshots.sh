@@ -7,7 +7,8 @@ build="${BUILD_DIR:-build}"
 if [ ! -f "$build/build.ninja" ]; then
     cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 fi
-cmake --build "$build" --target fortunara-screenshots sistemi-screenshots archive-screenshots
+cmake --build "$build" --target fortunara-screenshots sistemi-screenshots archive-screenshots \
+    metodovertibili-screenshots
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
@@ -23,3 +24,7 @@ QT_QPA_PLATFORM="offscreen:configfile=$work/screen.json" \
 # The archive's windows: the number prompt, the web import and the download (form18, browser, form45).
 QT_QPA_PLATFORM="offscreen:configfile=$work/screen.json" \
     "$build/tools/archive-screenshots" "$work/cartella-archivio" docs/screenshots
+# The method window with the vertible method's forecasts, then with the result panel of their check:
+# docs/screenshots/metodovertibili-N.png.
+QT_QPA_PLATFORM="offscreen:configfile=$work/screen.json" \
+    "$build/tools/metodovertibili-screenshots" "$work/cartella-metodi" docs/screenshots

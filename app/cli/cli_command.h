@@ -38,5 +38,6 @@ int RunAggiungi(const CliContext& context);
 int RunConverti(const CliContext& context);
 int RunImporta(const CliContext& context);
 int RunVerifica(const CliContext& context);
+int RunMetodo(const CliContext& context);
 
 }  // namespace fortunara

@@ -12,6 +12,7 @@
 #include "statistics/windows/search_tab.h"
 #include "statistics/windows/statistics_tab.h"
 #include "systems/windows/sistemi_launcher.h"
+#include "vertible/windows/metodovertibili.h"
 
 namespace fortunara {
 
@@ -38,6 +39,9 @@ SestineHooks ProgramHooks(ProgramState& state, Platform& platform) {
     // launcher keeps what the window remembers between openings.
     auto sistemi = std::make_shared<SistemiLauncher>(state, platform);
     hooks.openers.Sistemi = [sistemi](QWidget* parent) -> QWidget* { return sistemi->Make(parent); };
+    hooks.openers.METODOVERTIBILI = [&state, &platform](QWidget* parent) -> QWidget* {
+        return new METODOVERTIBILI(state, platform, parent);
+    };
     hooks.openers.Setup = [&state, &platform](QWidget* parent) -> QWidget* {
         return new Setup(state, platform, parent);
     };
