@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QTableView>
 
+#include "bench/offscreen_main.h"
 #include "systems/windows/system_grid_model.h"
 
 namespace {
@@ -44,10 +45,5 @@ BENCHMARK(BM_ShowThirtyThousandRows)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunOffscreenBenchmarks(argc, argv);
 }

@@ -5,7 +5,7 @@
 #
 #   tools/make-assets.sh [suoni|musica|manuale|matrici|tutto]    (default: tutto)
 #
-#   suoni    POP.WAV (the click) and PARLATO1.wav to PARLATO8.wav (the greeting, the tab names)
+#   suoni    POP.WAV (the click, also as SUONI/pop.WAV) and PARLATO1.wav to PARLATO8.wav (the greeting, the tab names)
 #   musica   SONG.mid, from tools/make_song.py
 #   manuale  manuale.txt: line ends made CR LF, checked to be plain Windows-1252 text
 #   matrici  the starter library matrion/*.SIS and matrion/SISTEMI.TXT, developed by the program's
@@ -49,6 +49,10 @@ make_sounds() {
     # The click: a short falling tone with a fast attack and decay, mono 22 kHz.
     sox -D -R -n -r 22050 -c 1 -b 16 "$assets/POP.WAV" synth 0.06 sine 1400:500 fade q 0.002 0.06 0.05 gain -4
     echo "$assets/POP.WAV"
+    # The method window's check plays the same click from its own folder.
+    mkdir -p "$assets/SUONI"
+    cp "$assets/POP.WAV" "$assets/SUONI/pop.WAV"
+    echo "$assets/SUONI/pop.WAV"
 
     # Speech: espeak-ng's Italian voice, a little slow and clear, trimmed, normalised, mono 16 kHz.
     local i

@@ -8,7 +8,7 @@ if [ ! -f "$build/build.ninja" ]; then
     cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 fi
 cmake --build "$build" --target fortunara-screenshots sistemi-screenshots archive-screenshots \
-    archivio-screenshots
+    archivio-screenshots metodovertibili-screenshots
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
@@ -27,3 +27,7 @@ QT_QPA_PLATFORM="offscreen:configfile=$work/screen.json" \
 # Both tabs of the matrix window: the library and the editor (archivio-0, archivio-1).
 QT_QPA_PLATFORM="offscreen:configfile=$work/screen.json" \
     "$build/tools/archivio-screenshots" "$work/cartella-archivio-sistemi" docs/screenshots
+# The method window with the vertible method's forecasts, then with the result panel of their check:
+# docs/screenshots/metodovertibili-N.png.
+QT_QPA_PLATFORM="offscreen:configfile=$work/screen.json" \
+    "$build/tools/metodovertibili-screenshots" "$work/cartella-metodi" docs/screenshots

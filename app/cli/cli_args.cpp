@@ -60,6 +60,10 @@ CliArguments ParseCliArguments(const std::vector<std::string>& arguments, const 
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& word = arguments[i];
         if (!IsOption(word)) {
+            if (commandSeen && parsed.choice.empty() && declared.choices.count(Lowered(word)) != 0) {
+                parsed.choice = Lowered(word);
+                continue;
+            }
             if (commandSeen && parsed.words.size() < declared.words) {
                 parsed.words.push_back(word);
                 continue;

@@ -19,14 +19,17 @@ public:
 struct OptionDeclaration {
     std::set<std::string> values;
     std::set<std::string> flags;
-    std::size_t words = 0;  // words the command takes after its name ("converti FILE": 1)
+    // The words one of which may follow the command (in lower case; typed in any case).
+    std::set<std::string> choices = {};
+    std::size_t words = 0;  // further words the command takes after its name ("converti FILE": 1)
 };
 
 struct CliArguments {
     std::string command;
     std::map<std::string, std::string> options;  // "--dal" -> "3"
     std::set<std::string> flags;                 // "--csv"
-    std::vector<std::string> words;              // the words after the command, as declared
+    std::string choice;                          // the declared choice given, in lower case
+    std::vector<std::string> words;              // the further words after the command, as declared
 
     bool Has(const std::string& option) const { return options.count(option) != 0; }
     const std::string& Required(const std::string& option) const;
@@ -42,7 +45,8 @@ bool AsksForHelp(const std::vector<std::string>& arguments);
 
 // Splits the arguments (without the program name) into command, options and flags, taking only what
 // the command declares. An unknown option, an option given twice, an option without its value and a
-// word that is neither the command nor a value are refused with a CliError. "--dal=3" is "--dal 3".
+// word that is neither the command, a value nor the one declared word are refused with a CliError.
+// "--dal=3" is "--dal 3".
 CliArguments ParseCliArguments(const std::vector<std::string>& arguments, const OptionDeclaration& declared);
 
 // A record number of the archive, or "ultima" for the newest. Refuses anything outside 1..recordCount.

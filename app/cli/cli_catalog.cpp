@@ -75,12 +75,12 @@ const std::vector<CommandEntry>& Commands() {
          "  --numeri  gli otto numeri: i sei estratti, il jolly e il superstar (0 prima che esistesse)\n"},
         {"converti",
          RunConverti,
-         {{}, {}, 1},
+         {{}, {}, {}, 1},
          "converti FILE",
          "  scrive le estrazioni di un archivio di testo (la piu' recente per prima) nei record dal 1428 in giu'\n"},
         {"importa",
          RunImporta,
-         {{}, {"--forza"}, 1},
+         {{}, {"--forza"}, {}, 1},
          "importa FILE|INDIRIZZO [--forza]",
          "  sostituisce l'archivio con una copia aggiornata, dopo averne controllato ogni estrazione; una copia\n"
          "  piu' corta dell'archivio, o diversa nelle prime estrazioni, vuole --forza\n"},
@@ -89,6 +89,18 @@ const std::vector<CommandEntry>& Commands() {
          {},
          "verifica",
          "  controlla l'archivio: una riga per ogni difetto trovato; stato 0 se e' pulito, 1 altrimenti\n"},
+        {"metodo",
+         RunMetodo,
+         {{"--dal", "--al", "--posizione"}, {"--controllo"}, {"vertibili", "gemelli"}},
+         "metodo vertibili|gemelli --dal R --al R --posizione P [--controllo]",
+         "  il metodo dei numeri vertibili o dei gemelli su ogni estrazione da --dal ad --al, una riga per\n"
+         "  previsione: estrazione, data, \"S.star\" o \"Schedina\", i numeri previsti\n"
+         "  --posizione P  da quale posto dell'estrazione parte il metodo, da 1 a 5 (i posti 1-6 sono i sei\n"
+         "                 numeri come registrati, 7 il jolly, 8 il superstar, 9 e 10 valgono 0)\n"
+         "  --controllo    ogni previsione sulle 18 estrazioni seguenti: dopo i numeri le estrazioni attese\n"
+         "                 fino alla vincita, la data e i numeri vincenti, oppure \"/\"; poi la riga GIOCATE\n"
+         "                 VINTE PERCENTUALE e la riga CASO ATTESE PERCENTUALE, che dice quante ne vincerebbero\n"
+         "                 in media previsioni fatte a caso; con --csv una sola tabella, le cifre su ogni riga\n"},
         {"matrici",
          RunMatrici,
          {{"--quantita"}, {}},

@@ -40,6 +40,7 @@ int RunAggiungi(const CliContext& context);
 int RunConverti(const CliContext& context);
 int RunImporta(const CliContext& context);
 int RunVerifica(const CliContext& context);
+int RunMetodo(const CliContext& context);
 int RunMatrici(const CliContext& context);
 int RunLibreria(const CliContext& context);
 

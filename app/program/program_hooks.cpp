@@ -13,6 +13,7 @@
 #include "statistics/windows/search_tab.h"
 #include "statistics/windows/statistics_tab.h"
 #include "systems/windows/sistemi_launcher.h"
+#include "vertible/windows/metodovertibili.h"
 
 namespace fortunara {
 
@@ -46,6 +47,9 @@ SestineHooks ProgramHooks(ProgramState& state, Platform& platform) {
         ArchivioOpeners openers;
         openers.Sistemi = opensSistemi;
         return new Archivio(state, platform, std::move(openers), parent);
+    };
+    hooks.openers.METODOVERTIBILI = [&state, &platform](QWidget* parent) -> QWidget* {
+        return new METODOVERTIBILI(state, platform, parent);
     };
     hooks.openers.Setup = [&state, &platform](QWidget* parent) -> QWidget* {
         return new Setup(state, platform, parent);

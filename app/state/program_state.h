@@ -74,6 +74,7 @@ struct ProgramState {
     // The method window's hand-over from a run to its check.
     int ForecastRow = 0;
     int ForecastRowCount = 0;
+    int Diametral = 0;  // the diametral value of the last draw the method took
 
     // The eleven wheel names as the main window fills them at load.
     void FillWheelNames();

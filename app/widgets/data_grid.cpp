@@ -54,20 +54,34 @@ Qt::Alignment DataGrid::AlignmentOf(int column) const {
     return (right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
 }
 
+QTableWidgetItem* DataGrid::Cell(int row, int column) {
+    QTableWidgetItem* cell = item(row - 1, column);
+    if (cell == nullptr) {
+        cell = new QTableWidgetItem;
+        cell->setTextAlignment(AlignmentOf(column));
+        setItem(row - 1, column, cell);
+    }
+    return cell;
+}
+
 void DataGrid::SetText(int row, int column, const QString& text) {
     if (column < 0 || column >= columnCount() || row < 0 || row > rowCount()) return;
     if (row == 0) {
         horizontalHeaderItem(column)->setText(text);
         return;
     }
-    QTableWidgetItem* cell = item(row - 1, column);
-    if (cell == nullptr) {
-        cell = new QTableWidgetItem(text);
-        cell->setTextAlignment(AlignmentOf(column));
-        setItem(row - 1, column, cell);
-    } else {
-        cell->setText(text);
-    }
+    Cell(row, column)->setText(text);
+}
+
+void DataGrid::SetTextColour(int row, int column, const QColor& colour) {
+    if (column < 0 || column >= columnCount() || row < 1 || row > rowCount()) return;
+    Cell(row, column)->setForeground(colour);
+}
+
+QColor DataGrid::TextColour(int row, int column) const {
+    if (column < 0 || column >= columnCount() || row < 1 || row > rowCount()) return {};
+    const QTableWidgetItem* cell = item(row - 1, column);
+    return cell == nullptr ? QColor() : cell->foreground().color();
 }
 
 QString DataGrid::Text(int row, int column) const {

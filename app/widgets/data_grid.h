@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QTableWidget>
 #include <string>
 #include <vector>
@@ -27,6 +28,9 @@ public:
     void SetText(int row, int column, const QString& text);
     void SetText(int row, int column, const std::string& text) { SetText(row, column, QString::fromStdString(text)); }
     QString Text(int row, int column) const;
+    // Each data cell has its own text colour; an empty cell gets one too, ready for its text.
+    void SetTextColour(int row, int column, const QColor& colour);
+    QColor TextColour(int row, int column) const;
 
     // The selected rectangle of data cells, row by row; empty when nothing is selected.
     std::vector<std::vector<std::string>> SelectedCells() const;
@@ -35,6 +39,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // The item of a data cell, made when it has none yet.
+    QTableWidgetItem* Cell(int row, int column);
     void FitColumns();
     Qt::Alignment AlignmentOf(int column) const;
 

@@ -28,7 +28,8 @@ void ConnectRangeSelector(const RangeSelectorWiring& wiring, ProgramState& state
     QObject::connect(wiring.bar, &QScrollBar::valueChanged, wiring.bar, [wiring, &state](int value) {
         const SelectorReading reading = ReadSelectorDate(state.programFolder, value);
         state.RecordCount = reading.recordCount;
-        wiring.dateLabel->setText(QString::fromStdString(SelectorCaption(wiring.end, reading.dateText)));
+        const std::string caption = wiring.dateOnly ? reading.dateText : SelectorCaption(wiring.end, reading.dateText);
+        wiring.dateLabel->setText(QString::fromStdString(caption));
         state.*wiring.global = value;
         if (wiring.spanLabel != nullptr) {
             state.RangeSpan = std::abs(wiring.pairFrom->value() - wiring.pairTo->value());

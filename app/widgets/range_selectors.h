@@ -23,6 +23,8 @@ struct RangeSelectorWiring {
     QScrollBar* pairFrom = nullptr;
     QScrollBar* pairTo = nullptr;
     QLabel* spanLabel = nullptr;
+    // The label shows the date alone ("01GEN2009"), for a bar whose caption stands beside it.
+    bool dateOnly = false;
 };
 
 // Runs the change step on every change of the bar's value: the date label, the shared variable

@@ -61,6 +61,14 @@ std::string Decimal2(double value) {
     return out + "," + decimals;
 }
 
+std::string PlainDecimal2(double value) {
+    std::string text = Decimal2(value);
+    const std::size_t comma = text.find(',');
+    if (comma + 1 == text.size()) text.pop_back();
+    if (comma == 0 || (comma == 1 && text[0] == '-')) text.insert(comma, "0");
+    return text;
+}
+
 std::string SixDigitsPadded(long long n) {
     std::string digits = Magnitude(n);
     if (digits.size() < 6) digits.insert(0, 6 - digits.size(), '0');

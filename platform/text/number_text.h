@@ -23,6 +23,9 @@ std::string Grouped(double value);
 // Mask "###.##": at most two decimals, halves away from zero, trailing zeros dropped, the comma
 // always written: 33.333 -> "33,33", 50 -> "50,", 0.5 -> ",5", 0 -> ",". Thousands not grouped.
 std::string Decimal2(double value);
+// A plain number with at most two decimals, for the command line: as "###.##", but with the whole
+// part always written and no comma without decimals: 20 -> "20", 0.5 -> "0,5", 33.333 -> "33,33".
+std::string PlainDecimal2(double value);
 // Mask "000000    ": six digits with leading zeros, then four blanks.
 std::string SixDigitsPadded(long long n);
 // A number printed on the printer: sign place, digits, one blank (" 5 ").

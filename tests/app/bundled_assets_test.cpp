@@ -29,8 +29,8 @@ std::uint32_t Big(const std::string& bytes, std::size_t at, int size) {
 }
 
 TEST(BundledAssets, WaveFilesAreSmallMonoPcm) {
-    for (const std::string name : {"POP.WAV", "PARLATO1.wav", "PARLATO2.wav", "PARLATO3.wav", "PARLATO4.wav",
-                                   "PARLATO5.wav", "PARLATO6.wav", "PARLATO7.wav", "PARLATO8.wav"}) {
+    for (const std::string name : {"POP.WAV", "SUONI/pop.WAV", "PARLATO1.wav", "PARLATO2.wav", "PARLATO3.wav",
+                                   "PARLATO4.wav", "PARLATO5.wav", "PARLATO6.wav", "PARLATO7.wav", "PARLATO8.wav"}) {
         SCOPED_TRACE(name);
         const std::string wave = ReadBytes(name);
         ASSERT_GT(wave.size(), 44u);

@@ -9,6 +9,7 @@
 
 namespace fortunara::test {
 
+// What a command line run in-process on a program folder gave.
 struct CliRun {
     int status;
     std::string out;

@@ -56,6 +56,12 @@ TEST(NumberText, DecimalAlwaysShowsTheComma) {
     for (const GroupedCase& c : cases) EXPECT_EQ(Decimal2(c.value), c.text) << "value " << c.value;
 }
 
+TEST(NumberText, PlainDecimal2WritesTheWholePartAndNoBareComma) {
+    const GroupedCase cases[] = {{0, "0"},          {20, "20"},       {0.5, "0,5"},
+                                 {33.333, "33,33"}, {-0.25, "-0,25"}, {99.999, "100"}};
+    for (const GroupedCase& c : cases) EXPECT_EQ(PlainDecimal2(c.value), c.text) << "value " << c.value;
+}
+
 TEST(NumberText, ParseItalianNumberReadsGroupedTexts) {
     EXPECT_DOUBLE_EQ(ParseItalianNumber("622.614.630"), 622614630);
     EXPECT_DOUBLE_EQ(ParseItalianNumber("33,5"), 33.5);

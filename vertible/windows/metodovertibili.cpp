@@ -1,0 +1,220 @@
+#include "vertible/windows/metodovertibili.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPropertyAnimation>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QScrollBar>
+#include <QVBoxLayout>
+#include <span>
+
+#include "app/widgets/controls.h"
+#include "app/widgets/data_grid.h"
+#include "app/widgets/look.h"
+#include "app/widgets/range_selectors.h"
+#include "app/widgets/strip_painter.h"
+
+namespace fortunara {
+
+namespace {
+
+// Wide enough for the check grid's columns, tall enough for 25 rows; fits a 1366 x 768 screen.
+constexpr int kWidth = 760;
+constexpr int kHeight = 690;
+
+struct Column {
+    int column;
+    const char* header;
+    int twips;
+};
+
+// The columns that are written, wide enough for "Schedina", the dates and " 90" in the grid font.
+// The rest of grid2's 20 columns stay hidden, as do columns 8 to 13 of grid3's 25 (column 12
+// holds the record number of the row's draw).
+constexpr Column kForecastColumns[] = {{0, "DATA", 1200}, {1, "Prev.", 1000}, {2, "I", 500},  {3, "II", 500},
+                                       {4, "III", 500},   {5, "IV", 500},     {6, "V", 500},  {7, "VI", 500},
+                                       {8, "", 400},      {9, "", 400},       {10, "", 1000}, {11, "", 400},
+                                       {12, "", 800}};
+constexpr Column kCheckColumns[] = {{0, "Data", 1050}, {1, "Prev", 950}, {2, "isione", 600}, {3, "", 500},
+                                    {4, "", 500},      {5, "", 500},     {6, "", 500},       {7, "", 500},
+                                    {12, "Estr.", 1},  {14, "", 350},    {15, "", 1050}};
+constexpr int kMatchTwips = 300;  // columns 16 to 24
+
+void LayOut(DataGrid& grid, int columns, int rows, std::span<const Column> shown, int firstHidden, int lastHidden) {
+    grid.SetShape(columns, 1);
+    grid.SetShape(columns, std::max(rows, 1));
+    for (const Column& c : shown) {
+        grid.SetColumnWidthTwips(c.column, c.twips);
+        grid.SetText(0, c.column, QString(c.header));
+    }
+    for (int c = 0; c < columns; ++c) grid.setColumnHidden(c, c >= firstHidden && c <= lastHidden);
+}
+
+QLabel* Figure(QWidget* parent, const QString& name) {
+    QLabel* label = MakeLabel(parent, name);
+    label->setFont(CaptionFont(12));
+    label->setAlignment(Qt::AlignCenter);
+    label->setFrameShape(QFrame::Panel);
+    label->setFrameShadow(QFrame::Sunken);
+    label->setMinimumHeight(30);
+    return label;
+}
+
+QLabel* Heading(QWidget* parent, const QString& name, const QString& text) {
+    QLabel* label = MakeCaption(parent, text, 10);
+    label->setObjectName(name);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+}  // namespace
+
+METODOVERTIBILI::METODOVERTIBILI(ProgramState& state, Platform& platform, QWidget* parent)
+    : QWidget(parent), state_(state), platform_(platform) {
+    setObjectName("METODOVERTIBILI");
+    setWindowTitle("Fortunara");
+    setAutoFillBackground(true);
+
+    Combo2 = new QComboBox(this);
+    Combo2->setObjectName("Combo2");
+    Combo2->addItems({"VERTIBILI", "GEMELLI"});
+    Combo2->setPlaceholderText("METODO");
+    Combo2->setCurrentIndex(-1);
+    Combo3 = new QComboBox(this);
+    Combo3->setObjectName("Combo3");
+    Combo3->setEditable(true);
+    for (int p = 1; p <= 5; ++p) Combo3->addItem(QString("CALCOLO SUL N°%1").arg(p));
+    Combo3->setCurrentIndex(0);
+    Command1 = MakeButton(this, "Command1", "CONTROLLO");
+    auto* choices = new QHBoxLayout;
+    choices->addWidget(Combo2, 1);
+    choices->addWidget(Combo3, 1);
+    choices->addWidget(Command1);
+
+    Label4 = MakeCaption(this, "DA :");
+    Label4->setObjectName("Label4");
+    Label3 = MakeCaption(this, "A :");
+    Label3->setObjectName("Label3");
+    HScroll1 = MakeScrollBar(this, "HScroll1", Qt::Horizontal);
+    HScroll2 = MakeScrollBar(this, "HScroll2", Qt::Horizontal);
+    Label1 = MakeLabel(this, "Label1");
+    Label2 = MakeLabel(this, "Label2");
+    for (QLabel* date : {Label1, Label2}) {
+        date->setFont(GridFont());
+        date->setMinimumWidth(90);
+    }
+    auto* range = new QGridLayout;
+    range->addWidget(Label4, 0, 0);
+    range->addWidget(HScroll1, 0, 1);
+    range->addWidget(Label1, 0, 2);
+    range->addWidget(Label3, 1, 0);
+    range->addWidget(HScroll2, 1, 1);
+    range->addWidget(Label2, 1, 2);
+    range->setColumnStretch(1, 1);
+
+    grid2 = new DataGrid("grid2", this);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(10, 10, 10, 10);
+    layout->addLayout(choices);
+    layout->addLayout(range);
+    layout->addWidget(grid2, 1);
+
+    BuildPanel();
+    resize(kWidth, kHeight);
+
+    ConnectRangeSelector(
+        {HScroll1, Label1, SelectorEnd::From, &ProgramState::RangeFrom, nullptr, nullptr, nullptr, true}, state_);
+    ConnectRangeSelector({HScroll2, Label2, SelectorEnd::To, &ProgramState::RangeTo, nullptr, nullptr, nullptr, true},
+                         state_);
+    connect(Combo2, &QComboBox::activated, this, &METODOVERTIBILI::RunChosenMethod);
+    connect(Command1, &QPushButton::clicked, this, &METODOVERTIBILI::CheckForecastsClicked);
+    connect(Command3, &QPushButton::clicked, this, [this] { SlidePanel(false); });
+    Load();
+}
+
+void METODOVERTIBILI::BuildPanel() {
+    SSPanel1 = new QFrame(this);
+    SSPanel1->setObjectName("SSPanel1");
+    SSPanel1->setFrameShape(QFrame::Panel);
+    SSPanel1->setFrameShadow(QFrame::Raised);
+    SSPanel1->setLineWidth(3);
+    SSPanel1->setAutoFillBackground(true);
+    QPalette colours = SSPanel1->palette();
+    colours.setColor(QPalette::Window, look::kIvoryDark);
+    SSPanel1->setPalette(colours);
+
+    Label5 = Heading(SSPanel1, "Label5", "PREVISIONE DEL");
+    Label6 = Heading(SSPanel1, "Label6", "SORTITA");
+    auto* halves = new QHBoxLayout;
+    // Over the forecast columns (5100 twips) and the result columns (4100 twips) of grid3.
+    halves->addWidget(Label5, 51);
+    halves->addWidget(Label6, 41);
+    grid3 = new DataGrid("grid3", SSPanel1);
+
+    Label10 = Figure(SSPanel1, "Label10");
+    Label8 = Figure(SSPanel1, "Label8");
+    Label8->setText("150");
+    Label11 = Figure(SSPanel1, "Label11");
+    auto* figures = new QGridLayout;
+    figures->addWidget(Heading(SSPanel1, "Label7", "GIOCATE"), 0, 0);
+    figures->addWidget(Heading(SSPanel1, "Label9", "VINTE"), 0, 1);
+    figures->addWidget(Heading(SSPanel1, "Label12", "%"), 0, 2);
+    figures->addWidget(Label10, 1, 0);
+    figures->addWidget(Label8, 1, 1);
+    figures->addWidget(Label11, 1, 2);
+
+    const QString chanceTip =
+        "Quanto avrebbero vinto previsioni fatte a caso, della stessa forma, sulle stesse estrazioni:\n"
+        "nessun metodo batte il caso.";
+    Caso = MakeLabel(SSPanel1, "Caso");
+    Attese = MakeLabel(SSPanel1, "Attese");
+    for (QLabel* chance : {Caso, Attese}) {
+        chance->setFont(CaptionFont(10));
+        chance->setToolTip(chanceTip);
+    }
+    Command3 = MakeButton(SSPanel1, "Command3", "ESCI");
+    auto* chanceRow = new QHBoxLayout;
+    chanceRow->addWidget(Caso);
+    chanceRow->addSpacing(20);
+    chanceRow->addWidget(Attese);
+    chanceRow->addStretch();
+    chanceRow->addWidget(Command3);
+
+    auto* layout = new QVBoxLayout(SSPanel1);
+    layout->setContentsMargins(10, 10, 10, 10);
+    layout->addLayout(halves);
+    layout->addWidget(grid3, 1);
+    layout->addLayout(figures);
+    layout->addLayout(chanceRow);
+
+    slide_ = new QPropertyAnimation(SSPanel1, "pos", this);
+    slide_->setDuration(250);
+    slide_->setEasingCurve(QEasingCurve::OutCubic);
+    connect(slide_, &QPropertyAnimation::finished, this, [this] { SSPanel1->setVisible(panelInView_); });
+    SSPanel1->hide();
+}
+
+void METODOVERTIBILI::SetUpGrids(int rows) {
+    LayOut(*grid2, 20, rows, kForecastColumns, 13, 19);
+    LayOut(*grid3, 25, rows, kCheckColumns, 8, 13);
+    // The matched numbers take narrower columns than the header lets a column be by default.
+    grid3->horizontalHeader()->setMinimumSectionSize(16);
+    for (int c = 16; c <= 24; ++c) grid3->SetColumnWidthTwips(c, kMatchTwips);
+    // "Prev" and "isione" read "Previsione" across the two columns.
+    grid3->horizontalHeaderItem(1)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    grid3->horizontalHeaderItem(2)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+void METODOVERTIBILI::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // The panel covers the whole window when in view and waits just beside it otherwise.
+    slide_->stop();
+    SSPanel1->setGeometry(panelInView_ ? 0 : width(), 0, width(), height());
+    SSPanel1->setVisible(panelInView_);
+}
+
+}  // namespace fortunara
