@@ -115,6 +115,17 @@ const std::vector<CommandEntry>& Commands() {
          "  registra nell'elenco matrion/SISTEMI.TXT le matrici della libreria iniziale che vi mancano, una\n"
          "  riga per matrice aggiunta come in \"matrici\"; un file della cartella matrion con lo stesso nome\n"
          "  ma diverso da quello della libreria resta com'e' e non viene registrato\n"},
+        {"schedine",
+         RunSchedine,
+         {{"--sistema", "--dal", "--al"}, {"--prova"}},
+         "schedine --prova | --sistema FILE [--dal C] [--al C]",
+         "  i segni che la finestra delle schedine stamperebbe, con i valori di matrion/valori.tab: una riga\n"
+         "  per segno, SCHEDINA PANNELLO NUMERO X1 Y1 X2 Y2, gli angoli in twip (1440 = un pollice) dall'angolo\n"
+         "  in alto a sinistra dell'area stampabile\n"
+         "  --prova         la pagina di prova di \"TEST\": le 90 caselle dei cinque pannelli\n"
+         "  --sistema FILE  le schedine di un sistema giocato (*.SSI), cinque combinazioni per schedina\n"
+         "  --dal C, --al C la prima e l'ultima combinazione (senza le opzioni: tutte); l'ultima schedina\n"
+         "                  porta anche le combinazioni che seguono --al, fino a cinque\n"},
     };
     return commands;
 }

@@ -43,5 +43,6 @@ int RunVerifica(const CliContext& context);
 int RunMetodo(const CliContext& context);
 int RunMatrici(const CliContext& context);
 int RunLibreria(const CliContext& context);
+int RunSchedine(const CliContext& context);
 
 }  // namespace fortunara

@@ -64,6 +64,9 @@ struct ProgramState {
     int GuaranteeMode = 0;
     int SlipSource = 0;
     int PrintMode = 0;
+    // The slip window's print position, in twips: set from its horizontal and vertical start.
+    int SlipX = 0;
+    int SlipY = 0;
 
     // Matrices and their names.
     std::vector<std::string> MatrixFiles = std::vector<std::string>(501);

@@ -67,7 +67,13 @@ std::string QtPrinter::PaperText(const std::string& line) {
 }
 
 bool QtPrinter::ChoosePrinter() {
-    if (QPrinterInfo::availablePrinters().isEmpty()) return false;
+    // Without a printer there is nothing to choose: the user learns where the prints go instead.
+    if (forcePdf_ || QPrinterInfo::availablePrinters().isEmpty()) {
+        dialogs_.Message(
+            "NESSUNA STAMPANTE: OGNI STAMPA DIVENTA UN FILE PDF NELLA CARTELLA " + ToUtf8(programFolder_ / "stampe"),
+            kTitle, DialogButtons::Ok, DialogIcon::Information);
+        return false;
+    }
     if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     QPrintDialog dialog(printer_.get(), parent_);
     dialog.setWindowTitle(QStringLiteral("Stampa"));

@@ -24,6 +24,7 @@ public:
     QtPrinter(const QtPrinter&) = delete;
     QtPrinter& operator=(const QtPrinter&) = delete;
 
+    // The printer dialog; with no printer (or ForcePdf) a message that says where prints go.
     bool ChoosePrinter() override;
 
     // Sends every job to a PDF file even when a printer is there.

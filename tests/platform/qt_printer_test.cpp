@@ -119,6 +119,13 @@ TEST_F(PdfPrinting, MarksAreBlackBoxesPlacedInTwips) {
     EXPECT_GT(qGray(sheet.pixel(75, 105)), 192);
 }
 
+TEST_F(PdfPrinting, WithoutAPrinterTheSelectionSaysWherePrintsGo) {
+    EXPECT_FALSE(printer.ChoosePrinter());
+    EXPECT_EQ(dialogs.MessageTexts(), std::vector<std::string>{"NESSUNA STAMPANTE: OGNI STAMPA DIVENTA UN FILE PDF "
+                                                               "NELLA CARTELLA " +
+                                                               (folder.path() / "stampe").string()});
+}
+
 TEST_F(PdfPrinting, UnwritableFolderIsReportedInItalian) {
     folder.WriteFile("stampe", "not a folder");
     printer.Print("PRIMA");

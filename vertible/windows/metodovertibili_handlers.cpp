@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "app/widgets/busy_pointer.h"
 #include "app/widgets/data_grid.h"
 #include "app/widgets/range_selector.h"
 #include "app/widgets/range_selectors.h"
@@ -24,21 +25,6 @@ const QColor kRed(255, 0, 0);
 
 // The default range: the newest draw and the 104 before it, or as many as there are.
 constexpr int kDefaultSpan = 104;
-
-// The busy pointer over a button while a handler works.
-class BusyPointer {
-public:
-    explicit BusyPointer(QWidget& widget) : widget_(widget), shape_(widget.cursor()) {
-        widget_.setCursor(Qt::WaitCursor);
-    }
-    ~BusyPointer() { widget_.setCursor(shape_); }
-    BusyPointer(const BusyPointer&) = delete;
-    BusyPointer& operator=(const BusyPointer&) = delete;
-
-private:
-    QWidget& widget_;
-    QCursor shape_;
-};
 
 // Writes a row's cells from column `first` on, each with its colour.
 void WriteRow(DataGrid& grid, int row, int first, const std::vector<std::string>& cells,
