@@ -23,7 +23,7 @@ TEST(CliSchedine, MarksOfTheSlipsOfAPlayedSystem) {
     const std::string file = (folder.path() / "SETTE.SSI").string();
     ASSERT_TRUE(WriteSystemFile(file, system).ok());
 
-    const test::CliRun run = test::RunIn(folder, {"schedine", "--sistema", file, "--dal", "2", "--al", "6"});
+    const test::CliRun run = test::RunIn(folder, {"schedine", "--sistema", file, "--dal", "2", "--al", "7"});
     ASSERT_EQ(run.status, 0) << run.err;
     // Slip 1 holds combinations 2 to 6, slip 2 combination 7 and four empty panels.
     std::string expected;
@@ -33,8 +33,9 @@ TEST(CliSchedine, MarksOfTheSlipsOfAPlayedSystem) {
         const int top = 2000 + (panel - 1) * 7 * 250;
         const std::string at = std::to_string(slip) + " " + std::to_string(panel) + " ";
         const int x = 1000 + (c + 7) % 14 * 300;
-        expected += at + std::to_string(c) + " " + std::to_string(x) + " " + std::to_string(top) + " " +
-                    std::to_string(x + 200) + " " + std::to_string(top + 150) + "\n";
+        const int y = top + (c + 7) / 14 * 250;
+        expected += at + std::to_string(c) + " " + std::to_string(x) + " " + std::to_string(y) + " " +
+                    std::to_string(x + 200) + " " + std::to_string(y + 150) + "\n";
         if (c == 2) {
             expected += at + "89 4600 " + std::to_string(top + 1500) + " 4800 " + std::to_string(top + 1650) + "\n";
         }
@@ -52,7 +53,7 @@ TEST(CliSchedine, CalibrationPageAsCsv) {
     const test::CliRun run = test::RunIn(folder, {"--csv", "schedine", "--prova"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(run.out.starts_with("schedina,pannello,numero,x1,y1,x2,y2\n1,1,1,3400,2000,3600,2150\n")) << run.out;
-    EXPECT_TRUE(run.out.ends_with("\n1,5,90,4900,11500,5100,11650\n"));
+    EXPECT_TRUE(run.out.ends_with("\n1,5,90,4900,10500,5100,10650\n"));
     EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 451);
 }
 

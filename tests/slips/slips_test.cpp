@@ -24,7 +24,7 @@ TEST(SlipGrid, MarksLieAtTheirSquaresCorners) {
         {1, 20, {4900, 2250, 5100, 2400}},  // end of the second row
         {1, 90, {4900, 3500, 5100, 3650}},  // seventh row, column 13
         {2, 1, {3400, 3750, 3600, 3900}},   // the next panel goes on at the same row distance
-        {5, 90, {4900, 11500, 5100, 11650}},
+        {5, 90, {4900, 10500, 5100, 10650}},
     };
     for (const auto& row : rows) {
         EXPECT_EQ(SquareMark(kLayout, row.panel, row.number), row.mark) << row.panel << "/" << row.number;
@@ -39,7 +39,7 @@ TEST(SlipGrid, CalibrationPageMarksEverySquareOfTheFivePanelsOnce) {
     std::sort(corners.begin(), corners.end());
     EXPECT_EQ(std::adjacent_find(corners.begin(), corners.end()), corners.end());
     EXPECT_EQ(marks.front().mark, (PrintMark{3400, 2000, 3600, 2150}));
-    EXPECT_EQ(marks.back().mark, (PrintMark{4900, 11500, 5100, 11650}));
+    EXPECT_EQ(marks.back().mark, (PrintMark{4900, 10500, 5100, 10650}));
 }
 
 TEST(SlipGrid, LayoutValuesAreTheNumbersTheirTextsStartWith) {
