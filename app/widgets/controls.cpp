@@ -22,6 +22,15 @@ QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& cap
     return button;
 }
 
+QPushButton* MakeWideButton(QWidget* parent, const QString& name, const QString& caption) {
+    QPushButton* button = MakeButton(parent, name, caption);
+    button->setMinimumHeight(36);
+    QFont font = button->font();
+    font.setBold(true);
+    button->setFont(font);
+    return button;
+}
+
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);

@@ -20,6 +20,8 @@ class AnimatedPicture;
 // Small makers for the main window's controls: each gets its object name (the name the rest of
 // the program knows it by) and the program's look.
 QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption);
+// A window's main buttons: bold captions, at least 36 pixels high.
+QPushButton* MakeWideButton(QWidget* parent, const QString& name, const QString& caption);
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text = QString());
 // A caption beside a control: bold deep green, no name of its own needed.
 QLabel* MakeCaption(QWidget* parent, const QString& text, int pointSize = 9);

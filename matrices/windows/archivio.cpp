@@ -28,15 +28,6 @@ constexpr int kHeight = 600;
 const std::array<const char*, 8> kTypeCaptions = {"-- Terzine", "Quartine --",    "-- Cinquine", "Sestine  --",
                                                   "-- Settine", "Ottine      --", "-- Novine",   "Decine   --"};
 
-QPushButton* WideButton(QWidget* parent, const QString& name, const QString& caption) {
-    QPushButton* button = MakeButton(parent, name, caption);
-    button->setMinimumHeight(36);
-    QFont font = button->font();
-    font.setBold(true);
-    button->setFont(font);
-    return button;
-}
-
 // A window button that opens nothing while its window is missing says so.
 void NeedsWindow(QPushButton& button, const WindowFactory& factory) {
     if (factory) return;
@@ -136,8 +127,8 @@ QWidget* Archivio::BuildLibraryTab() {
     paging->addWidget(Altri);
     buttons->addLayout(paging, kMatrixButtons / 4, 0, 1, 4);
 
-    CommandButton2 = WideButton(page, "CommandButton2", "RIDUZIONE GENERALE");
-    CommandButton1 = WideButton(page, "CommandButton1", "ESCI");
+    CommandButton2 = MakeWideButton(page, "CommandButton2", "RIDUZIONE GENERALE");
+    CommandButton1 = MakeWideButton(page, "CommandButton1", "ESCI");
     auto* closing = new QHBoxLayout;
     closing->addStretch(1);
     closing->addWidget(CommandButton2);
@@ -182,17 +173,17 @@ QWidget* Archivio::BuildEditorTab() {
         types->addWidget(option, i / 2, i % 2);
     }
 
-    CommandButton24 = WideButton(page, "CommandButton24", "NUMERI");
-    CommandButton25 = WideButton(page, "CommandButton25", "COMMENTO");
-    CommandButton23 = WideButton(page, "CommandButton23", "CORREGGE");
+    CommandButton24 = MakeWideButton(page, "CommandButton24", "NUMERI");
+    CommandButton25 = MakeWideButton(page, "CommandButton25", "COMMENTO");
+    CommandButton23 = MakeWideButton(page, "CommandButton23", "CORREGGE");
     CommandButton23->setToolTip("Apre la matrice nell'editor di testo");
 
     Frame2 = MakeFrame(page, "Frame2", QString());
     List2 = MakeList(Frame2, "List2");
     (new QVBoxLayout(Frame2))->addWidget(List2);
 
-    CommandButton22 = WideButton(page, "CommandButton22", "RIDUZIONE GENERALE");
-    CommandButton21 = WideButton(page, "CommandButton21", "ESCI");
+    CommandButton22 = MakeWideButton(page, "CommandButton22", "RIDUZIONE GENERALE");
+    CommandButton21 = MakeWideButton(page, "CommandButton21", "ESCI");
 
     auto* sizes = new QHBoxLayout;
     sizes->addWidget(Frame4);

@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <array>
+#include <utility>
 
 #include "app/widgets/controls.h"
 #include "app/widgets/look.h"
@@ -108,15 +110,6 @@ QGroupBox* FrameOf(QWidget* box) {
     return static_cast<QGroupBox*>(box->parentWidget());
 }
 
-QPushButton* WideButton(QWidget* parent, const QString& name, const QString& caption) {
-    QPushButton* button = MakeButton(parent, name, caption);
-    button->setMinimumHeight(34);
-    QFont font = button->font();
-    font.setBold(true);
-    button->setFont(font);
-    return button;
-}
-
 }  // namespace
 
 Schedine::Schedine(ProgramState& state, Platform& platform, CombinationSource resultGrid, QWidget* parent)
@@ -132,8 +125,8 @@ Schedine::Schedine(ProgramState& state, Platform& platform, CombinationSource re
     Label1->setObjectName("Label1");
 
     Frame1 = MakeFrame(Sfondo, "Frame1", "Valori");
-    CommandButton5 = WideButton(Frame1, "CommandButton5", "CARICA");
-    CommandButton2 = WideButton(Frame1, "CommandButton2", "SALVA");
+    CommandButton5 = MakeWideButton(Frame1, "CommandButton5", "CARICA");
+    CommandButton2 = MakeWideButton(Frame1, "CommandButton2", "SALVA");
     CommandButton5->setToolTip("Legge i valori dal file matrion/valori.tab");
     CommandButton2->setToolTip("Scrive i valori nel file matrion/valori.tab");
     auto* values = new QHBoxLayout(Frame1);
@@ -164,10 +157,10 @@ Schedine::Schedine(ProgramState& state, Platform& platform, CombinationSource re
     Text3 = BoxInFrame(Sfondo, "Frame11", "Inizio Schedina", "Text3", "La prima combinazione da stampare");
     Text3->setText("1");
 
-    CommandButton6 = WideButton(Sfondo, "CommandButton6", "STAMPANTE");
-    CommandButton1 = WideButton(Sfondo, "CommandButton1", "TEST");
-    CommandButton3 = WideButton(Sfondo, "CommandButton3", "STAMPA");
-    CommandButton4 = WideButton(Sfondo, "CommandButton4", "ESCI");
+    CommandButton6 = MakeWideButton(Sfondo, "CommandButton6", "STAMPANTE");
+    CommandButton1 = MakeWideButton(Sfondo, "CommandButton1", "TEST");
+    CommandButton3 = MakeWideButton(Sfondo, "CommandButton3", "STAMPA");
+    CommandButton4 = MakeWideButton(Sfondo, "CommandButton4", "ESCI");
     CommandButton1->setToolTip("Stampa la pagina di prova: tutte le caselle dei cinque pannelli");
     CommandButton3->setToolTip("Stampa le schedine, cinque combinazioni per schedina");
 
@@ -211,33 +204,22 @@ Schedine::Schedine(ProgramState& state, Platform& platform, CombinationSource re
     connect(CommandButton3, &QPushButton::clicked, this, &Schedine::PrintSlips);
     connect(CommandButton4, &QPushButton::clicked, this, &QDialog::close);
     for (QRadioButton* option : {Option3d1, Option3d2}) connect(option, &QRadioButton::clicked, this, &Schedine::Click);
-    const auto value = [](const QString& text) { return NumericValue(text.toStdString()); };
-    connect(Text1, &QLineEdit::textChanged, this, [this, value](const QString& text) { state_.SlipX = value(text); });
-    connect(Text2, &QLineEdit::textChanged, this, [this, value](const QString& text) { state_.SlipY = value(text); });
-    connect(Text3, &QLineEdit::textChanged, this,
-            [this, value](const QString& text) { state_.RangeFrom = value(text); });
-    connect(Text4, &QLineEdit::textChanged, this, [this, value](const QString& text) { state_.RangeTo = value(text); });
+    // The change steps of the boxes the shared state follows.
+    const std::pair<QLineEdit*, int ProgramState::*> followed[] = {{Text1, &ProgramState::SlipX},
+                                                                   {Text2, &ProgramState::SlipY},
+                                                                   {Text3, &ProgramState::RangeFrom},
+                                                                   {Text4, &ProgramState::RangeTo}};
+    for (const auto& [box, variable] : followed) {
+        connect(box, &QLineEdit::textChanged, this,
+                [this, variable](const QString& text) { state_.*variable = NumericValue(text.toStdString()); });
+    }
     Load();
 }
 
 QLineEdit* Schedine::ValueBox(SlipValue value) const {
-    switch (value) {
-        case SlipValue::VE:
-            return Text2;
-        case SlipValue::HO:
-            return Text1;
-        case SlipValue::T2:
-            return Text14;
-        case SlipValue::IX:
-            return Text5;
-        case SlipValue::DX:
-            return Text6;
-        case SlipValue::IY:
-            return Text8;
-        case SlipValue::DY:
-            return Text7;
-    }
-    return Text2;
+    // In the order of the lines of valori.tab: VE, HO, T2, IX, DX, IY, DY.
+    const std::array<QLineEdit*, kSlipValues> boxes = {Text2, Text1, Text14, Text5, Text6, Text8, Text7};
+    return boxes[static_cast<std::size_t>(value)];
 }
 
 }  // namespace fortunara
