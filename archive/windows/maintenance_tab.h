@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 #include "app/state/program_state.h"
 #include "app/widgets/main_window_tab.h"
 #include "platform/api/platform.h"
@@ -49,6 +51,9 @@ private:
     QPushButton* Command1;         // "converti"
     DataGrid* Grid4;
     FORM18* form18_ = nullptr;
+    // The eight numbers Grid5 shows (indices 1-8): the draw of VScroll1, then each number entered.
+    // "SALVA" writes these, never what another view left in the shared DrawNumbers.
+    std::array<int, 11> shown_{};
 };
 
 }  // namespace fortunara

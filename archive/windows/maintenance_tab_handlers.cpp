@@ -56,7 +56,7 @@ void MaintenanceTab::ShowDraw(int value) {
     const SingleDrawView view = ShowOneDraw(state_.programFolder, value);
     state_.RecordCount = view.recordCount;
     if (!view.shown) return;
-    for (std::size_t i = 1; i <= 8; ++i) state_.DrawNumbers[i] = view.numbers[i];
+    for (std::size_t i = 1; i <= 8; ++i) state_.DrawNumbers[i] = shown_[i] = view.numbers[i];
     textbox2->setText(QString::fromStdString(view.date));
     for (int c = 0; c < kArchiveTableColumns; ++c) Grid5->SetText(1, c, view.row[static_cast<std::size_t>(c)]);
 }

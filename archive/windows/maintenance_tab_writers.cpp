@@ -29,7 +29,7 @@ void MaintenanceTab::EnterNewDraw() {
         const DrawEntry::Step step = entry.Take(form18_->Answer());
         if (const std::optional<int> taken = entry.Taken()) {
             const int k = entry.TakenPosition();
-            state_.DrawNumbers[static_cast<std::size_t>(k)] = *taken;
+            state_.DrawNumbers[static_cast<std::size_t>(k)] = shown_[static_cast<std::size_t>(k)] = *taken;
             Grid5->SetText(1, k, DrawCell(*taken));
         }
         if (step == DrawEntry::Step::Stop || step == DrawEntry::Step::Done) break;
@@ -42,7 +42,10 @@ void MaintenanceTab::SaveDraw() {
     if (const std::string fault = DateFault(date); !fault.empty()) return Warn(fault);
     state_.EnteredDate = date;
     state_.CurrentDrawDate = date;
-    const std::string record = EnteredDrawRecord(date, state_.DrawNumbers);
+    // The draw on show here: the archive table or another window may have read a draw of its own
+    // into DrawNumbers since, and that one the user never saw beside this date.
+    for (std::size_t i = 1; i <= 8; ++i) state_.DrawNumbers[i] = shown_[i];
+    const std::string record = EnteredDrawRecord(date, shown_);
     if (const std::string fault = RecordFault(record); !fault.empty()) {
         return Warn("L'ESTRAZIONE NON SI PUO' SALVARE: " + fault + ". NON E' STATO SALVATO NIENTE.");
     }

@@ -11,6 +11,7 @@ class UpkeepTabTest : public QObject {
 private slots:
     void entryAskedAgainThenSaved();
     void entryStopsOnZeroCancelAndClose();
+    void entryKeptWhileTheTableScrolls();
     void knownDateReplacedOrAppended_data();
     void knownDateReplacedOrAppended();
     void badDateOrNumbersWriteNothing();

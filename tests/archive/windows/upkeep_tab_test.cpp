@@ -103,6 +103,17 @@ void UpkeepTabTest::entryStopsOnZeroCancelAndClose() {
     QVERIFY(program.fakes.dialogs.questions().empty());
 }
 
+void UpkeepTabTest::entryKeptWhileTheTableScrolls() {
+    StartedProgram program(MadeUpArchive(30));
+    const std::string before = program.folder.ReadFile("dati/estraz09.txt");
+    for (const char* number : {"12", "5", "77", "31", "90", "3", "44", "8"}) Type(program, number);
+    ReleaseOn(program.Find<AnimatedPicture>("Animazione_Nuova"));
+    // The archive table reads its draws into DrawNumbers; the entry on tab 6 is still what is saved.
+    program.Find<QScrollBar>("VScroll3")->setValue(20);
+    Save(program, "12GEN2010");
+    QCOMPARE(program.folder.ReadFile("dati/estraz09.txt"), before + "12GEN201012 5773190 344 8");
+}
+
 void UpkeepTabTest::knownDateReplacedOrAppended_data() {
     QTest::addColumn<int>("answer");
     QTest::addColumn<int>("written");
@@ -144,7 +155,10 @@ void UpkeepTabTest::badDateOrNumbersWriteNothing() {
     const std::string before = program.folder.ReadFile("dati/estraz09.txt");
     program.fakes.dialogs.Answer(DialogAnswer::Ok);
     Save(program, "31APR2010");
-    program.state.DrawNumbers[2] = program.state.DrawNumbers[1];
+    // The newest draw shows 31 33 35 37 39 41: a first number 33, then the entry stopped.
+    Type(program, "33");
+    Type(program, "0");
+    ReleaseOn(program.Find<AnimatedPicture>("Animazione_Nuova"));
     program.fakes.dialogs.Answer(DialogAnswer::Ok);
     Save(program, "30APR2010");
     const std::vector<std::string> messages = program.fakes.dialogs.MessageTexts();
