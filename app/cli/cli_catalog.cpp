@@ -101,6 +101,19 @@ const std::vector<CommandEntry>& Commands() {
          "                 fino alla vincita, la data e i numeri vincenti, oppure \"/\"; poi la riga GIOCATE\n"
          "                 VINTE PERCENTUALE e la riga CASO ATTESE PERCENTUALE, che dice quante ne vincerebbero\n"
          "                 in media previsioni fatte a caso; con --csv una sola tabella, le cifre su ogni riga\n"},
+        {"controllo",
+         RunControllo,
+         {{"--sistema", "--matrice", "--numeri", "--estrazione", "--dal", "--al"}, {}},
+         "controllo (--sistema FILE | --matrice FILE --numeri LISTA) (--estrazione R | --dal R --al R)",
+         "  il controllo delle vincite di un sistema: con --estrazione TERNI QUATERNE CINQUINE CINQUE+1\n"
+         "  SESTINE su una riga, poi una riga per bolletta vincente: il suo numero, i numeri indovinati e,\n"
+         "  per un cinque + 1, \"jolly\" e il jolly; con --dal e --al una riga per estrazione con almeno un\n"
+         "  terno (estrazione, data, le cinque cifre), poi TOTALE e le cinque cifre, poi ESTRAZIONI quante\n"
+         "  controllate e VINCENTI quante con almeno un terno; con --csv una sola tabella\n"
+         "  --sistema FILE   un sistema giocato (*.SSI)\n"
+         "  --matrice FILE   una matrice della cartella matrion (per esempio 10N03506.SIS) applicata ai\n"
+         "                   numeri di --numeri: la posizione p prende il p-esimo numero\n"
+         "  --numeri LISTA   tanti numeri diversi da 1 a 90 quanti ne vuole la matrice\n"},
         {"matrici",
          RunMatrici,
          {{"--quantita"}, {}},

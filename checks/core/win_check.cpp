@@ -10,28 +10,21 @@ namespace fortunara {
 namespace {
 
 // How many of the six main numbers equal a value, by lookup: a check over the archive asks this
-// for every number of every ticket of every draw.
+// for every number of every ticket of every draw. 0 is no number (a draw field left blank), so
+// it never matches.
 class DrawMatcher {
 public:
     explicit DrawMatcher(const CheckDraw& draw) {
         for (const int d : draw.main) {
-            if (d >= 0 && d < kTable) {
-                ++count_[static_cast<std::size_t>(d)];
-            } else {
-                others_.push_back(d);
-            }
+            if (d > 0 && d < kTable) ++count_[static_cast<std::size_t>(d)];
         }
     }
 
-    int Matches(int x) const {
-        if (x >= 0 && x < kTable) return count_[static_cast<std::size_t>(x)];
-        return static_cast<int>(std::count(others_.begin(), others_.end(), x));
-    }
+    int Matches(int x) const { return x > 0 && x < kTable ? count_[static_cast<std::size_t>(x)] : 0; }
 
 private:
     static constexpr int kTable = 100;  // an archive field holds two digits
     std::array<std::uint8_t, kTable> count_{};
-    std::vector<int> others_;
 };
 
 struct TicketMatch {
@@ -42,7 +35,7 @@ struct TicketMatch {
 TicketMatch MatchTicket(std::span<const int> ticket, const DrawMatcher& matcher, int jolly) {
     TicketMatch match;
     for (const int x : ticket) match.matches += matcher.Matches(x);
-    match.withJolly = match.matches == 5 && std::find(ticket.begin(), ticket.end(), jolly) != ticket.end();
+    match.withJolly = match.matches == 5 && jolly > 0 && std::find(ticket.begin(), ticket.end(), jolly) != ticket.end();
     return match;
 }
 
