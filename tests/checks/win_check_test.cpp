@@ -24,7 +24,9 @@ TEST_P(WinCheckClassification, CountsAndListsOneTicket) {
     const WinCheck check = CheckTickets(TicketsOf(numbers, static_cast<int>(numbers.size())), kDraw);
     EXPECT_EQ(check.counts, c.counts);
     ASSERT_EQ(check.winners.size(), c.line.empty() ? 0U : 1U);
-    if (!c.line.empty()) EXPECT_EQ(WinningLine(check.winners.front()), c.line);
+    if (!c.line.empty()) {
+        EXPECT_EQ(WinningLine(check.winners.front()), c.line);
+    }
     EXPECT_EQ(CountWins(TicketsOf(numbers, static_cast<int>(numbers.size())), kDraw), c.counts);
 }
 

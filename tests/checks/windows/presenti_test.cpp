@@ -170,12 +170,12 @@ void PresentiTest::opensFromTheMatrixListWithTheForecastNumbers() {
     QTest::mouseClick(program.Find<QPushButton>("CommandButton10"), Qt::LeftButton);  // PREVISIONE
     QTest::mouseClick(program.Find<QPushButton>("CommandButton11"), Qt::LeftButton);  // SISTEMI
     QListWidget* list = program.Find<QListWidget>("List6");
-    QCOMPARE(list->item(0)->text(), QString("12 NUMERI  4 SESTINE"));
+    QCOMPARE(list->item(0)->text(), QString("12 NUMERI  28 SESTINE"));
 
     // The forecast numbers, ascending, take the places of positions 1 to 12.
     std::vector<int> forecast(program.state.ForecastNumbers.begin() + 1, program.state.ForecastNumbers.begin() + 13);
     QVERIFY(std::is_sorted(forecast.begin(), forecast.end()) && forecast.front() > 0);
-    const MatrixRead matrix = ReadMatrixFile(program.folder.path(), "12N00406.SIS");
+    const MatrixRead matrix = ReadMatrixFile(program.folder.path(), "12N02806.SIS");
     std::vector<int> expected = {0};
     for (const int p : matrix.data.numbers) expected.push_back(forecast[static_cast<std::size_t>(p - 1)]);
     QString numbers;
@@ -187,9 +187,9 @@ void PresentiTest::opensFromTheMatrixListWithTheForecastNumbers() {
         QCOMPARE(LabelText(presenti, "Label1"), numbers);
         QCOMPARE(LabelText(presenti, "Label22"), QString("IMMETTI  12 NUMERI DA GIOCARE"));
         QCOMPARE(program.state.TicketNumbers, expected);
-        QCOMPARE(program.state.TicketCount, 4);
+        QCOMPARE(program.state.TicketCount, 28);
         const std::vector<std::string> lines = Texts(*Child<QListWidget>(presenti, "List1"));
-        QCOMPARE(lines.size(), std::size_t{2 + 4 + 1 + 10});
+        QCOMPARE(lines.size(), std::size_t{2 + 28 + 1 + 10});
         QCOMPARE(lines[0], std::string());
         QCOMPARE(lines[2].size(), std::size_t{34});
         looked = true;
