@@ -150,7 +150,8 @@ int RunControllo(const CliContext& context) {
     const SystemTickets tickets = ReadTickets(context);
     const int recordCount = RecordCountOf(context);
     if (!range) {
-        CheckOneDraw(context, tickets.View(), ParseRecord(arguments.Required("--estrazione"), recordCount, "--estrazione"));
+        CheckOneDraw(context, tickets.View(),
+                     ParseRecord(arguments.Required("--estrazione"), recordCount, "--estrazione"));
         return kCliOk;
     }
     const ScanRange scan{ParseRecord(arguments.Required("--dal"), recordCount, "--dal"),

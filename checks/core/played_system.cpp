@@ -43,7 +43,8 @@ std::string TooFewNumbersMessage(const std::string& matrixFile, int needed, int 
 
 std::vector<int> AppliedMatrix::Flat() const {
     std::vector<int> flat;
-    for (const std::vector<int>& combination : combinations) flat.insert(flat.end(), combination.begin(), combination.end());
+    for (const std::vector<int>& combination : combinations)
+        flat.insert(flat.end(), combination.begin(), combination.end());
     return flat;
 }
 
@@ -51,8 +52,8 @@ AppliedMatrix ApplyMatrix(const MatrixData& matrix, std::span<const int> numbers
     AppliedMatrix applied;
     const std::size_t size = static_cast<std::size_t>(std::max(matrix.comboSize, 0));
     if (size == 0) return applied;
-    const std::size_t whole = std::min(static_cast<std::size_t>(std::max(matrix.comboCount, 0)),
-                                       matrix.numbers.size() / size);
+    const std::size_t whole =
+        std::min(static_cast<std::size_t>(std::max(matrix.comboCount, 0)), matrix.numbers.size() / size);
     applied.combinations.reserve(whole);
     for (std::size_t c = 0; c < whole; ++c) {
         std::vector<int>& combination = applied.combinations.emplace_back();

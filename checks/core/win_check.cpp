@@ -41,11 +41,20 @@ TicketMatch MatchTicket(std::span<const int> ticket, const DrawMatcher& matcher,
 
 void Count(const TicketMatch& match, WinCounts& counts) {
     switch (match.matches) {
-        case 3: ++counts.terni; break;
-        case 4: ++counts.quaterne; break;
-        case 5: ++(match.withJolly ? counts.cinquePiuUno : counts.cinquine); break;
-        case 6: ++counts.sestine; break;
-        default: break;
+        case 3:
+            ++counts.terni;
+            break;
+        case 4:
+            ++counts.quaterne;
+            break;
+        case 5:
+            ++(match.withJolly ? counts.cinquePiuUno : counts.cinquine);
+            break;
+        case 6:
+            ++counts.sestine;
+            break;
+        default:
+            break;
     }
 }
 
@@ -101,7 +110,8 @@ WinCheck CheckTickets(const Tickets& tickets, const CheckDraw& draw) {
         if (match.matches < 3) continue;
         WinningTicket& winner = check.winners.emplace_back();
         winner.ticket = t + 1;
-        for (const int x : ticket) winner.matched.insert(winner.matched.end(), static_cast<std::size_t>(matcher.Matches(x)), x);
+        for (const int x : ticket)
+            winner.matched.insert(winner.matched.end(), static_cast<std::size_t>(matcher.Matches(x)), x);
         winner.withJolly = match.withJolly;
         winner.jolly = match.withJolly ? draw.jolly : 0;
     }

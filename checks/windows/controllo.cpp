@@ -23,12 +23,7 @@ constexpr int kHeight = 520;
 QLabel* Counter(QWidget* parent, QHBoxLayout& row, const QString& frameName, const QString& caption,
                 const QString& name) {
     QGroupBox* frame = MakeFrame(parent, frameName, caption);
-    QLabel* label = MakeLabel(frame, name, "0");
-    label->setFont(CaptionFont(14));
-    label->setAlignment(Qt::AlignCenter);
-    label->setFrameShape(QFrame::Panel);
-    label->setFrameShadow(QFrame::Sunken);
-    label->setMinimumHeight(34);
+    QLabel* label = MakeFigure(frame, name, 14, "0");
     auto* inside = new QVBoxLayout(frame);
     inside->addWidget(label);
     row.addWidget(frame, 1);

@@ -24,15 +24,6 @@ namespace {
 constexpr int kWidth = 760;
 constexpr int kHeight = 600;
 
-QPushButton* SideButton(QWidget* parent, const QString& name, const QString& caption) {
-    QPushButton* button = MakeButton(parent, name, caption);
-    button->setMinimumSize(130, 34);
-    QFont font = button->font();
-    font.setBold(true);
-    button->setFont(font);
-    return button;
-}
-
 }  // namespace
 
 Presenti::Presenti(ProgramState& state, Platform& platform, PresentiOpeners openers, QWidget* parent)
@@ -63,17 +54,17 @@ Presenti::Presenti(ProgramState& state, Platform& platform, PresentiOpeners open
     Label22 = MakeLabel(this, "Label22");
     Label22->setFont(CaptionFont(10));
 
-    CommandButton1 = SideButton(this, "CommandButton1", "SISTEMA");
-    CommandButton2 = SideButton(this, "CommandButton2", "CARICA");
-    CommandButton3 = SideButton(this, "CommandButton3", "SALVA");
-    CommandButton6 = SideButton(this, "CommandButton6", "CONTROLLO");
-    CommandButton7 = SideButton(this, "CommandButton7", "SCHEDINE");
-    CommandButton4 = SideButton(this, "CommandButton4", "ESCI");
+    CommandButton1 = MakeButton(this, "CommandButton1", "SISTEMA");
+    CommandButton2 = MakeButton(this, "CommandButton2", "CARICA");
+    CommandButton3 = MakeButton(this, "CommandButton3", "SALVA");
+    CommandButton6 = MakeButton(this, "CommandButton6", "CONTROLLO");
+    CommandButton7 = MakeButton(this, "CommandButton7", "SCHEDINE");
+    CommandButton4 = MakeButton(this, "CommandButton4", "ESCI");
     CheckBox1 = MakeCheckBox(this, "CheckBox1", "STAMPA", false);
 
     auto* buttons = new QVBoxLayout;
     for (QWidget* control : std::initializer_list<QWidget*>{CommandButton1, CommandButton2, CommandButton3, CheckBox1,
-                                                             CommandButton6, CommandButton7}) {
+                                                            CommandButton6, CommandButton7}) {
         buttons->addWidget(control);
     }
     buttons->addStretch();

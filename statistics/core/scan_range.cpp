@@ -1,6 +1,5 @@
 #include "statistics/core/scan_range.h"
 
-
 namespace fortunara {
 
 PositionFlags MainPositions() {

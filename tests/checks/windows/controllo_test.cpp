@@ -24,8 +24,8 @@ struct ControlloBench {
     Controllo window{state, platform};
 
     ControlloBench() {
-        state.TicketNumbers = {0,  5, 12, 17, 33, 40, 61, 80, 5, 12, 17, 33, 40, 5, 12, 17, 33, 40, 90, 1, 2, 3,
-                               4,  5, 12, 1,  5,  12, 17, 33, 2, 61, 1,  2,  3, 5, 17, 61, 40, 33, 1,  2, 3};
+        state.TicketNumbers = {0, 5, 12, 17, 33, 40, 61, 80, 5, 12, 17, 33, 40, 5, 12, 17, 33, 40, 90, 1, 2, 3,
+                               4, 5, 12, 1,  5,  12, 17, 33, 2, 61, 1,  2,  3,  5, 17, 61, 40, 33, 1,  2, 3};
         state.TicketSize = 6;
         state.TicketCount = 7;
         state.DrawNumbers = {0, 5, 12, 17, 33, 40, 61, 80, 3};
@@ -55,9 +55,12 @@ void ControlloTest::checkListsAndCountsUntilReset() {
                                                           {"FrameCinquePiuUno", "Cinque + 1"},
                                                           {"FrameSei", "Sei"}};
     for (const auto& [name, title] : frames) QCOMPARE(Child<QGroupBox>(bench.window, name)->title(), QString(title));
-    const std::pair<const char*, const char*> buttons[] = {
-        {"CommandButton2", "CONTROLLO"}, {"CommandButton1", "STAMPA"}, {"CommandButton3", "RESET"}, {"CommandButton4", "ESCI"}};
-    for (const auto& [name, caption] : buttons) QCOMPARE(Child<QPushButton>(bench.window, name)->text(), QString(caption));
+    const std::pair<const char*, const char*> buttons[] = {{"CommandButton2", "CONTROLLO"},
+                                                           {"CommandButton1", "STAMPA"},
+                                                           {"CommandButton3", "RESET"},
+                                                           {"CommandButton4", "ESCI"}};
+    for (const auto& [name, caption] : buttons)
+        QCOMPARE(Child<QPushButton>(bench.window, name)->text(), QString(caption));
     QCOMPARE(Child<QLabel>(bench.window, "TitoloTrovati")->text(), QString("TROVATI"));
     QCOMPARE(Child<QLabel>(bench.window, "TitoloSchedina")->text(), QString("SCHEDINA"));
     QCOMPARE(bench.Counts(), QStringList({"0", "0", "0", "0", "0"}));

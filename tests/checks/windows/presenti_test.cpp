@@ -37,9 +37,9 @@ QString LabelText(const QWidget& window, const char* name) {
 
 void CheckEveryControl(const QWidget& window) {
     QCOMPARE(window.windowTitle(), QString("Fortunara"));
-    const std::pair<const char*, const char*> buttons[] = {{"CommandButton1", "SISTEMA"},  {"CommandButton2", "CARICA"},
-                                                           {"CommandButton3", "SALVA"},    {"CommandButton6", "CONTROLLO"},
-                                                           {"CommandButton7", "SCHEDINE"}, {"CommandButton4", "ESCI"}};
+    const std::pair<const char*, const char*> buttons[] = {
+        {"CommandButton1", "SISTEMA"},   {"CommandButton2", "CARICA"},   {"CommandButton3", "SALVA"},
+        {"CommandButton6", "CONTROLLO"}, {"CommandButton7", "SCHEDINE"}, {"CommandButton4", "ESCI"}};
     for (const auto& [name, caption] : buttons) QCOMPARE(Child<QPushButton>(window, name)->text(), QString(caption));
     QCOMPARE(Child<QGroupBox>(window, "Frame1")->title(), QString("Controllo Sistema"));
     QCOMPARE(Child<QCheckBox>(window, "CheckBox1")->text(), QString("STAMPA"));
@@ -119,7 +119,7 @@ void PresentiTest::opensFromArchivioAndAppliesTheMatrixToTypedNumbers() {
             Click(presenti, "CommandButton1");
             QCOMPARE(dialogs.pending(), std::size_t{0});
             QCOMPARE(dialogs.MessageTexts(), (std::vector<std::string>{"I NUMERI DEVONO ESSERE DA 1 A 90",
-                                                                        "IL NUMERO 3 C'E' GIA' NEL SISTEMA"}));
+                                                                       "IL NUMERO 3 C'E' GIA' NEL SISTEMA"}));
             const DialogQuestion& prompt = dialogs.questions().front();
             QCOMPARE(prompt.text, std::string("IMMETTI I NUMERI "));
             QCOMPARE(prompt.title, std::string());
@@ -129,14 +129,14 @@ void PresentiTest::opensFromArchivioAndAppliesTheMatrixToTypedNumbers() {
             QCOMPARE(LabelText(presenti, "Label1"),
                      QString(" NUMERI DEL SISTEMA\n1 - 2 - 3 - 4 - 5 - 6 - 7 - 8 - 9 - 10 - "));
             // Position p is number p.
-            QCOMPARE(Texts(*Child<QListWidget>(presenti, "List1")),
-                     Joined({"", "    1    2    3    4    5    6    ", "    1    2    7    8    9   10    ", ""},
-                            TenComments({" SISTEMA DI 10 NUMERI IN  2 SESTINE", std::string(80, '-'),
-                                         " RIDOTTO     n - 3",
-                                         "DALL'INTEGRALE: OGNI SESTINA HA AL PIU' 2 NUMERI IN COMUNE CON LE ALTRE",
-                                         "NUMERI ESTRATTI FRA I 10 GIOCATI E SORTE GARANTITA:", " 2 ESTRATTI: NESSUNA",
-                                         " 3 ESTRATTI: AMBO", " 4 ESTRATTI: AMBO", " 5 ESTRATTI: TERNO",
-                                         " 6 ESTRATTI: TERNO"})));
+            QCOMPARE(
+                Texts(*Child<QListWidget>(presenti, "List1")),
+                Joined({"", "    1    2    3    4    5    6    ", "    1    2    7    8    9   10    ", ""},
+                       TenComments({" SISTEMA DI 10 NUMERI IN  2 SESTINE", std::string(80, '-'), " RIDOTTO     n - 3",
+                                    "DALL'INTEGRALE: OGNI SESTINA HA AL PIU' 2 NUMERI IN COMUNE CON LE ALTRE",
+                                    "NUMERI ESTRATTI FRA I 10 GIOCATI E SORTE GARANTITA:", " 2 ESTRATTI: NESSUNA",
+                                    " 3 ESTRATTI: AMBO", " 4 ESTRATTI: AMBO", " 5 ESTRATTI: TERNO",
+                                    " 6 ESTRATTI: TERNO"})));
             QCOMPARE(program.state.TicketNumbers, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 1, 2, 7, 8, 9, 10}));
             QCOMPARE(program.state.TicketCount, 2);
             QCOMPARE(program.state.TicketSize, 6);
