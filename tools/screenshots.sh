@@ -8,7 +8,7 @@ if [ ! -f "$build/build.ninja" ]; then
     cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 fi
 cmake --build "$build" --target fortunara-screenshots sistemi-screenshots archive-screenshots \
-    archivio-screenshots metodovertibili-screenshots schedine-screenshots
+    archivio-screenshots metodovertibili-screenshots checks-screenshots schedine-screenshots
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
@@ -31,6 +31,9 @@ QT_QPA_PLATFORM="offscreen:configfile=$work/screen.json" \
 # docs/screenshots/metodovertibili-N.png.
 QT_QPA_PLATFORM="offscreen:configfile=$work/screen.json" \
     "$build/tools/metodovertibili-screenshots" "$work/cartella-metodi" docs/screenshots
+# The check windows after a check on the bundled archive: docs/screenshots/presenti.png, controllo.png.
+QT_QPA_PLATFORM="offscreen:configfile=$work/screen.json" \
+    "$build/tools/checks-screenshots" "$work/cartella-controlli" docs/screenshots
 # The slip window on the bundled valori.tab, and its calibration page as printed: schedine.png and
 # schedine-prova.png.
 QT_QPA_PLATFORM="offscreen:configfile=$work/screen.json" \

@@ -94,6 +94,11 @@ CliArguments ParseCliArguments(const std::vector<std::string>& arguments, const 
         }
         if (!parsed.options.emplace(name, value).second) throw CliError("OPZIONE RIPETUTA: " + name);
     }
+    for (const std::string& option : declared.required) {
+        if (!parsed.Has(option)) throw CliError("MANCA L'OPZIONE " + option);
+    }
+    const bool choiceMissing = !declared.choices.empty() && parsed.choice.empty();
+    if (choiceMissing || parsed.words.size() < declared.words) throw CliError(declared.missingWord);
     return parsed;
 }
 

@@ -22,6 +22,10 @@ struct OptionDeclaration {
     // The words one of which may follow the command (in lower case; typed in any case).
     std::set<std::string> choices = {};
     std::size_t words = 0;  // further words the command takes after its name ("converti FILE": 1)
+    // The options without which the command cannot run, and what is said when the choice or the
+    // further words are missing. Checked with the rest, before the program folder is touched.
+    std::set<std::string> required = {};
+    std::string missingWord = {};
 };
 
 struct CliArguments {
@@ -45,7 +49,8 @@ bool AsksForHelp(const std::vector<std::string>& arguments);
 
 // Splits the arguments (without the program name) into command, options and flags, taking only what
 // the command declares. An unknown option, an option given twice, an option without its value and a
-// word that is neither the command, a value nor the one declared word are refused with a CliError.
+// word that is neither the command, a value nor the one declared word are refused with a CliError, and
+// so are a missing required option, a missing choice and missing further words.
 // "--dal=3" is "--dal 3".
 CliArguments ParseCliArguments(const std::vector<std::string>& arguments, const OptionDeclaration& declared);
 

@@ -6,7 +6,7 @@ namespace fortunara {
 
 namespace {
 
-const OptionDeclaration kRangeOptions = {{"--dal", "--al", "--posizioni"}, {}};
+const OptionDeclaration kRangeOptions = {{"--dal", "--al", "--posizioni"}, {}, {}, 0, {"--dal", "--al"}};
 
 constexpr std::string_view kPositions =
     "  --posizioni LISTA  le caselle delle posizioni spuntate: 1-6 i sei numeri in ordine crescente,\n"
@@ -32,7 +32,11 @@ const std::vector<CommandEntry>& Commands() {
          "  \"INTERRUZIONI\": una riga per riga della tabella, VALORE FREQ RIT\n"},
         {"ricerca",
          RunRicerca,
-         {{"--numeri", "--sorte", "--dal", "--al", "--posizioni", "--mesi"}, {}},
+         {{"--numeri", "--sorte", "--dal", "--al", "--posizioni", "--mesi"},
+          {},
+          {},
+          0,
+          {"--numeri", "--sorte", "--dal", "--al"}},
          "ricerca --numeri LISTA --sorte S --dal R --al R [--posizioni LISTA|nessuna] [--mesi GEN,FEB,...]",
          "  la ricerca dei numeri: FREQUENZA RITARDO RITMAX COLPI, poi una riga per colpo: posizione nella\n"
          "  scansione, data, numeri trovati; con --csv una sola tabella, le quattro cifre su ogni riga\n"
@@ -40,7 +44,7 @@ const std::vector<CommandEntry>& Commands() {
          "  --mesi       i mesi che contano (senza l'opzione: tutti)\n"},
         {"previsione",
          RunPrevisione,
-         {{"--base", "--quantita"}, {}},
+         {{"--base", "--quantita"}, {}, {}, 0, {"--base", "--quantita"}},
          "previsione --base R --quantita N",
          "  i numeri della previsione su una riga, poi una riga per uscita: posizione, data, numeri trovati;\n"
          "  con --csv una sola tabella, i numeri della previsione su ogni riga\n"
@@ -50,7 +54,10 @@ const std::vector<CommandEntry>& Commands() {
          RunSviluppo,
          {{"--numeri", "--quantita", "--garanzia", "--riduzione", "--consecutivi", "--interruzioni", "--pari",
            "--capigioco", "--somme", "--gruppi"},
-          {}},
+          {},
+          {},
+          0,
+          {"--numeri"}},
          "sviluppo --numeri LISTA [--quantita N] [--garanzia integrale|ambo|terno|quaterna|cinquina]\n"
          "           [--riduzione 0|1|2|3] [--consecutivi LISTA] [--interruzioni LISTA] [--pari LISTA]\n"
          "           [--capigioco LISTA] [--somme DA-A,DA,...] [--gruppi FILE]",
@@ -68,19 +75,19 @@ const std::vector<CommandEntry>& Commands() {
          "  una qualsiasi delle ultime sei opzioni spunta \"ATTIVA CONDIZIONI\"\n"},
         {"aggiungi",
          RunAggiungi,
-         {{"--data", "--numeri"}, {"--sostituisci"}},
+         {{"--data", "--numeri"}, {"--sostituisci"}, {}, 0, {"--data", "--numeri"}},
          "aggiungi --data GGMMMAAAA --numeri LISTA [--sostituisci]",
          "  scrive un'estrazione nell'archivio: in coda, o al posto di quella con la stessa data fra le 105\n"
          "  piu' recenti quando c'e' --sostituisci (senza, una data gia' presente e' un errore)\n"
          "  --numeri  gli otto numeri: i sei estratti, il jolly e il superstar (0 prima che esistesse)\n"},
         {"converti",
          RunConverti,
-         {{}, {}, {}, 1},
+         {{}, {}, {}, 1, {}, "INDICA L'ARCHIVIO DI TESTO"},
          "converti FILE",
          "  scrive le estrazioni di un archivio di testo (la piu' recente per prima) nei record dal 1428 in giu'\n"},
         {"importa",
          RunImporta,
-         {{}, {"--forza"}, {}, 1},
+         {{}, {"--forza"}, {}, 1, {}, "INDICA IL FILE O L'INDIRIZZO DELL'ARCHIVIO DA IMPORTARE"},
          "importa FILE|INDIRIZZO [--forza]",
          "  sostituisce l'archivio con una copia aggiornata, dopo averne controllato ogni estrazione; una copia\n"
          "  piu' corta dell'archivio, o diversa nelle prime estrazioni, vuole --forza\n"},
@@ -91,7 +98,12 @@ const std::vector<CommandEntry>& Commands() {
          "  controlla l'archivio: una riga per ogni difetto trovato; stato 0 se e' pulito, 1 altrimenti\n"},
         {"metodo",
          RunMetodo,
-         {{"--dal", "--al", "--posizione"}, {"--controllo"}, {"vertibili", "gemelli"}},
+         {{"--dal", "--al", "--posizione"},
+          {"--controllo"},
+          {"vertibili", "gemelli"},
+          0,
+          {"--dal", "--al", "--posizione"},
+          "MANCA IL METODO: vertibili o gemelli"},
          "metodo vertibili|gemelli --dal R --al R --posizione P [--controllo]",
          "  il metodo dei numeri vertibili o dei gemelli su ogni estrazione da --dal ad --al, una riga per\n"
          "  previsione: estrazione, data, \"S.star\" o \"Schedina\", i numeri previsti\n"
@@ -101,6 +113,19 @@ const std::vector<CommandEntry>& Commands() {
          "                 fino alla vincita, la data e i numeri vincenti, oppure \"/\"; poi la riga GIOCATE\n"
          "                 VINTE PERCENTUALE e la riga CASO ATTESE PERCENTUALE, che dice quante ne vincerebbero\n"
          "                 in media previsioni fatte a caso; con --csv una sola tabella, le cifre su ogni riga\n"},
+        {"controllo",
+         RunControllo,
+         {{"--sistema", "--matrice", "--numeri", "--estrazione", "--dal", "--al"}, {}},
+         "controllo (--sistema FILE | --matrice FILE --numeri LISTA) (--estrazione R | --dal R --al R)",
+         "  il controllo delle vincite di un sistema: con --estrazione TERNI QUATERNE CINQUINE CINQUE+1\n"
+         "  SESTINE su una riga, poi una riga per bolletta vincente: il suo numero, i numeri indovinati e,\n"
+         "  per un cinque + 1, \"jolly\" e il jolly; con --dal e --al una riga per estrazione con almeno un\n"
+         "  terno (estrazione, data, le cinque cifre), poi TOTALE e le cinque cifre, poi ESTRAZIONI quante\n"
+         "  controllate e VINCENTI quante con almeno un terno; con --csv una sola tabella\n"
+         "  --sistema FILE   un sistema giocato (*.SSI)\n"
+         "  --matrice FILE   una matrice della cartella matrion (per esempio 10N03506.SIS) applicata ai\n"
+         "                   numeri di --numeri: la posizione p prende il p-esimo numero\n"
+         "  --numeri LISTA   tanti numeri diversi da 1 a 90 quanti ne vuole la matrice\n"},
         {"matrici",
          RunMatrici,
          {{"--quantita"}, {}},

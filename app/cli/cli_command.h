@@ -41,6 +41,7 @@ int RunConverti(const CliContext& context);
 int RunImporta(const CliContext& context);
 int RunVerifica(const CliContext& context);
 int RunMetodo(const CliContext& context);
+int RunControllo(const CliContext& context);
 int RunMatrici(const CliContext& context);
 int RunLibreria(const CliContext& context);
 int RunSchedine(const CliContext& context);

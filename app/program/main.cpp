@@ -18,10 +18,12 @@
 #include "platform/qt/qt_modal_runner.h"
 #include "platform/qt/qt_printer.h"
 #include "platform/qt/qt_sounds.h"
+#include "platform/qt/qt_translations.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("Fortunara");
+    fortunara::InstallItalianTranslations(application);
     fortunara::ApplyLook(application);
 
     std::vector<std::string> arguments;

@@ -8,6 +8,8 @@
 #include "archive/windows/browser.h"
 #include "archive/windows/form45.h"
 #include "archive/windows/maintenance_tab.h"
+#include "checks/windows/controllo.h"
+#include "checks/windows/presenti.h"
 #include "matrices/windows/archivio.h"
 #include "platform/text/number_text.h"
 #include "slips/windows/schedine.h"
@@ -56,24 +58,30 @@ CombinationSource ResultGridOf(QWidget* opener) {
 
 SestineHooks ProgramHooks(ProgramState& state, Platform& platform) {
     SestineHooks hooks;
-    // The system window, from "RIDUZIONE SISTEMI", from "RIDOTTI" of the forecast tab and from the
-    // matrix window's "RIDUZIONE GENERALE"; one launcher keeps what the window remembers between
-    // openings.
-    // The slip window, from "SCHEDINE" of the system window and of the check window; each sets
-    // SlipSource before it opens the window through RunModalWindow.
+    // The play-slip window, from "SCHEDINE" of the system window and of Presenti; each sets
+    // SlipSource before it opens the window through RunModalWindow. Only the system window has a
+    // result grid for it to read.
     const WindowFactory schedine = [&state, &platform](QWidget* parent) -> QWidget* {
         return new Schedine(state, platform, ResultGridOf(parent), parent);
     };
-    SistemiOpeners sistemiOpeners;
-    sistemiOpeners.Schedine = schedine;
-    auto sistemi = std::make_shared<SistemiLauncher>(state, platform, std::move(sistemiOpeners));
+    // The win check, from "CONTROLLO" of the system window and of Presenti.
+    const WindowFactory controllo = [&state, &platform](QWidget* parent) -> QWidget* {
+        return new Controllo(state, platform, parent);
+    };
+    // Presenti on the selected matrix, from the matrix buttons of Archivio and from the main
+    // window's matrix list.
+    const WindowFactory presenti = [&state, &platform, controllo, schedine](QWidget* parent) -> QWidget* {
+        return new Presenti(state, platform, PresentiOpeners{controllo, schedine}, parent);
+    };
+    // The system window, from "RIDUZIONE SISTEMI", from "RIDOTTI" of the forecast tab and from the
+    // matrix window's "RIDUZIONE GENERALE"; one launcher keeps what the window remembers between
+    // openings.
+    auto sistemi = std::make_shared<SistemiLauncher>(state, platform, SistemiOpeners{controllo, schedine});
     hooks.openers.Sistemi = [sistemi](QWidget* parent) -> QWidget* { return sistemi->Make(parent); };
-    // The matrix window; its "RIDUZIONE GENERALE" opens the same system window. The check window
-    // Presenti that its matrix buttons open is not there yet.
-    hooks.openers.Archivio = [&state, &platform, opensSistemi = hooks.openers.Sistemi](QWidget* parent) -> QWidget* {
-        ArchivioOpeners openers;
-        openers.Sistemi = opensSistemi;
-        return new Archivio(state, platform, std::move(openers), parent);
+    // The matrix window; its "RIDUZIONE GENERALE" opens the same system window.
+    hooks.openers.Archivio = [&state, &platform, opensSistemi = hooks.openers.Sistemi,
+                              presenti](QWidget* parent) -> QWidget* {
+        return new Archivio(state, platform, ArchivioOpeners{opensSistemi, presenti}, parent);
     };
     hooks.openers.METODOVERTIBILI = [&state, &platform](QWidget* parent) -> QWidget* {
         return new METODOVERTIBILI(state, platform, parent);
@@ -97,6 +105,7 @@ SestineHooks ProgramHooks(ProgramState& state, Platform& platform) {
     };
     ForecastOpeners forecast;
     forecast.ridotti = [sistemi](QWidget* parent, int quantity) { sistemi->OpenWithForecast(parent, quantity); };
+    forecast.presenti = presenti;
     hooks.tabs[5] = [&state, &platform, forecast](QWidget* parent) -> MainWindowTab* {
         return new ForecastTab(state, platform, forecast, parent);
     };

@@ -37,6 +37,16 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text) {
     return label;
 }
 
+QLabel* MakeFigure(QWidget* parent, const QString& name, int pointSize, const QString& text) {
+    QLabel* label = MakeLabel(parent, name, text);
+    label->setFont(CaptionFont(pointSize));
+    label->setAlignment(Qt::AlignCenter);
+    label->setFrameShape(QFrame::Panel);
+    label->setFrameShadow(QFrame::Sunken);
+    label->setMinimumHeight(30);
+    return label;
+}
+
 QLabel* MakeCaption(QWidget* parent, const QString& text, int pointSize) {
     auto* label = new QLabel(text, parent);
     label->setFont(CaptionFont(pointSize));

@@ -23,6 +23,8 @@ QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& cap
 // A window's main buttons: bold captions, at least 36 pixels high.
 QPushButton* MakeWideButton(QWidget* parent, const QString& name, const QString& caption);
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text = QString());
+// A figure in a sunken panel, large and centred (a count, a percentage).
+QLabel* MakeFigure(QWidget* parent, const QString& name, int pointSize, const QString& text = QString());
 // A caption beside a control: bold deep green, no name of its own needed.
 QLabel* MakeCaption(QWidget* parent, const QString& text, int pointSize = 9);
 QCheckBox* MakeCheckBox(QWidget* parent, const QString& name, const QString& caption, bool ticked);

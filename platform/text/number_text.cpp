@@ -75,6 +75,10 @@ std::string SixDigitsPadded(long long n) {
     return (n < 0 ? "-" : "") + digits + "    ";
 }
 
+std::string ListedNumber(long long n) {
+    return (n < 10 ? "   " : "  ") + TextForm(n);
+}
+
 std::string PrintedNumber(long long n) {
     return TextForm(n) + " ";
 }

@@ -28,6 +28,9 @@ std::string Decimal2(double value);
 std::string PlainDecimal2(double value);
 // Mask "000000    ": six digits with leading zeros, then four blanks.
 std::string SixDigitsPadded(long long n);
+// A number of a listed combination: three blanks before the text form below 10, two from 10 on, so
+// that numbers up to 99 stand right-aligned in five characters ("    5", "   12").
+std::string ListedNumber(long long n);
 // A number printed on the printer: sign place, digits, one blank (" 5 ").
 std::string PrintedNumber(long long n);
 

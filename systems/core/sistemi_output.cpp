@@ -39,7 +39,7 @@ LoadedSystem LoadPlayedSystem(ProgramState& state, const std::filesystem::path& 
         for (std::size_t k = start; k < std::min(start + size, held); ++k) {
             const int v = data.numbers[k];
             row.push_back(v);
-            line += (v < 10 ? "   " : "  ") + TextForm(v);
+            line += ListedNumber(v);
         }
         loaded.report.push_back(std::move(line));
     }

@@ -13,7 +13,7 @@ const std::string kHyphens(80, '-');
 
 }  // namespace
 
-void StoreDevelopment(const SystemRun& run, ProgramState& state) {
+void StoreDevelopment(const SystemRequest& request, const SystemRun& run, ProgramState& state) {
     if (!run.Completed()) return;
     for (int r = 1; r <= run.Count(); ++r) {
         std::array<int, 7>& row = state.SystemCombos[Index(r)];
@@ -21,6 +21,8 @@ void StoreDevelopment(const SystemRun& run, ProgramState& state) {
     }
     state.SystemComboCount = run.Count();
     state.TicketCount = run.Count();
+    state.SystemNumberCount = request.quantity;
+    state.SystemComboSize = 6;
 }
 
 bool EntryIsConsecutiveRun(const ProgramState& state, int quantity) {

@@ -9,10 +9,11 @@
 
 namespace fortunara {
 
-// After "SVILUPPO": the table, the counts for the check and slip windows. A run that did not
+// After "SVILUPPO": the table, the counts for the check and slip windows, and the shape of the
+// system (N numbers, six per combination) that "CONTROLLO" hands on with it. A run that did not
 // complete leaves SystemCombos as well as the counts alone, so that "SALVA" always saves one whole
 // development (the grid still shows what the stopped run recorded).
-void StoreDevelopment(const SystemRun& run, ProgramState& state);
+void StoreDevelopment(const SystemRequest& request, const SystemRun& run, ProgramState& state);
 
 // "SALVA" asks whether to save a matrix when the quantity's numbers follow each other in entry
 // order: NumberSelected(i) + 1 = NumberSelected(i + 1) for i = 1 .. N - 1. A quantity above 90

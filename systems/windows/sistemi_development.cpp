@@ -90,7 +90,7 @@ void Sistemi::FinishDevelopment(const SystemRequest& request, const SystemRun& r
     if (worker_.joinable()) worker_.join();
     SetRunning(false);
     // Only a completed run replaces the developed system (SystemCombos and the counts).
-    StoreDevelopment(run, state_);
+    StoreDevelopment(request, run, state_);
     if (run.Completed()) memory_.developedCount = run.Count();
     model_->SetRows(GridRows(run), SystemGridModel::CellForm::Plain);
     if (run.end == RunEnd::TooFewNumbers) Label1->setText(QString::fromUtf8(kTooFewNumbersMessage.data()));

@@ -72,6 +72,9 @@ TEST(CliUsage, UsageMistakesExitWithStatusTwoAndOpenNoFolder) {
          "OPZIONE SCONOSCIUTA: --mese"},
         {{"archivio", "--dal", "3", "--al", "1", "--dal", "2"}, "OPZIONE RIPETUTA: --dal"},
         {{"ritardi", "--dal", "3", "--al", "1", "tutti"}, "ARGOMENTO INATTESO: tutti"},
+        {{"ritardi", "--dal", "3"}, "MANCA L'OPZIONE --al"},
+        {{"metodo", "--dal", "1", "--al", "1", "--posizione", "1"}, "MANCA IL METODO: vertibili o gemelli"},
+        {{"converti"}, "INDICA L'ARCHIVIO DI TESTO"},
     };
     for (const auto& row : rows) {
         const CliRun run = RunCounted(folder, row.arguments);

@@ -26,6 +26,8 @@ TEST(NumberText, TextFormPlainAndTwoDigits) {
     EXPECT_EQ(PrintedNumber(-5), "-5 ");
     EXPECT_EQ(SixDigitsPadded(123), "000123    ");
     EXPECT_EQ(SixDigitsPadded(0), "000000    ");
+    EXPECT_EQ(ListedNumber(5), "    5");
+    EXPECT_EQ(ListedNumber(12), "   12");
 }
 
 struct GroupedCase {

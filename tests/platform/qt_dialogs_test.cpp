@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+
+#include "platform/qt/qt_translations.h"
+
 namespace fortunara {
 namespace {
 
@@ -15,6 +19,13 @@ TEST(QtDialogsFilter, PatternsMatchFilesInEitherCase) {
     for (const auto& [pattern, expected] : rows) {
         EXPECT_EQ(QtDialogs::CaseFreeFilter(pattern).toStdString(), expected) << pattern;
     }
+}
+
+// The buttons Qt draws itself (input and file dialogs) speak Italian like the rest of the program.
+TEST(QtTranslations, QtsOwnButtonsAreItalian) {
+    InstallItalianTranslations(*QApplication::instance());
+    EXPECT_EQ(QApplication::translate("QPlatformTheme", "Cancel").toStdString(), "Annulla");
+    EXPECT_EQ(QApplication::translate("QPlatformTheme", "Save").toStdString(), "Salva");
 }
 
 }  // namespace

@@ -22,7 +22,7 @@ ProgramState Developed(const std::vector<int>& numbers, int guaranteeMode, int o
     SystemRequest request = test::RequestWithNumbers(numbers);
     request.guaranteeMode = guaranteeMode;
     request.reductionOption = option;
-    StoreDevelopment(RunDevelopment(request), state);
+    StoreDevelopment(request, RunDevelopment(request), state);
     return state;
 }
 
@@ -168,11 +168,16 @@ TEST(SystemSave, OnlyACompletedRunReplacesTheDevelopment) {
     ProgramState state = Developed({1, 2, 3, 4, 5, 6, 7, 8}, 2, -1);
     EXPECT_EQ(state.SystemComboCount, 6);
     EXPECT_EQ(state.TicketCount, 6);
+    // The check window takes the shape from here: six numbers per combination of the eight.
+    EXPECT_EQ(state.SystemComboSize, 6);
+    EXPECT_EQ(state.SystemNumberCount, 8);
     EXPECT_EQ(state.SystemCombos[2], (std::array<int, 7>{0, 1, 2, 4, 5, 6, 7}));
 
-    StoreDevelopment(RunDevelopment(test::RequestFor(40)), state);  // stopped at the capacity
+    const SystemRequest stopped = test::RequestFor(40);
+    StoreDevelopment(stopped, RunDevelopment(stopped), state);  // stopped at the capacity
     EXPECT_EQ(state.SystemComboCount, 6);
     EXPECT_EQ(state.TicketCount, 6);
+    EXPECT_EQ(state.SystemNumberCount, 8);
     EXPECT_EQ(state.SystemCombos[2], (std::array<int, 7>{0, 1, 2, 4, 5, 6, 7}));
 }
 

@@ -54,16 +54,6 @@ void LayOut(DataGrid& grid, int columns, int rows, std::span<const Column> shown
     for (int c = 0; c < columns; ++c) grid.setColumnHidden(c, c >= firstHidden && c <= lastHidden);
 }
 
-QLabel* Figure(QWidget* parent, const QString& name) {
-    QLabel* label = MakeLabel(parent, name);
-    label->setFont(CaptionFont(12));
-    label->setAlignment(Qt::AlignCenter);
-    label->setFrameShape(QFrame::Panel);
-    label->setFrameShadow(QFrame::Sunken);
-    label->setMinimumHeight(30);
-    return label;
-}
-
 QLabel* Heading(QWidget* parent, const QString& name, const QString& text) {
     QLabel* label = MakeCaption(parent, text, 10);
     label->setObjectName(name);
@@ -155,10 +145,10 @@ void METODOVERTIBILI::BuildPanel() {
     halves->addWidget(Label6, 41);
     grid3 = new DataGrid("grid3", SSPanel1);
 
-    Label10 = Figure(SSPanel1, "Label10");
-    Label8 = Figure(SSPanel1, "Label8");
+    Label10 = MakeFigure(SSPanel1, "Label10", 12);
+    Label8 = MakeFigure(SSPanel1, "Label8", 12);
     Label8->setText("150");
-    Label11 = Figure(SSPanel1, "Label11");
+    Label11 = MakeFigure(SSPanel1, "Label11", 12);
     auto* figures = new QGridLayout;
     figures->addWidget(Heading(SSPanel1, "Label7", "GIOCATE"), 0, 0);
     figures->addWidget(Heading(SSPanel1, "Label9", "VINTE"), 0, 1);

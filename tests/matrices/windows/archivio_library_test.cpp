@@ -84,11 +84,15 @@ void ArchivioLibraryTest::opensFromTheMainWindowOnTheBundledLibrary() {
                            "10 NUMERI  126 SESTINE", "10 NUMERI  18 SESTINE", "10 NUMERI  5 SESTINE",
                            "10 NUMERI  2 SESTINE"}));
         QCOMPARE(program.state.MatrixFiles[1], std::string("10N03506.SIS"));
-        // No check window yet: the buttons say so and open nothing.
+        // A matrix button opens the program's check window on its matrix.
         QPushButton* first = Child<QPushButton>(window, "CommandButton3(0)");
-        QCOMPARE(first->toolTip(), QString("In preparazione"));
+        QCOMPARE(first->toolTip(), QString("10N01506.SIS"));
+        program.fakes.modal.Expect([&](QWidget& presenti) {
+            QCOMPARE(presenti.objectName(), QString("Presenti"));
+            QCOMPARE(program.state.SelectedMatrixFile, std::string("10N01506.SIS"));
+        });
         QTest::mouseClick(first, Qt::LeftButton);
-        QCOMPARE(program.fakes.modal.opened(), 1);
+        QCOMPARE(program.fakes.modal.opened(), 2);
         // Both "RIDUZIONE GENERALE" open the program's system window.
         program.fakes.modal.Expect([&](QWidget& sistemi) { opened = sistemi.objectName(); });
         QTest::mouseClick(Child<QPushButton>(window, "CommandButton22"), Qt::LeftButton);
@@ -97,7 +101,7 @@ void ArchivioLibraryTest::opensFromTheMainWindowOnTheBundledLibrary() {
     program.window->Tabella()->setCurrentIndex(4);
     QTest::mouseClick(program.Find<QPushButton>("CommandButton6"), Qt::LeftButton);
     QVERIFY(looked);
-    QCOMPARE(program.fakes.modal.opened(), 2);
+    QCOMPARE(program.fakes.modal.opened(), 3);
     QCOMPARE(opened, QString("Sistemi"));
 }
 

@@ -186,7 +186,11 @@ void MatrixListTest::itemOpensTheCheckWindow() {
 }
 
 void MatrixListTest::itemWithoutCheckWindowLeavesNoSelection() {
-    StartedProgram program(SmallArchive());
+    StartedProgram program(SmallArchive(), [](SestineHooks& hooks, ProgramState& state, Platform& platform) {
+        hooks.tabs[5] = [&state, &platform](QWidget* parent) -> MainWindowTab* {
+            return new ForecastTab(state, platform, ForecastOpeners{}, parent);
+        };
+    });
     program.folder.WriteFile("matrion/SISTEMI.TXT", kIndex);
     program.window->Tabella()->setCurrentIndex(5);
     ListMatrices(*program.window, "12");

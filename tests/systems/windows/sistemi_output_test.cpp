@@ -213,4 +213,31 @@ void SistemiOutputTest::checkAndSlipsReceiveTheSystem() {
     QCOMPARE(bench.fakes.modal.opened(), 2);
 }
 
+void SistemiOutputTest::checkRightAfterDevelopmentGetsSixNumbersPerTicket() {
+    std::vector<int> handedNumbers;
+    int handedSize = 0;
+    int handedCount = 0;
+    SistemiBench* open = nullptr;
+    SistemiOpeners openers;
+    openers.Controllo = [&](QWidget* parent) {
+        handedNumbers = open->state.TicketNumbers;
+        handedSize = open->state.TicketSize;
+        handedCount = open->state.TicketCount;
+        return new QDialog(parent);
+    };
+    SistemiBench bench(openers);
+    open = &bench;
+    bench.fakes.modal.Expect([](QWidget&) {});
+    bench.EnterNumbers({12, 5, 77, 31, 90, 3, 44});
+    QVERIFY(bench.Develop());
+    bench.window->CommandButton6->click();
+    QCOMPARE(handedSize, 6);
+    QCOMPARE(handedCount, 7);
+    QCOMPARE(handedNumbers.size(), std::size_t{1 + 7 * 6});
+    // The first combination of the integral system of seven: positions 1 to 6.
+    QCOMPARE(std::vector<int>(handedNumbers.begin() + 1, handedNumbers.begin() + 7),
+             (std::vector<int>{12, 5, 77, 31, 90, 3}));
+    QCOMPARE(std::vector<int>(handedNumbers.end() - 6, handedNumbers.end()), (std::vector<int>{5, 77, 31, 90, 3, 44}));
+}
+
 }  // namespace fortunara::test

@@ -49,6 +49,7 @@ private slots:
     void loadOfAFileTooLongSaysWhereItStopped();
     void saveAfterLoadSavesTheDevelopment();
     void checkAndSlipsReceiveTheSystem();
+    void checkRightAfterDevelopmentGetsSixNumbersPerTicket();
 };
 
 }  // namespace fortunara::test

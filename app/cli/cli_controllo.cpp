@@ -1,0 +1,163 @@
+// controllo: the win check of a system against one draw, or its record over a range of draws.
+#include <algorithm>
+#include <set>
+
+#include "app/cli/cli_command.h"
+#include "app/cli/cli_output.h"
+#include "archive/core/draw_archive.h"
+#include "checks/core/played_system.h"
+#include "checks/core/system_record.h"
+#include "checks/core/win_check.h"
+#include "matrices/core/matrix_files.h"
+#include "platform/text/number_text.h"
+
+namespace fortunara {
+
+namespace {
+
+const std::vector<std::string> kCountsHeader = {"terni", "quaterne", "cinquine", "cinque+1", "sestine"};
+
+std::vector<std::string> CountFields(const WinCounts& counts) {
+    return {Plain(counts.terni), Plain(counts.quaterne), Plain(counts.cinquine), Plain(counts.cinquePiuUno),
+            Plain(counts.sestine)};
+}
+
+std::string Joined(const std::vector<int>& numbers) {
+    std::string text;
+    for (const int n : numbers) text += (text.empty() ? "" : " ") + Plain(n);
+    return text;
+}
+
+MatrixRead Checked(MatrixRead read, const CliContext& context) {
+    if (!read.ok()) throw CliError(read.error);
+    if (!read.cut.empty()) context.err << read.cut << '\n';
+    return read;
+}
+
+// --numeri for a matrix of N numbers: N different numbers from 1 to 90, position p taking the p-th.
+std::vector<int> MatrixNumbers(const CliArguments& arguments, const std::string& matrix, int needed) {
+    const std::vector<int> numbers = ParseList(arguments.Required("--numeri"), "--numeri");
+    std::set<int> seen;
+    for (const int n : numbers) {
+        if (n < 1 || n > 90) throw CliError("NUMERO NON VALIDO PER --numeri: " + Plain(n) + " (1 - 90)");
+        if (!seen.insert(n).second) throw CliError("IL NUMERO " + Plain(n) + " C'E' DUE VOLTE IN --numeri");
+    }
+    if (static_cast<int>(numbers.size()) != needed) {
+        throw CliError("LA MATRICE " + matrix + " VUOLE " + Plain(needed) + " NUMERI: --numeri NE HA " +
+                       Plain(static_cast<long long>(numbers.size())));
+    }
+    return numbers;
+}
+
+// The tickets of --sistema FILE, or of --matrice FILE applied to --numeri, one after the other.
+struct SystemTickets {
+    std::vector<int> numbers;
+    int size = 0;
+    int count = 0;
+    Tickets View() const { return {numbers, size, count}; }
+};
+
+SystemTickets ReadTickets(const CliContext& context) {
+    const CliArguments& arguments = context.arguments;
+    if (arguments.Has("--sistema") == arguments.Has("--matrice")) {
+        throw CliError("SERVE --sistema FILE OPPURE --matrice FILE --numeri LISTA");
+    }
+    SystemTickets tickets;
+    if (arguments.Has("--sistema")) {
+        if (arguments.Has("--numeri")) throw CliError("--numeri VA CON --matrice, NON CON --sistema");
+        const MatrixRead read = Checked(ReadSystemFile(arguments.Required("--sistema")), context);
+        tickets.numbers = read.data.numbers;
+        tickets.size = read.data.comboSize;
+        tickets.count = std::clamp(read.data.comboCount, 0, TicketsOf(tickets.numbers, tickets.size).count);
+        return tickets;
+    }
+    const std::string& name = arguments.Required("--matrice");
+    const MatrixRead read = Checked(ReadMatrixFile(context.folder, name), context);
+    const std::vector<int> numbers = MatrixNumbers(arguments, name, read.data.numberCount);
+    const AppliedMatrix applied = ApplyMatrix(read.data, numbers);
+    tickets.numbers = applied.Flat();
+    tickets.size = read.data.comboSize;
+    tickets.count = static_cast<int>(applied.combinations.size());
+    return tickets;
+}
+
+int RecordCountOf(const CliContext& context) {
+    DrawArchive archive(context.folder);
+    if (!archive.OpenDrawArchive()) throw CliError(archive.Error());
+    const int count = archive.RecordCount();
+    archive.CloseDrawArchive();
+    return count;
+}
+
+// One draw: the five counts, then one line per winning ticket (its number, the numbers it matched
+// and, for a cinque + 1, "jolly" and the jolly).
+void CheckOneDraw(const CliContext& context, const Tickets& tickets, int record) {
+    const std::vector<DrawRecord> draws = LoadDraws(context.folder, record, record);
+    const WinCheck check = CheckTickets(tickets, CheckDrawOf(draws.empty() ? DrawRecord{} : draws.front()));
+    Records winners{{"bolletta", "numeri", "jolly"}, {}};
+    for (const WinningTicket& winner : check.winners) {
+        std::vector<std::string>& row = winners.rows.emplace_back();
+        row = {Plain(winner.ticket), Joined(winner.matched)};
+        if (context.Csv()) {
+            row.push_back(winner.withJolly ? Plain(winner.jolly) : "");
+        } else if (winner.withJolly) {
+            row.insert(row.end(), {"jolly", Plain(winner.jolly)});
+        }
+    }
+    WriteHeadedRecords(context.out, context.Csv(), kCountsHeader, CountFields(check.counts), winners);
+}
+
+// A range: one line per draw with a win (record, date, the five counts), then the totals and the
+// draws checked and won. As CSV one table, the totals at the start of every row.
+void RecordOverDraws(const CliContext& context, const Tickets& tickets, const ScanRange& range) {
+    const SystemRecord record = RecordOverRange(context.folder, tickets, range);
+    if (!record.error.empty()) throw CliError(record.error);
+    Records draws{{"estrazione", "data"}, {}};
+    draws.header.insert(draws.header.end(), kCountsHeader.begin(), kCountsHeader.end());
+    for (const DrawWins& won : record.draws) {
+        std::vector<std::string>& row = draws.rows.emplace_back();
+        row = {Plain(won.record), won.date};
+        const std::vector<std::string> counts = CountFields(won.counts);
+        row.insert(row.end(), counts.begin(), counts.end());
+    }
+    const std::vector<std::string> totals = CountFields(record.total);
+    const std::string checked = Plain(record.checked);
+    const std::string won = Plain(static_cast<long long>(record.draws.size()));
+    if (context.Csv()) {
+        std::vector<std::string> header;
+        for (const std::string& name : kCountsHeader) header.push_back("totale_" + name);
+        header.insert(header.end(), {"estrazioni", "vincenti"});
+        std::vector<std::string> heading = totals;
+        heading.insert(heading.end(), {checked, won});
+        WriteHeadedRecords(context.out, true, header, heading, draws);
+        return;
+    }
+    RecordWriter writer(context.out, false, {});
+    for (const std::vector<std::string>& row : draws.rows) writer.Row(row);
+    std::vector<std::string> total = {"TOTALE"};
+    total.insert(total.end(), totals.begin(), totals.end());
+    writer.Row(total);
+    writer.Row({"ESTRAZIONI", checked, "VINCENTI", won});
+}
+
+}  // namespace
+
+// controllo (--sistema FILE | --matrice FILE --numeri LIST) (--estrazione R | --dal R --al R)
+int RunControllo(const CliContext& context) {
+    const CliArguments& arguments = context.arguments;
+    const bool range = arguments.Has("--dal") || arguments.Has("--al");
+    if (range == arguments.Has("--estrazione")) throw CliError("SERVE --estrazione R OPPURE --dal R --al R");
+    const SystemTickets tickets = ReadTickets(context);
+    const int recordCount = RecordCountOf(context);
+    if (!range) {
+        CheckOneDraw(context, tickets.View(),
+                     ParseRecord(arguments.Required("--estrazione"), recordCount, "--estrazione"));
+        return kCliOk;
+    }
+    const ScanRange scan{ParseRecord(arguments.Required("--dal"), recordCount, "--dal"),
+                         ParseRecord(arguments.Required("--al"), recordCount, "--al")};
+    RecordOverDraws(context, tickets.View(), scan);
+    return kCliOk;
+}
+
+}  // namespace fortunara
