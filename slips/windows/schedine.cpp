@@ -22,7 +22,7 @@ namespace fortunara {
 namespace {
 
 // Room for every frame and the sketch on a 1366 x 768 screen.
-constexpr int kWidth = 760;
+constexpr int kWidth = 800;
 constexpr int kHeight = 430;
 
 // What each value means on the paper, for the tooltips of its box.
@@ -72,11 +72,11 @@ protected:
         p.drawLine(QPointF(lastColumn, first.y()), QPointF(lastColumn, first.y() + kPitch));
         p.drawText(QPointF(lastColumn + 3, first.y() + 10), "IY");
         const double bottom = first.y() + kPanelRows * kPitch + 12;
-        p.drawText(QPointF(first.x(), bottom), "1 e 90: segni DX x DY; 5 pannelli uno sotto l'altro");
+        p.drawText(QPointF(first.x(), bottom), "1 e 90: segni DX x DY");
     }
 };
 
-// The window's background: ivory with a deep green frame and a gold rule over the buttons.
+// The window's background: ivory with a deep green frame.
 class Background : public QWidget {
 public:
     explicit Background(QWidget* parent) : QWidget(parent) { setObjectName("Sfondo"); }
@@ -85,8 +85,6 @@ protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         p.fillRect(rect(), look::kIvory);
-        p.setPen(QPen(look::kGold, 2));
-        p.drawLine(QPointF(12, height() - 62), QPointF(width() - 12, height() - 62));
         p.setPen(QPen(look::kGreen, 4));
         p.drawRect(QRectF(rect()).adjusted(2, 2, -2, -2));
     }
@@ -144,6 +142,7 @@ Schedine::Schedine(ProgramState& state, Platform& platform, CombinationSource re
     Option3d1 = MakeOption(Frame6, "Option3d1", "- Continua");
     Option3d2 = MakeOption(Frame6, "Option3d2", "- A Richiesta");
     Option3d1->setChecked(true);
+    Frame6->setMinimumWidth(Frame6->fontMetrics().horizontalAdvance(Frame6->title()) + 24);
     auto* feed = new QVBoxLayout(Frame6);
     feed->addWidget(Option3d1);
     feed->addWidget(Option3d2);
