@@ -97,6 +97,20 @@ CliArguments ParseCliArguments(const std::vector<std::string>& arguments, const 
     for (const std::string& option : declared.required) {
         if (!parsed.Has(option)) throw CliError("MANCA L'OPZIONE " + option);
     }
+    for (const OptionWays& group : declared.oneOf) {
+        const std::vector<std::string>* chosen = nullptr;
+        int leaders = 0;
+        for (const std::vector<std::string>& way : group.ways) {
+            if (parsed.Has(way.front())) {
+                chosen = &way;
+                ++leaders;
+            }
+        }
+        if (leaders != 1) throw CliError(group.missing);
+        for (const std::string& option : *chosen) {
+            if (!parsed.Has(option)) throw CliError("MANCA L'OPZIONE " + option);
+        }
+    }
     const bool choiceMissing = !declared.choices.empty() && parsed.choice.empty();
     if (choiceMissing || parsed.words.size() < declared.words) throw CliError(declared.missingWord);
     return parsed;

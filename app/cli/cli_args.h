@@ -14,6 +14,13 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// Options a command needs in one of several ways: each way is led by its first option and needs all
+// of its others ("--estrazione R" or "--dal R --al R"). Exactly one leader must be given.
+struct OptionWays {
+    std::vector<std::vector<std::string>> ways;
+    std::string missing;  // said when no leader, or more than one, is given
+};
+
 // The options one command takes: those followed by a value and those that stand alone. Every
 // command also takes the common ones (--cartella DIR, --csv, --help and -h).
 struct OptionDeclaration {
@@ -26,6 +33,7 @@ struct OptionDeclaration {
     // further words are missing. Checked with the rest, before the program folder is touched.
     std::set<std::string> required = {};
     std::string missingWord = {};
+    std::vector<OptionWays> oneOf = {};
 };
 
 struct CliArguments {

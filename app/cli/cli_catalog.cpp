@@ -115,7 +115,14 @@ const std::vector<CommandEntry>& Commands() {
          "                 in media previsioni fatte a caso; con --csv una sola tabella, le cifre su ogni riga\n"},
         {"controllo",
          RunControllo,
-         {{"--sistema", "--matrice", "--numeri", "--estrazione", "--dal", "--al"}, {}},
+         {{"--sistema", "--matrice", "--numeri", "--estrazione", "--dal", "--al"},
+          {},
+          {},
+          0,
+          {},
+          {},
+          {{{{"--sistema"}, {"--matrice", "--numeri"}}, "SERVE --sistema FILE OPPURE --matrice FILE --numeri LISTA"},
+           {{{"--estrazione"}, {"--dal", "--al"}}, "SERVE --estrazione R OPPURE --dal R --al R"}}},
          "controllo (--sistema FILE | --matrice FILE --numeri LISTA) (--estrazione R | --dal R --al R)",
          "  il controllo delle vincite di un sistema: con --estrazione TERNI QUATERNE CINQUINE CINQUE+1\n"
          "  SESTINE su una riga, poi una riga per bolletta vincente: il suo numero, i numeri indovinati e,\n"

@@ -75,6 +75,8 @@ TEST(CliUsage, UsageMistakesExitWithStatusTwoAndOpenNoFolder) {
         {{"ritardi", "--dal", "3"}, "MANCA L'OPZIONE --al"},
         {{"metodo", "--dal", "1", "--al", "1", "--posizione", "1"}, "MANCA IL METODO: vertibili o gemelli"},
         {{"converti"}, "INDICA L'ARCHIVIO DI TESTO"},
+        {{"controllo", "--estrazione", "1"}, "SERVE --sistema FILE OPPURE --matrice FILE --numeri LISTA"},
+        {{"controllo", "--sistema", "GIOCO.SSI", "--dal", "1"}, "MANCA L'OPZIONE --al"},
     };
     for (const auto& row : rows) {
         const CliRun run = RunCounted(folder, row.arguments);
