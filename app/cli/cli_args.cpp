@@ -101,14 +101,15 @@ CliArguments ParseCliArguments(const std::vector<std::string>& arguments, const 
         const std::vector<std::string>* chosen = nullptr;
         int leaders = 0;
         for (const std::vector<std::string>& way : group.ways) {
-            if (parsed.Has(way.front())) {
+            // A way may be led by a flag ("--prova") as well as by an option with its value.
+            if (parsed.Has(way.front()) || parsed.Flag(way.front())) {
                 chosen = &way;
                 ++leaders;
             }
         }
         if (leaders != 1) throw CliError(group.missing);
         for (const std::string& option : *chosen) {
-            if (!parsed.Has(option)) throw CliError("MANCA L'OPZIONE " + option);
+            if (!parsed.Has(option) && !parsed.Flag(option)) throw CliError("MANCA L'OPZIONE " + option);
         }
     }
     const bool choiceMissing = !declared.choices.empty() && parsed.choice.empty();

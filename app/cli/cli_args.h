@@ -14,8 +14,8 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// Options a command needs in one of several ways: each way is led by its first option and needs all
-// of its others ("--estrazione R" or "--dal R --al R"). Exactly one leader must be given.
+// Options a command needs in one of several ways: each way is led by its first option (or flag) and
+// needs all of its others ("--estrazione R" or "--dal R --al R"). Exactly one leader must be given.
 struct OptionWays {
     std::vector<std::vector<std::string>> ways;
     std::string missing;  // said when no leader, or more than one, is given

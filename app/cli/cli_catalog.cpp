@@ -149,7 +149,13 @@ const std::vector<CommandEntry>& Commands() {
          "  ma diverso da quello della libreria resta com'e' e non viene registrato\n"},
         {"schedine",
          RunSchedine,
-         {{"--sistema", "--dal", "--al"}, {"--prova"}},
+         {{"--sistema", "--dal", "--al"},
+          {"--prova"},
+          {},
+          0,
+          {},
+          {},
+          {{{{"--prova"}, {"--sistema"}}, "SERVE --prova OPPURE --sistema FILE"}}},
          "schedine --prova | --sistema FILE [--dal C] [--al C]",
          "  i segni che la finestra delle schedine stamperebbe, con i valori di matrion/valori.tab: una riga\n"
          "  per segno, SCHEDINA PANNELLO NUMERO X1 Y1 X2 Y2, gli angoli in twip (1440 = un pollice) dall'angolo\n"

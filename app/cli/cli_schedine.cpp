@@ -34,8 +34,8 @@ void WriteMarks(RecordWriter& writer, long long slip, const std::vector<SlipMark
 // schedine (--prova | --sistema FILE [--dal C] [--al C]): one line per mark, slip by slip.
 int RunSchedine(const CliContext& context) {
     const CliArguments& arguments = context.arguments;
+    // The command line already holds --prova or --sistema, not both.
     const bool calibration = arguments.Flag("--prova");
-    if (calibration == arguments.Has("--sistema")) throw CliError("SERVE --prova OPPURE --sistema FILE");
     if (calibration && (arguments.Has("--dal") || arguments.Has("--al"))) {
         throw CliError("--dal E --al VALGONO SOLO CON --sistema");
     }

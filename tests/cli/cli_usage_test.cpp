@@ -77,6 +77,8 @@ TEST(CliUsage, UsageMistakesExitWithStatusTwoAndOpenNoFolder) {
         {{"converti"}, "INDICA L'ARCHIVIO DI TESTO"},
         {{"controllo", "--estrazione", "1"}, "SERVE --sistema FILE OPPURE --matrice FILE --numeri LISTA"},
         {{"controllo", "--sistema", "GIOCO.SSI", "--dal", "1"}, "MANCA L'OPZIONE --al"},
+        {{"schedine"}, "SERVE --prova OPPURE --sistema FILE"},
+        {{"schedine", "--prova", "--sistema", "GIOCO.SSI"}, "SERVE --prova OPPURE --sistema FILE"},
     };
     for (const auto& row : rows) {
         const CliRun run = RunCounted(folder, row.arguments);

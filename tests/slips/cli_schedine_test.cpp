@@ -63,8 +63,6 @@ TEST(CliSchedine, MistakesEndWithStatusTwo) {
         std::vector<std::string> arguments;
         std::string error;
     } rows[] = {
-        {{"schedine"}, "SERVE --prova OPPURE --sistema FILE"},
-        {{"schedine", "--prova", "--sistema", "A.SSI"}, "SERVE --prova OPPURE --sistema FILE"},
         {{"schedine", "--prova", "--al", "3"}, "--dal E --al VALGONO SOLO CON --sistema"},
         {{"schedine", "--prova", "--prova"}, "OPZIONE RIPETUTA: --prova"},
         {{"schedine", "--pannelli", "3"}, "OPZIONE SCONOSCIUTA: --pannelli"},
