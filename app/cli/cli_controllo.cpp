@@ -69,6 +69,11 @@ SystemTickets ReadTickets(const CliContext& context) {
         tickets.numbers = read.data.numbers;
         tickets.size = read.data.comboSize;
         tickets.count = std::clamp(read.data.comboCount, 0, TicketsOf(tickets.numbers, tickets.size).count);
+        // A file that is no played system reads as one without tickets: an answer of five zeros
+        // would look like a real check.
+        if (tickets.count == 0) {
+            throw CliError("IL FILE " + arguments.Required("--sistema") + " NON HA BOLLETTE DA CONTROLLARE");
+        }
         return tickets;
     }
     const std::string& name = arguments.Required("--matrice");

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "matrices/core/matrix_files.h"
 #include "tests/cli/cli_in_process.h"
 #include "tests/statistics/draw_builder.h"
@@ -96,6 +98,12 @@ TEST(CliControllo, Refusals) {
     }
     const CliRun missing = f.Run({"--matrice", "07N99906.SIS", "--numeri", "1-7", "--estrazione", "1"});
     EXPECT_EQ(missing.status, 2);
+    const std::filesystem::path notASystem = f.folder.path() / "NOTE.SSI";
+    std::ofstream(notASystem) << "NUMERI 1\n";
+    const CliRun empty = f.Run({"--sistema", notASystem.string(), "--estrazione", "1"});
+    EXPECT_EQ(empty.status, 2);
+    EXPECT_NE(empty.err.find("NON HA BOLLETTE DA CONTROLLARE"), std::string::npos) << empty.err;
+    EXPECT_EQ(empty.out, "");
 }
 
 }  // namespace
