@@ -74,6 +74,15 @@ TEST(CliSchedine, MistakesEndWithStatusTwo) {
         EXPECT_TRUE(run.err.starts_with(row.error)) << run.err;
     }
     EXPECT_EQ(test::RunIn(folder, {"schedine", "-h"}).status, 0);
+
+    // A file that is no played system has no slips to show: an empty answer would pass for one.
+    folder.WriteFile("matrion/valori.tab", kLayout);
+    folder.WriteFile("NOTE.SSI", "NUMERI 1\n");
+    const std::string note = (folder.path() / "NOTE.SSI").string();
+    const test::CliRun empty = test::RunIn(folder, {"schedine", "--sistema", note});
+    EXPECT_EQ(empty.status, 2);
+    EXPECT_TRUE(empty.err.starts_with("IL FILE " + note + " NON HA COMBINAZIONI DA STAMPARE")) << empty.err;
+    EXPECT_EQ(empty.out, "");
 }
 
 }  // namespace
