@@ -45,10 +45,9 @@ CombinationSource ResultGridOf(QWidget* opener) {
     if (!sistemi) return {};
     return [sistemi](int row) -> std::optional<SlipCombination> {
         if (!sistemi || row < 1 || row > sistemi->GridModel().Rows()) return std::nullopt;
-        SlipCombination numbers{};
-        for (int j = 0; j < kPanelNumbers; ++j) {
-            numbers[static_cast<std::size_t>(j)] =
-                NumericValue(sistemi->GridModel().CellText(row, j + 1).toStdString());
+        SlipCombination numbers;
+        for (int j = 1; j <= kPanelNumbers; ++j) {
+            numbers.push_back(NumericValue(sistemi->GridModel().CellText(row, j).toStdString()));
         }
         return numbers;
     };

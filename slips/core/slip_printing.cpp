@@ -7,12 +7,12 @@ namespace fortunara {
 
 CombinationSource TicketCombinations(const ProgramState& state) {
     return [&state](int combination) -> std::optional<SlipCombination> {
-        const long long last = static_cast<long long>(combination) * kPanelNumbers;
+        const int size = state.TicketSize >= 1 && state.TicketSize <= kHighestNumber ? state.TicketSize : kPanelNumbers;
+        const long long last = static_cast<long long>(combination) * size;
         if (combination < 1 || combination > state.TicketCount) return std::nullopt;
         if (last >= static_cast<long long>(state.TicketNumbers.size())) return std::nullopt;
-        SlipCombination numbers{};
-        std::copy_n(state.TicketNumbers.begin() + (last - kPanelNumbers + 1), kPanelNumbers, numbers.begin());
-        return numbers;
+        const auto from = state.TicketNumbers.begin() + (last - size + 1);
+        return SlipCombination(from, from + size);
     };
 }
 

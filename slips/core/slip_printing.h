@@ -12,17 +12,19 @@
 namespace fortunara {
 
 // What "STAMPA" prints: five combinations per slip, one per panel, combinations first to first + 4
-// on the first slip, the next five on the next, as long as a slip starts at or before last.
+// on the first slip, the next five on the next, as long as a slip starts at or before last. A panel
+// holds the numbers of its combination: six, or as many as the system's tickets have.
 inline constexpr int kPanelNumbers = 6;
-using SlipCombination = std::array<int, kPanelNumbers>;
+using SlipCombination = std::vector<int>;
 using SlipPanels = std::array<SlipCombination, kSlipPanels>;
 
 // Combination c (from 1) of where the slips take their numbers; nullopt where there is none.
 using CombinationSource = std::function<std::optional<SlipCombination>(int combination)>;
 
-// The current system of the shared state: combination c at TicketNumbers 6 * (c - 1) + 1 to 6 * c,
-// six numbers a combination whatever TicketSize says. There are TicketCount combinations, fewer
-// when the list ends before.
+// The current system of the shared state: combination c at TicketNumbers s * (c - 1) + 1 to s * c,
+// s = TicketSize (six when it is not 1 to 90), so a system of seven-number tickets puts each ticket
+// whole on its panel instead of mixing neighbouring tickets. There are TicketCount combinations,
+// fewer when the list ends before.
 CombinationSource TicketCombinations(const ProgramState& state);
 
 // How many slips the range asks for: none when first > last.
@@ -31,7 +33,7 @@ long long SlipCount(int first, int last);
 long long SlipStart(int first, long long slip);
 
 // The five panels of the slip that starts at combination `start`. A panel past the end of the
-// source, or before combination 1, stays empty (all zeros) and is left unmarked.
+// source, or before combination 1, stays empty and is left unmarked.
 SlipPanels FillSlip(long long start, const CombinationSource& source);
 
 // The marks of a slip, panel by panel in the order of the squares: every square whose number is

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <numeric>
 
 #include "slips/core/slip_layout.h"
 #include "slips/core/slip_printing.h"
@@ -107,7 +108,7 @@ ProgramState SystemOf(int count) {
 
 std::vector<int> FirstNumbers(const SlipPanels& panels) {
     std::vector<int> first;
-    for (const SlipCombination& numbers : panels) first.push_back(numbers[0]);
+    for (const SlipCombination& numbers : panels) first.push_back(numbers.empty() ? 0 : numbers.front());
     return first;
 }
 
@@ -132,6 +133,22 @@ TEST(SlipPrinting, ThirdCombinationOnIsReadFromPositionThirteen) {
     const SlipPanels panels = FillSlip(SlipStart(3, 0), TicketCombinations(state));
     EXPECT_EQ(panels[0], (SlipCombination{13, 14, 15, 16, 17, 18}));
     EXPECT_EQ(panels[4], (SlipCombination{37, 38, 39, 40, 41, 42}));
+}
+
+// A system of seven-number tickets (a matrix of "Settine" checked in Presenti) puts each ticket
+// whole on its panel; one of three numbers marks three squares.
+TEST(SlipPrinting, ATicketOfAnotherSizeFillsItsPanelWhole) {
+    for (const int size : {7, 3}) {
+        ProgramState state;
+        state.TicketSize = size;
+        state.TicketCount = 2;
+        for (int i = 1; i <= 2 * size; ++i) state.TicketNumbers.push_back(i);
+        const SlipPanels panels = FillSlip(1, TicketCombinations(state));
+        SlipCombination second(static_cast<std::size_t>(size));
+        std::iota(second.begin(), second.end(), size + 1);
+        EXPECT_EQ(panels[1], second) << size;
+        EXPECT_TRUE(panels[2].empty()) << size;
+    }
 }
 
 TEST(SlipPrinting, PanelsPastTheSystemOrBeforeItsFirstCombinationStayEmpty) {
