@@ -30,7 +30,9 @@ bool Shoot(shots::ShotSession& session) {
     session.state.ClickSoundOn = 0;
     session.state.SelectedMatrixFile = "10N03506.SIS";
     PresentiOpeners openers;
+    // Both buttons enabled as in the program; the picture opens neither window.
     openers.Controllo = [](QWidget*) -> QWidget* { return nullptr; };
+    openers.Schedine = [](QWidget*) -> QWidget* { return nullptr; };
     Presenti presenti(session.state, session.platform, openers);
     presenti.show();
     if (!QTest::qWaitForWindowExposed(&presenti)) return false;
