@@ -59,9 +59,6 @@ struct SystemTickets {
 
 SystemTickets ReadTickets(const CliContext& context) {
     const CliArguments& arguments = context.arguments;
-    if (arguments.Has("--sistema") == arguments.Has("--matrice")) {
-        throw CliError("SERVE --sistema FILE OPPURE --matrice FILE --numeri LISTA");
-    }
     SystemTickets tickets;
     if (arguments.Has("--sistema")) {
         if (arguments.Has("--numeri")) throw CliError("--numeri VA CON --matrice, NON CON --sistema");
