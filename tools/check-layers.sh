@@ -7,9 +7,9 @@ cd "$(dirname "$0")/.."
 text="platform/text"
 api="platform/api $text"
 files="archive/core matrices/core"
-state="app/state $api $files"
+state="state $api $files"
 cores="app/core statistics/core systems/core checks/core vertible/core slips/core archive/core matrices/core"
-widgets="app/widgets $state"
+widgets="ui $state"
 
 # folder: the folders its files may include (besides its own)
 declare -A allowed=(
@@ -18,14 +18,14 @@ declare -A allowed=(
     [platform/qt]="$api"
     [archive/core]="$api"
     [matrices/core]="$text"
-    [app/state]="$api"
+    [state]="$api"
     [app/core]="$state"
     [statistics/core]="$state"
     [systems/core]="$state"
     [checks/core]="$state"
     [vertible/core]="$state"
     [slips/core]="$state"
-    [app/widgets]="$state"
+    [ui]="$state"
     [app/windows]="$widgets $cores"
     [archive/windows]="$widgets $cores"
     [statistics/windows]="$widgets $cores"
@@ -54,6 +54,6 @@ while IFS= read -r file; do
             status=1
         fi
     done < <(sed -n 's/^#include "\([^"]*\)".*/\1/p' "$file")
-done < <(find platform archive matrices app statistics systems checks vertible slips tests/fakes \
+done < <(find platform archive matrices state ui app statistics systems checks vertible slips tests/fakes \
              \( -name '*.h' -o -name '*.cpp' \) | sort)
 exit $status

@@ -1,7 +1,7 @@
 #include "app/core/combination_table.h"
 
-#include "app/state/binomial.h"
 #include "platform/text/number_text.h"
+#include "state/binomial.h"
 
 namespace fortunara {
 

@@ -7,8 +7,6 @@
 
 #include "app/program/program_hooks.h"
 #include "app/program/startup.h"
-#include "app/state/program_state.h"
-#include "app/widgets/look.h"
 #include "app/windows/module1.h"
 #include "app/windows/sestine.h"
 #include "platform/qt/qt_clipboard.h"
@@ -19,6 +17,8 @@
 #include "platform/qt/qt_printer.h"
 #include "platform/qt/qt_sounds.h"
 #include "platform/qt/qt_translations.h"
+#include "state/program_state.h"
+#include "ui/look.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/state/program_state.h"
 #include "app/windows/sestine_hooks.h"
 #include "platform/api/platform.h"
+#include "state/program_state.h"
 
 namespace fortunara {
 

@@ -7,10 +7,10 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-#include "app/state/click_sound.h"
-#include "app/widgets/animated_picture.h"
-#include "app/widgets/data_grid.h"
-#include "app/widgets/range_pair_box.h"
+#include "state/click_sound.h"
+#include "ui/animated_picture.h"
+#include "ui/data_grid.h"
+#include "ui/range_pair_box.h"
 
 namespace fortunara {
 

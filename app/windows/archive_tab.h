@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/state/program_state.h"
-#include "app/widgets/main_window_tab.h"
 #include "platform/api/platform.h"
+#include "state/program_state.h"
+#include "ui/main_window_tab.h"
 
 class QRadioButton;
 class QScrollBar;

@@ -3,15 +3,15 @@
 #include <QScrollBar>
 
 #include "app/core/archive_table.h"
-#include "app/state/click_sound.h"
-#include "app/widgets/animated_picture.h"
-#include "app/widgets/clip_text.h"
-#include "app/widgets/data_grid.h"
-#include "app/widgets/range_pair_box.h"
-#include "app/widgets/range_selectors.h"
-#include "app/widgets/read_error.h"
 #include "app/windows/archive_tab.h"
+#include "state/click_sound.h"
 #include "statistics/core/archive_reports.h"
+#include "ui/animated_picture.h"
+#include "ui/clip_text.h"
+#include "ui/data_grid.h"
+#include "ui/range_pair_box.h"
+#include "ui/range_selectors.h"
+#include "ui/read_error.h"
 
 namespace fortunara {
 

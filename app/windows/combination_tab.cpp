@@ -4,7 +4,7 @@
 #include <QVBoxLayout>
 
 #include "app/core/combination_table.h"
-#include "app/widgets/data_grid.h"
+#include "ui/data_grid.h"
 
 namespace fortunara {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/widgets/main_window_tab.h"
+#include "ui/main_window_tab.h"
 
 namespace fortunara {
 

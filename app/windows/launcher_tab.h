@@ -2,8 +2,8 @@
 
 #include <functional>
 
-#include "app/widgets/main_window_tab.h"
 #include "app/windows/sestine_hooks.h"
+#include "ui/main_window_tab.h"
 
 class QPushButton;
 

@@ -1,7 +1,7 @@
 #include "app/windows/module1.h"
 
-#include "app/widgets/window_display.h"
 #include "app/windows/sestine.h"
+#include "ui/window_display.h"
 
 namespace fortunara {
 

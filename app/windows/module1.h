@@ -2,9 +2,9 @@
 
 #include <memory>
 
-#include "app/state/program_state.h"
 #include "app/windows/sestine_hooks.h"
 #include "platform/api/platform.h"
+#include "state/program_state.h"
 
 namespace fortunara {
 

@@ -14,19 +14,19 @@
 
 #include "app/core/archive_table.h"
 #include "app/core/main_window_sounds.h"
-#include "app/state/click_sound.h"
-#include "app/widgets/animated_picture.h"
-#include "app/widgets/controls.h"
-#include "app/widgets/look.h"
-#include "app/widgets/main_window_tab.h"
-#include "app/widgets/read_error.h"
-#include "app/widgets/strip_painter.h"
-#include "app/widgets/window_display.h"
 #include "app/windows/archive_tab.h"
 #include "app/windows/combination_tab.h"
 #include "app/windows/launcher_tab.h"
 #include "archive/core/draw_archive.h"
 #include "archive/core/draw_record.h"
+#include "state/click_sound.h"
+#include "ui/animated_picture.h"
+#include "ui/controls.h"
+#include "ui/look.h"
+#include "ui/main_window_tab.h"
+#include "ui/read_error.h"
+#include "ui/strip_painter.h"
+#include "ui/window_display.h"
 
 namespace fortunara {
 

@@ -5,9 +5,9 @@
 #include <array>
 #include <vector>
 
-#include "app/state/program_state.h"
 #include "app/windows/sestine_hooks.h"
 #include "platform/api/platform.h"
+#include "state/program_state.h"
 
 class QTabWidget;
 class QTimer;

@@ -3,7 +3,7 @@
 #include <functional>
 #include <map>
 
-#include "app/widgets/launchers.h"
+#include "ui/launchers.h"
 
 namespace fortunara {
 

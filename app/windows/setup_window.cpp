@@ -7,8 +7,8 @@
 #include <QVBoxLayout>
 
 #include "app/core/main_window_sounds.h"
-#include "app/widgets/look.h"
-#include "app/widgets/strip_painter.h"
+#include "ui/look.h"
+#include "ui/strip_painter.h"
 
 namespace fortunara {
 

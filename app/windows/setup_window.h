@@ -2,8 +2,8 @@
 
 #include <QDialog>
 
-#include "app/state/program_state.h"
 #include "platform/api/platform.h"
+#include "state/program_state.h"
 
 class QCheckBox;
 class QPushButton;

@@ -13,9 +13,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "app/widgets/controls.h"
-#include "app/widgets/look.h"
 #include "archive/core/address_settings.h"
+#include "ui/controls.h"
+#include "ui/look.h"
 
 namespace fortunara {
 

@@ -4,11 +4,11 @@
 #include <QPlainTextEdit>
 #include <QTimer>
 
-#include "app/widgets/read_error.h"
 #include "archive/core/address_settings.h"
 #include "archive/core/draw_save.h"
 #include "archive/core/web_import.h"
 #include "archive/windows/browser.h"
+#include "ui/read_error.h"
 
 namespace fortunara {
 

@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/widgets/controls.h"
-#include "app/widgets/look.h"
+#include "ui/controls.h"
+#include "ui/look.h"
 
 namespace fortunara {
 

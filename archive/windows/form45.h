@@ -2,9 +2,9 @@
 
 #include <QWidget>
 
-#include "app/state/program_state.h"
 #include "archive/windows/archive_views.h"
 #include "platform/api/platform.h"
+#include "state/program_state.h"
 
 class QLabel;
 class QLineEdit;

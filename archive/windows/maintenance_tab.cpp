@@ -8,10 +8,10 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-#include "app/state/click_sound.h"
-#include "app/widgets/animated_picture.h"
-#include "app/widgets/data_grid.h"
-#include "app/widgets/look.h"
+#include "state/click_sound.h"
+#include "ui/animated_picture.h"
+#include "ui/data_grid.h"
+#include "ui/look.h"
 
 namespace fortunara {
 

@@ -2,9 +2,9 @@
 
 #include <array>
 
-#include "app/state/program_state.h"
-#include "app/widgets/main_window_tab.h"
 #include "platform/api/platform.h"
+#include "state/program_state.h"
+#include "ui/main_window_tab.h"
 
 class QLineEdit;
 class QPushButton;

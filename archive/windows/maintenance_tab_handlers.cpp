@@ -3,13 +3,13 @@
 #include <QScrollBar>
 
 #include "app/core/archive_table.h"
-#include "app/widgets/animated_picture.h"
-#include "app/widgets/data_grid.h"
-#include "app/widgets/look.h"
-#include "app/widgets/range_selectors.h"
-#include "app/widgets/strip_painter.h"
 #include "archive/windows/maintenance_tab.h"
 #include "platform/text/number_text.h"
+#include "ui/animated_picture.h"
+#include "ui/data_grid.h"
+#include "ui/look.h"
+#include "ui/range_selectors.h"
+#include "ui/strip_painter.h"
 
 namespace fortunara {
 

@@ -2,16 +2,16 @@
 #include <QLineEdit>
 
 #include "app/core/archive_table.h"
-#include "app/state/click_sound.h"
-#include "app/widgets/data_grid.h"
-#include "app/widgets/read_error.h"
-#include "app/widgets/window_display.h"
 #include "archive/core/archive_conversion.h"
 #include "archive/core/draw_entry.h"
 #include "archive/core/draw_save.h"
 #include "archive/core/record_checks.h"
 #include "archive/windows/form18.h"
 #include "archive/windows/maintenance_tab.h"
+#include "state/click_sound.h"
+#include "ui/data_grid.h"
+#include "ui/read_error.h"
+#include "ui/window_display.h"
 
 namespace fortunara {
 

@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/state/program_state.h"
 #include "matrices/core/matrix_files.h"
+#include "state/program_state.h"
 
 namespace fortunara {
 

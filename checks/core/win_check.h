@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/state/program_state.h"
 #include "archive/core/draw_record.h"
+#include "state/program_state.h"
 
 namespace fortunara {
 

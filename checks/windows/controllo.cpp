@@ -7,10 +7,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/widgets/controls.h"
-#include "app/widgets/look.h"
 #include "checks/core/check_report.h"
 #include "platform/text/number_text.h"
+#include "ui/controls.h"
+#include "ui/look.h"
 
 namespace fortunara {
 

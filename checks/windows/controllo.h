@@ -2,9 +2,9 @@
 
 #include <QDialog>
 
-#include "app/state/program_state.h"
 #include "checks/core/win_check.h"
 #include "platform/api/platform.h"
+#include "state/program_state.h"
 
 class QLabel;
 class QListWidget;

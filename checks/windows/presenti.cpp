@@ -10,11 +10,11 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-#include "app/widgets/controls.h"
-#include "app/widgets/launchers.h"
-#include "app/widgets/look.h"
-#include "app/widgets/range_selectors.h"
 #include "systems/core/sistemi_run.h"
+#include "ui/controls.h"
+#include "ui/launchers.h"
+#include "ui/look.h"
+#include "ui/range_selectors.h"
 
 namespace fortunara {
 

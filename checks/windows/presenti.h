@@ -5,10 +5,10 @@
 #include <span>
 #include <vector>
 
-#include "app/state/program_state.h"
-#include "app/widgets/window_display.h"
 #include "matrices/core/matrix_files.h"
 #include "platform/api/platform.h"
+#include "state/program_state.h"
+#include "ui/window_display.h"
 
 class QCheckBox;
 class QGroupBox;

@@ -5,10 +5,10 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "app/state/click_sound.h"
 #include "checks/core/played_system.h"
 #include "checks/windows/presenti.h"
 #include "platform/text/number_text.h"
+#include "state/click_sound.h"
 #include "systems/core/sistemi_output.h"
 
 namespace fortunara {

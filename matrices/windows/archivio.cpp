@@ -11,10 +11,10 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "app/widgets/controls.h"
-#include "app/widgets/look.h"
 #include "matrices/core/matrix_editor.h"
 #include "platform/text/number_text.h"
+#include "ui/controls.h"
+#include "ui/look.h"
 
 namespace fortunara {
 

@@ -4,10 +4,10 @@
 #include <array>
 #include <vector>
 
-#include "app/state/program_state.h"
-#include "app/widgets/window_display.h"
 #include "matrices/core/matrix_list.h"
 #include "platform/api/platform.h"
+#include "state/program_state.h"
+#include "ui/window_display.h"
 
 class QGroupBox;
 class QLabel;

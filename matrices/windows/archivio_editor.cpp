@@ -3,10 +3,10 @@
 #include <QLineEdit>
 #include <QListWidget>
 
-#include "app/state/click_sound.h"
 #include "matrices/core/matrix_editor.h"
 #include "matrices/core/matrix_files.h"
 #include "matrices/windows/archivio.h"
+#include "state/click_sound.h"
 
 namespace fortunara {
 

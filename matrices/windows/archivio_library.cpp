@@ -2,8 +2,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/widgets/read_error.h"
 #include "matrices/windows/archivio.h"
+#include "ui/read_error.h"
 
 namespace fortunara {
 

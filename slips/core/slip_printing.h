@@ -5,9 +5,9 @@
 #include <optional>
 #include <vector>
 
-#include "app/state/program_state.h"
 #include "platform/api/printer.h"
 #include "slips/core/slip_layout.h"
+#include "state/program_state.h"
 
 namespace fortunara {
 

@@ -12,10 +12,10 @@
 #include <array>
 #include <utility>
 
-#include "app/widgets/controls.h"
-#include "app/widgets/look.h"
-#include "app/widgets/strip_painter.h"
 #include "platform/text/number_text.h"
+#include "ui/controls.h"
+#include "ui/look.h"
+#include "ui/strip_painter.h"
 
 namespace fortunara {
 

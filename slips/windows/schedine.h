@@ -2,10 +2,10 @@
 
 #include <QDialog>
 
-#include "app/state/program_state.h"
 #include "platform/api/platform.h"
 #include "slips/core/slip_layout.h"
 #include "slips/core/slip_printing.h"
+#include "state/program_state.h"
 
 class QGroupBox;
 class QLabel;

@@ -2,10 +2,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/state/click_sound.h"
-#include "app/widgets/busy_pointer.h"
 #include "platform/text/number_text.h"
 #include "slips/windows/schedine.h"
+#include "state/click_sound.h"
+#include "ui/busy_pointer.h"
 
 namespace fortunara {
 

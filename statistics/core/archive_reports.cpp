@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "app/state/program_state.h"
 #include "platform/text/number_text.h"
+#include "state/program_state.h"
 #include "statistics/core/number_search.h"
 #include "statistics/core/statistics_state.h"
 

@@ -1,6 +1,6 @@
 #include "statistics/core/number_search.h"
 
-#include "app/state/binomial.h"
+#include "state/binomial.h"
 
 #include <algorithm>
 #include <utility>

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/state/program_state.h"
+#include "state/program_state.h"
 
 namespace fortunara {
 

@@ -10,8 +10,8 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-#include "app/widgets/look.h"
-#include "app/widgets/range_selectors.h"
+#include "ui/look.h"
+#include "ui/range_selectors.h"
 
 namespace fortunara {
 

@@ -2,10 +2,10 @@
 
 #include <functional>
 
-#include "app/state/program_state.h"
-#include "app/widgets/main_window_tab.h"
-#include "app/widgets/window_display.h"
 #include "platform/api/platform.h"
+#include "state/program_state.h"
+#include "ui/main_window_tab.h"
+#include "ui/window_display.h"
 
 class QLabel;
 class QLineEdit;

@@ -6,14 +6,14 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-#include "app/state/click_sound.h"
-#include "app/widgets/range_selectors.h"
-#include "app/widgets/read_error.h"
 #include "matrices/core/matrix_list.h"
+#include "state/click_sound.h"
 #include "statistics/core/forecast.h"
 #include "statistics/core/forecast_outputs.h"
 #include "statistics/core/statistics_state.h"
 #include "statistics/windows/forecast_tab.h"
+#include "ui/range_selectors.h"
+#include "ui/read_error.h"
 
 namespace fortunara {
 

@@ -10,11 +10,11 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/widgets/animated_picture.h"
-#include "app/widgets/look.h"
-#include "app/widgets/number_board.h"
-#include "app/widgets/range_pair_box.h"
 #include "archive/core/draw_record.h"
+#include "ui/animated_picture.h"
+#include "ui/look.h"
+#include "ui/number_board.h"
+#include "ui/range_pair_box.h"
 
 namespace fortunara {
 

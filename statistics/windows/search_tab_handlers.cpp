@@ -4,15 +4,15 @@
 #include <QListWidget>
 #include <QRadioButton>
 
-#include "app/state/click_sound.h"
-#include "app/widgets/animated_picture.h"
-#include "app/widgets/clip_text.h"
-#include "app/widgets/number_board.h"
-#include "app/widgets/range_pair_box.h"
-#include "app/widgets/read_error.h"
+#include "state/click_sound.h"
 #include "statistics/core/archive_reports.h"
 #include "statistics/core/statistics_state.h"
 #include "statistics/windows/search_tab.h"
+#include "ui/animated_picture.h"
+#include "ui/clip_text.h"
+#include "ui/number_board.h"
+#include "ui/range_pair_box.h"
+#include "ui/read_error.h"
 
 namespace fortunara {
 

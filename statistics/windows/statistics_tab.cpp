@@ -9,9 +9,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/widgets/data_grid.h"
-#include "app/widgets/look.h"
-#include "app/widgets/range_pair_box.h"
+#include "ui/data_grid.h"
+#include "ui/look.h"
+#include "ui/range_pair_box.h"
 
 namespace fortunara {
 

@@ -2,10 +2,10 @@
 
 #include <array>
 
-#include "app/state/program_state.h"
-#include "app/widgets/main_window_tab.h"
 #include "platform/api/platform.h"
+#include "state/program_state.h"
 #include "statistics/core/distributions.h"
+#include "ui/main_window_tab.h"
 
 class QCheckBox;
 class QLabel;

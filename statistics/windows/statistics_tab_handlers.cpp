@@ -2,14 +2,14 @@
 #include <QCheckBox>
 #include <QLabel>
 
-#include "app/state/click_sound.h"
-#include "app/widgets/data_grid.h"
-#include "app/widgets/range_pair_box.h"
-#include "app/widgets/read_error.h"
+#include "state/click_sound.h"
 #include "statistics/core/number_delays.h"
 #include "statistics/core/statistics_grid.h"
 #include "statistics/core/statistics_state.h"
 #include "statistics/windows/statistics_tab.h"
+#include "ui/data_grid.h"
+#include "ui/range_pair_box.h"
+#include "ui/read_error.h"
 
 namespace fortunara {
 

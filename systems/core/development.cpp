@@ -4,7 +4,7 @@
 #include <optional>
 #include <stdexcept>
 
-#include "app/state/binomial.h"
+#include "state/binomial.h"
 #include "systems/core/condition_filter.h"
 #include "systems/core/guarantee_scheme.h"
 #include "systems/core/integral_search.h"

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/state/binomial.h"
+#include "state/binomial.h"
 #include "systems/core/position_index.h"
 
 // The reduction keeps a candidate only when it shares at most 6 - t positions with every

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "app/state/program_state.h"
 #include "matrices/core/matrix_files.h"
 #include "matrices/core/text_fields.h"
+#include "state/program_state.h"
 
 namespace fortunara {
 

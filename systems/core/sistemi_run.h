@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "app/state/program_state.h"
+#include "state/program_state.h"
 #include "systems/core/development.h"
 
 namespace fortunara {

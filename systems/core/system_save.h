@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <string>
 
-#include "app/state/program_state.h"
 #include "matrices/core/matrix_files.h"
+#include "state/program_state.h"
 #include "systems/core/development.h"
 
 namespace fortunara {

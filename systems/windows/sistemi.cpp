@@ -8,12 +8,12 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "app/state/click_sound.h"
-#include "app/widgets/look.h"
-#include "app/widgets/range_selector.h"
+#include "state/click_sound.h"
 #include "systems/core/sistemi_run.h"
 #include "systems/core/system_texts.h"
 #include "systems/windows/system_grid_model.h"
+#include "ui/look.h"
+#include "ui/range_selector.h"
 
 namespace fortunara {
 

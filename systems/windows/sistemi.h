@@ -8,11 +8,11 @@
 #include <thread>
 #include <vector>
 
-#include "app/state/program_state.h"
-#include "app/widgets/window_display.h"
 #include "platform/api/platform.h"
+#include "state/program_state.h"
 #include "systems/core/development.h"
 #include "systems/core/sistemi_memory.h"
+#include "ui/window_display.h"
 
 class QCheckBox;
 class QComboBox;

@@ -6,12 +6,12 @@
 #include <QListWidget>
 #include <algorithm>
 
-#include "app/widgets/window_display.h"
 #include "platform/text/number_text.h"
 #include "systems/core/sistemi_output.h"
 #include "systems/core/system_save.h"
 #include "systems/windows/sistemi.h"
 #include "systems/windows/system_grid_model.h"
+#include "ui/window_display.h"
 
 namespace fortunara {
 

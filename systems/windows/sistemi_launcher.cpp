@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "app/widgets/window_display.h"
+#include "ui/window_display.h"
 
 namespace fortunara {
 

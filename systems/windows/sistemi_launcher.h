@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/state/program_state.h"
 #include "platform/api/platform.h"
+#include "state/program_state.h"
 #include "systems/core/sistemi_memory.h"
 #include "systems/windows/sistemi.h"
 

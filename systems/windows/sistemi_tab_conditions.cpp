@@ -7,9 +7,9 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "app/widgets/controls.h"
 #include "platform/text/number_text.h"
 #include "systems/windows/sistemi.h"
+#include "ui/controls.h"
 
 namespace fortunara {
 

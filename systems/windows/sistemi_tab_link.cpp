@@ -5,10 +5,10 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "app/widgets/controls.h"
-#include "app/widgets/look.h"
 #include "platform/text/number_text.h"
 #include "systems/windows/sistemi.h"
+#include "ui/controls.h"
+#include "ui/look.h"
 
 namespace fortunara {
 

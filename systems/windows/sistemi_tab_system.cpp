@@ -15,12 +15,12 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "app/widgets/controls.h"
-#include "app/widgets/look.h"
-#include "app/widgets/strip_painter.h"
 #include "systems/core/system_texts.h"
 #include "systems/windows/sistemi.h"
 #include "systems/windows/system_grid_model.h"
+#include "ui/controls.h"
+#include "ui/look.h"
+#include "ui/strip_painter.h"
 
 namespace fortunara {
 

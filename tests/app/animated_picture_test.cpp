@@ -1,4 +1,4 @@
-#include "app/widgets/animated_picture.h"
+#include "ui/animated_picture.h"
 
 #include <QImage>
 #include <QMouseEvent>

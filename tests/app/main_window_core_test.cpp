@@ -8,11 +8,11 @@
 #include "app/core/archive_table.h"
 #include "app/core/combination_table.h"
 #include "app/core/main_window_sounds.h"
-#include "app/widgets/clip_text.h"
-#include "app/widgets/range_selector.h"
 #include "archive/core/draw_record.h"
 #include "tests/fakes/fake_sounds.h"
 #include "tests/support/temp_folder.h"
+#include "ui/clip_text.h"
+#include "ui/range_selector.h"
 
 namespace fortunara {
 namespace {

@@ -21,13 +21,13 @@
 #include <functional>
 #include <sstream>
 
-#include "app/widgets/animated_picture.h"
-#include "app/widgets/data_grid.h"
-#include "app/widgets/look.h"
-#include "app/widgets/number_board.h"
 #include "tests/app/sestine_test_support.h"
 #include "tests/windows/started_program.h"
 #include "tests/windows/window_test_main.h"
+#include "ui/animated_picture.h"
+#include "ui/data_grid.h"
+#include "ui/look.h"
+#include "ui/number_board.h"
 
 namespace fortunara::test {
 

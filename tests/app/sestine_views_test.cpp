@@ -10,12 +10,12 @@
 #include <string>
 #include <vector>
 
-#include "app/widgets/animated_picture.h"
-#include "app/widgets/data_grid.h"
-#include "app/widgets/look.h"
 #include "tests/app/sestine_test_support.h"
 #include "tests/windows/started_program.h"
 #include "tests/windows/window_test_main.h"
+#include "ui/animated_picture.h"
+#include "ui/data_grid.h"
+#include "ui/look.h"
 
 namespace fortunara::test {
 

@@ -1,4 +1,4 @@
-#include "app/state/binomial.h"
+#include "state/binomial.h"
 
 #include <gtest/gtest.h>
 

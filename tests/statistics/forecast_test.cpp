@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/state/program_state.h"
+#include "state/program_state.h"
 #include "statistics/core/forecast.h"
 #include "statistics/core/statistics_state.h"
 #include "tests/statistics/draw_builder.h"

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/state/program_state.h"
 #include "platform/text/number_text.h"
+#include "state/program_state.h"
 #include "statistics/core/archive_reports.h"
 #include "statistics/core/forecast_outputs.h"
 #include "statistics/core/statistics_state.h"

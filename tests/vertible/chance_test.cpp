@@ -9,7 +9,7 @@
 #include <numeric>
 #include <random>
 
-#include "app/state/binomial.h"
+#include "state/binomial.h"
 #include "tests/support/temp_folder.h"
 #include "vertible/core/forecast_check.h"
 

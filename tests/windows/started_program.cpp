@@ -7,9 +7,9 @@
 #include <sstream>
 
 #include "app/program/program_hooks.h"
-#include "app/widgets/data_grid.h"
 #include "app/windows/module1.h"
 #include "archive/core/draw_record.h"
+#include "ui/data_grid.h"
 
 namespace fortunara::test {
 

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "app/state/program_state.h"
 #include "app/windows/sestine.h"
 #include "app/windows/sestine_hooks.h"
+#include "state/program_state.h"
 #include "tests/fakes/fake_platform.h"
 #include "tests/support/temp_folder.h"
 

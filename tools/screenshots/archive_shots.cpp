@@ -7,11 +7,11 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/widgets/look.h"
 #include "archive/windows/browser.h"
 #include "archive/windows/form18.h"
 #include "archive/windows/form45.h"
 #include "tools/screenshots/shot_support.h"
+#include "ui/look.h"
 
 using namespace fortunara;
 

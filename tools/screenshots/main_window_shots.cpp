@@ -10,12 +10,12 @@
 #include <memory>
 
 #include "app/program/program_hooks.h"
-#include "app/widgets/animated_picture.h"
-#include "app/widgets/look.h"
-#include "app/widgets/number_board.h"
 #include "app/windows/module1.h"
 #include "app/windows/sestine.h"
 #include "tools/screenshots/shot_support.h"
+#include "ui/animated_picture.h"
+#include "ui/look.h"
+#include "ui/number_board.h"
 
 using namespace fortunara;
 

@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/widgets/look.h"
 #include "tools/screenshots/shot_support.h"
+#include "ui/look.h"
 #include "vertible/windows/metodovertibili.h"
 
 using namespace fortunara;

@@ -5,8 +5,8 @@
 
 #include "app/program/program_folder.h"
 #include "app/program/startup.h"
-#include "app/widgets/look.h"
 #include "archive/core/draw_archive.h"
+#include "ui/look.h"
 
 namespace fortunara::shots {
 

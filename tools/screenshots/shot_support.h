@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <functional>
 
-#include "app/state/program_state.h"
+#include "state/program_state.h"
 #include "tests/fakes/fake_platform.h"
 
 namespace fortunara::shots {

@@ -8,10 +8,10 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include "app/widgets/look.h"
 #include "systems/windows/sistemi.h"
 #include "systems/windows/sistemi_launcher.h"
 #include "tools/screenshots/shot_support.h"
+#include "ui/look.h"
 
 using namespace fortunara;
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/state/binomial.h"
+#include "state/binomial.h"
 
 namespace fortunara {
 

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/state/program_state.h"
+#include "state/program_state.h"
 
 namespace fortunara {
 

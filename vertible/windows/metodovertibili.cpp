@@ -12,11 +12,11 @@
 #include <QVBoxLayout>
 #include <span>
 
-#include "app/widgets/controls.h"
-#include "app/widgets/data_grid.h"
-#include "app/widgets/look.h"
-#include "app/widgets/range_selectors.h"
-#include "app/widgets/strip_painter.h"
+#include "ui/controls.h"
+#include "ui/data_grid.h"
+#include "ui/look.h"
+#include "ui/range_selectors.h"
+#include "ui/strip_painter.h"
 
 namespace fortunara {
 

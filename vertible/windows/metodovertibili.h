@@ -3,8 +3,8 @@
 #include <QWidget>
 #include <vector>
 
-#include "app/state/program_state.h"
 #include "platform/api/platform.h"
+#include "state/program_state.h"
 #include "vertible/core/forecast_check.h"
 #include "vertible/core/method_run.h"
 

@@ -6,12 +6,12 @@
 #include <algorithm>
 #include <functional>
 
-#include "app/widgets/busy_pointer.h"
-#include "app/widgets/data_grid.h"
-#include "app/widgets/range_selector.h"
-#include "app/widgets/range_selectors.h"
-#include "app/widgets/read_error.h"
 #include "platform/text/number_text.h"
+#include "ui/busy_pointer.h"
+#include "ui/data_grid.h"
+#include "ui/range_selector.h"
+#include "ui/range_selectors.h"
+#include "ui/read_error.h"
 #include "vertible/core/forecast_grid.h"
 #include "vertible/windows/metodovertibili.h"
 

@@ -7,10 +7,10 @@
 #include <QScrollBar>
 #include <QTest>
 
-#include "app/widgets/animated_picture.h"
-#include "app/widgets/data_grid.h"
 #include "tests/archive/windows/archive_window_tests.h"
 #include "tests/windows/started_program.h"
+#include "ui/animated_picture.h"
+#include "ui/data_grid.h"
 
 namespace fortunara::test {
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "app/state/program_state.h"
 #include "matrices/windows/archivio.h"
+#include "state/program_state.h"
 #include "tests/fakes/fake_platform.h"
 #include "tests/support/temp_folder.h"
 

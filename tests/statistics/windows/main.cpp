@@ -1,9 +1,9 @@
 #include <QApplication>
 #include <QTest>
 
-#include "app/widgets/look.h"
 #include "tests/statistics/windows/window_tests.h"
 #include "tests/windows/window_test_main.h"
+#include "ui/look.h"
 
 int main(int argc, char** argv) {
     return fortunara::test::RunWindowTests(argc, argv, [](int count, char** arguments) {

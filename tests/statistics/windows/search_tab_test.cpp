@@ -10,8 +10,6 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include "app/widgets/animated_picture.h"
-#include "app/widgets/number_board.h"
 #include "archive/core/draw_record.h"
 #include "platform/text/number_text.h"
 #include "statistics/core/archive_reports.h"
@@ -19,6 +17,8 @@
 #include "tests/statistics/windows/window_tests.h"
 #include "tests/support/golden.h"
 #include "tests/windows/started_program.h"
+#include "ui/animated_picture.h"
+#include "ui/number_board.h"
 
 namespace fortunara::test {
 

@@ -10,14 +10,14 @@
 #include <QTest>
 #include <filesystem>
 
-#include "app/widgets/animated_picture.h"
-#include "app/widgets/data_grid.h"
 #include "statistics/core/distributions.h"
 #include "statistics/core/forecast.h"
 #include "statistics/core/number_delays.h"
 #include "tests/statistics/windows/window_tests.h"
 #include "tests/support/golden.h"
 #include "tests/windows/started_program.h"
+#include "ui/animated_picture.h"
+#include "ui/data_grid.h"
 
 namespace fortunara::test {
 

@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "app/state/program_state.h"
+#include "state/program_state.h"
 #include "systems/core/sistemi_memory.h"
 #include "systems/windows/sistemi.h"
 #include "systems/windows/system_grid_model.h"

@@ -9,9 +9,9 @@
 #include <QTest>
 #include <fstream>
 
-#include "app/widgets/data_grid.h"
 #include "tests/windows/started_program.h"
 #include "tests/windows/window_test_main.h"
+#include "ui/data_grid.h"
 
 namespace fortunara::test {
 

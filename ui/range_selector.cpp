@@ -1,4 +1,4 @@
-#include "app/widgets/range_selector.h"
+#include "ui/range_selector.h"
 
 #include <algorithm>
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "app/state/program_state.h"
 #include "platform/api/sounds.h"
+#include "state/program_state.h"
 
 namespace fortunara {
 

@@ -5,7 +5,7 @@
 #include <QRectF>
 #include <QString>
 
-#include "app/widgets/picture_animation.h"
+#include "ui/picture_animation.h"
 
 class QPainter;
 

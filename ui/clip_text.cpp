@@ -1,4 +1,4 @@
-#include "app/widgets/clip_text.h"
+#include "ui/clip_text.h"
 
 #include <cctype>
 

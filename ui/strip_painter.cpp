@@ -1,4 +1,4 @@
-#include "app/widgets/strip_painter.h"
+#include "ui/strip_painter.h"
 
 #include <QFont>
 #include <QFontMetrics>

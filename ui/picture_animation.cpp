@@ -1,4 +1,4 @@
-#include "app/widgets/picture_animation.h"
+#include "ui/picture_animation.h"
 
 #include <array>
 

@@ -3,8 +3,8 @@
 #include <QString>
 #include <vector>
 
-#include "app/widgets/controls.h"
-#include "app/widgets/launchers.h"
+#include "ui/controls.h"
+#include "ui/launchers.h"
 
 namespace fortunara {
 

@@ -1,4 +1,4 @@
-#include "app/state/click_sound.h"
+#include "state/click_sound.h"
 
 namespace fortunara {
 

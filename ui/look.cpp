@@ -1,4 +1,4 @@
-#include "app/widgets/look.h"
+#include "ui/look.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -7,7 +7,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 
-#include "app/widgets/strip_painter.h"
+#include "ui/strip_painter.h"
 
 namespace fortunara {
 

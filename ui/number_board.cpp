@@ -1,10 +1,10 @@
-#include "app/widgets/number_board.h"
+#include "ui/number_board.h"
 
 #include <QGridLayout>
 #include <QMouseEvent>
 
-#include "app/widgets/look.h"
-#include "app/widgets/strip_painter.h"
+#include "ui/look.h"
+#include "ui/strip_painter.h"
 
 namespace fortunara {
 

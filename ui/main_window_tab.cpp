@@ -1,4 +1,4 @@
-#include "app/widgets/main_window_tab.h"
+#include "ui/main_window_tab.h"
 
 namespace fortunara {
 

@@ -1,4 +1,4 @@
-#include "app/state/program_state.h"
+#include "state/program_state.h"
 
 namespace fortunara {
 

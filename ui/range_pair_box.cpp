@@ -1,12 +1,12 @@
-#include "app/widgets/range_pair_box.h"
+#include "ui/range_pair_box.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QScrollBar>
 
-#include "app/widgets/controls.h"
-#include "app/widgets/look.h"
-#include "app/widgets/range_selectors.h"
+#include "ui/controls.h"
+#include "ui/look.h"
+#include "ui/range_selectors.h"
 
 namespace fortunara {
 

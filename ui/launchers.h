@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "app/widgets/window_display.h"
+#include "ui/window_display.h"
 
 class QPushButton;
 

@@ -1,10 +1,10 @@
-#include "app/widgets/data_grid.h"
+#include "ui/data_grid.h"
 
 #include <QHeaderView>
 #include <QResizeEvent>
 #include <algorithm>
 
-#include "app/widgets/look.h"
+#include "ui/look.h"
 
 namespace fortunara {
 

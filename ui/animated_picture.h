@@ -3,8 +3,8 @@
 #include <QString>
 #include <QWidget>
 
-#include "app/widgets/picture_animation.h"
-#include "app/widgets/strip_painter.h"
+#include "ui/picture_animation.h"
+#include "ui/strip_painter.h"
 
 namespace fortunara {
 

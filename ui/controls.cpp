@@ -1,4 +1,4 @@
-#include "app/widgets/controls.h"
+#include "ui/controls.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -9,9 +9,9 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
-#include "app/widgets/animated_picture.h"
-#include "app/widgets/look.h"
-#include "app/widgets/strip_painter.h"
+#include "ui/animated_picture.h"
+#include "ui/look.h"
+#include "ui/strip_painter.h"
 
 namespace fortunara {
 

@@ -1,4 +1,4 @@
-#include "app/widgets/launchers.h"
+#include "ui/launchers.h"
 
 #include <QPushButton>
 

@@ -1,11 +1,11 @@
-#include "app/widgets/animated_picture.h"
+#include "ui/animated_picture.h"
 
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
 
-#include "app/widgets/look.h"
+#include "ui/look.h"
 
 namespace fortunara {
 

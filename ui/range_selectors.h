@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/state/program_state.h"
-#include "app/widgets/range_selector.h"
+#include "state/program_state.h"
+#include "ui/range_selector.h"
 
 class QLabel;
 class QScrollBar;

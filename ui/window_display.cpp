@@ -1,4 +1,4 @@
-#include "app/widgets/window_display.h"
+#include "ui/window_display.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,4 +1,4 @@
-#include "app/widgets/range_selectors.h"
+#include "ui/range_selectors.h"
 
 #include <QLabel>
 #include <QScrollBar>

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "app/widgets/picture_animation.h"
+#include "ui/picture_animation.h"
 
 class QCheckBox;
 class QGroupBox;
