@@ -3,7 +3,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "ui/picture_animation.h"
+#include "state/picture_animation.h"
 
 class QCheckBox;
 class QGroupBox;

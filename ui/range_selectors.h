@@ -1,7 +1,7 @@
 #pragma once
 
 #include "state/program_state.h"
-#include "ui/range_selector.h"
+#include "state/range_selector.h"
 
 class QLabel;
 class QScrollBar;

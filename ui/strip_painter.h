@@ -5,7 +5,7 @@
 #include <QRectF>
 #include <QString>
 
-#include "ui/picture_animation.h"
+#include "state/picture_animation.h"
 
 class QPainter;
 

@@ -5,11 +5,11 @@
 #include <QRadioButton>
 
 #include "state/click_sound.h"
+#include "state/clip_text.h"
 #include "statistics/core/archive_reports.h"
 #include "statistics/core/statistics_state.h"
 #include "statistics/windows/search_tab.h"
 #include "ui/animated_picture.h"
-#include "ui/clip_text.h"
 #include "ui/number_board.h"
 #include "ui/range_pair_box.h"
 #include "ui/read_error.h"

@@ -9,11 +9,11 @@
 #include <QVBoxLayout>
 
 #include "state/click_sound.h"
+#include "state/range_selector.h"
 #include "systems/core/sistemi_run.h"
 #include "systems/core/system_texts.h"
 #include "systems/windows/system_grid_model.h"
 #include "ui/look.h"
-#include "ui/range_selector.h"
 
 namespace fortunara {
 

@@ -10,10 +10,10 @@
 #include <algorithm>
 
 #include "platform/text/number_text.h"
+#include "state/clip_text.h"
 #include "systems/core/sistemi_run.h"
 #include "systems/windows/sistemi.h"
 #include "systems/windows/system_grid_model.h"
-#include "ui/clip_text.h"
 
 namespace fortunara {
 

@@ -9,10 +9,10 @@
 #include "app/core/combination_table.h"
 #include "app/core/main_window_sounds.h"
 #include "archive/core/draw_record.h"
+#include "state/clip_text.h"
+#include "state/range_selector.h"
 #include "tests/fakes/fake_sounds.h"
 #include "tests/support/temp_folder.h"
-#include "ui/clip_text.h"
-#include "ui/range_selector.h"
 
 namespace fortunara {
 namespace {

@@ -7,9 +7,9 @@
 #include <functional>
 
 #include "platform/text/number_text.h"
+#include "state/range_selector.h"
 #include "ui/busy_pointer.h"
 #include "ui/data_grid.h"
-#include "ui/range_selector.h"
 #include "ui/range_selectors.h"
 #include "ui/read_error.h"
 #include "vertible/core/forecast_grid.h"

@@ -1,4 +1,4 @@
-#include "ui/range_selector.h"
+#include "state/range_selector.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "ui/clip_text.h"
+#include "state/clip_text.h"
 
 #include <cctype>
 

@@ -1,4 +1,4 @@
-#include "ui/picture_animation.h"
+#include "state/picture_animation.h"
 
 #include <array>
 
