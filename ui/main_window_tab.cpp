@@ -11,8 +11,6 @@ void MainWindowTab::Activate() {}
 
 void MainWindowTab::Chosen() {}
 
-void MainWindowTab::ConnectLaunchers(const WindowOpeners&, const WindowLauncher&) {}
-
 void MainWindowTab::ShowArchiveRecord(int, int) {}
 
 void MainWindowTab::ArchiveReplaced(int) {}

@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "ui/controls.h"
-#include "ui/launchers.h"
 
 namespace fortunara {
 
@@ -29,9 +28,6 @@ public:
     virtual void Activate();
     // The page was chosen in `Tabella`.
     virtual void Chosen();
-    // The page's launchers open their windows through the main window; one without a factory is
-    // disabled.
-    virtual void ConnectLaunchers(const WindowOpeners& openers, const WindowLauncher& open);
 
     // Pages with a view of the archive: the view moves to `record` on an archive of `recordCount`
     // draws (its bar's maximum, then its value) and shows it again.

@@ -4,6 +4,9 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "ui/controls.h"
+#include "ui/launcher_button.h"
+
 namespace fortunara {
 
 namespace {

@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
+#include <QPushButton>
 #include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
@@ -22,6 +23,7 @@
 #include "state/click_sound.h"
 #include "ui/animated_picture.h"
 #include "ui/controls.h"
+#include "ui/launcher_button.h"
 #include "ui/look.h"
 #include "ui/main_window_tab.h"
 #include "ui/read_error.h"
@@ -160,11 +162,29 @@ void Sestine::BuildTabs() {
         const auto hooked = hooks_.tabs.find(tab);
         if (page == nullptr && hooked != hooks_.tabs.end() && hooked->second) page = hooked->second(nullptr);
         if (page == nullptr) page = new MainWindowTab(tab);
-        page->ConnectLaunchers(hooks_.openers, open);
         tabella_->addTab(page, QString());
         tabella_->setTabToolTip(tab, kTabTitles[tab]);
     }
     DrawTabTitles();
+    ConnectPageLaunchers(open);
+}
+
+void Sestine::ConnectPageLaunchers(const WindowLauncher& open) {
+    // Buttons of pages the subsystems own that open windows only the main window knows.
+    struct PageLauncher {
+        int page;
+        const char* button;
+        LaunchedWindow window;
+    };
+    static constexpr PageLauncher kPageLaunchers[] = {
+        {kSingleDrawPage, "CommandButton5", LaunchedWindow::Browser},
+        {kSingleDrawPage, "CommandButton13", LaunchedWindow::Form45},
+    };
+    for (const PageLauncher& launcher : kPageLaunchers) {
+        auto* button = Page(launcher.page).findChild<QPushButton*>(launcher.button);
+        if (button == nullptr) continue;  // the subsystem's page is not plugged in
+        ConnectLauncher(*button, FactoryOf(launcher.window), [open, launcher] { open(launcher.window); });
+    }
 }
 
 void Sestine::DrawTabTitles() {

@@ -53,6 +53,7 @@ protected:
 
 private:
     void BuildTabs();
+    void ConnectPageLaunchers(const WindowLauncher& open);
     void ConnectPictures();
     void TabChanged(int tab);
     void DrawTabTitles();

@@ -3,7 +3,7 @@
 #include <functional>
 #include <map>
 
-#include "ui/launchers.h"
+#include "app/windows/window_openers.h"
 
 namespace fortunara {
 

@@ -95,9 +95,4 @@ MaintenanceTab::MaintenanceTab(ProgramState& state, Platform& platform, QWidget*
     connect(Command1, &QPushButton::clicked, this, &MaintenanceTab::RunConversion);
 }
 
-void MaintenanceTab::ConnectLaunchers(const WindowOpeners& openers, const WindowLauncher& open) {
-    ConnectLauncher(*CommandButton5, openers.Browser, [open] { open(LaunchedWindow::Browser); });
-    ConnectLauncher(*CommandButton13, openers.Form45, [open] { open(LaunchedWindow::Form45); });
-}
-
 }  // namespace fortunara

@@ -18,7 +18,8 @@ class FORM18;
 
 // Tab 6 of the main window, the archive's upkeep: the single draw `Grid5` with `VScroll1` and its
 // date box `textbox2`, the pictures "NUOVA ESTRAZIONE" (the eight numbers asked in FORM18) and
-// "SALVA" (the draw written into the archive), the launchers of the import and download windows,
+// "SALVA" (the draw written into the archive), the buttons of the import and download windows (the
+// main window, which knows those windows, connects them),
 // "converti" (the text archive converted) and the wheel grid `Grid4`.
 class MaintenanceTab : public MainWindowTab {
     Q_OBJECT
@@ -28,7 +29,6 @@ public:
 
     void Load(int recordCount) override;
     void Chosen() override;
-    void ConnectLaunchers(const WindowOpeners& openers, const WindowLauncher& open) override;
     // At the load step and after a writer: `VScroll1` moves to the record and shows it.
     void ShowArchiveRecord(int recordCount, int record) override;
 

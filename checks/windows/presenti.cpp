@@ -12,7 +12,7 @@
 
 #include "systems/core/sistemi_run.h"
 #include "ui/controls.h"
-#include "ui/launchers.h"
+#include "ui/launcher_button.h"
 #include "ui/look.h"
 #include "ui/range_selectors.h"
 

@@ -1,4 +1,4 @@
-#include "ui/launchers.h"
+#include "ui/launcher_button.h"
 
 #include <QPushButton>
 

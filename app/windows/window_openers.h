@@ -4,8 +4,6 @@
 
 #include "ui/window_display.h"
 
-class QPushButton;
-
 namespace fortunara {
 
 // The windows the main window's launchers open.
@@ -24,9 +22,5 @@ struct WindowOpeners {
 
 // Opens one of the launched windows as the main window does (centred, modal or modeless).
 using WindowLauncher = std::function<void(LaunchedWindow)>;
-
-// A launcher of the main window: it opens its window through `open`, or, when the program has no
-// such window yet, stays disabled with the tooltip "In preparazione".
-void ConnectLauncher(QPushButton& button, const WindowFactory& factory, std::function<void()> open);
 
 }  // namespace fortunara
