@@ -48,13 +48,14 @@ int RunMetodo(const CliContext& context) {
         if (!archive.OpenDrawArchive()) throw CliError(archive.Error());
         state.RecordCount = archive.RecordCount();
     }
-    state.RangeFrom = ParseRecord(arguments.Required("--dal"), state.RecordCount, "--dal");
-    state.RangeTo = ParseRecord(arguments.Required("--al"), state.RecordCount, "--al");
+    const MethodRange range{ParseRecord(arguments.Required("--dal"), state.RecordCount, "--dal"),
+                            ParseRecord(arguments.Required("--al"), state.RecordCount, "--al")};
     const int position = ParseWhole(arguments.Required("--posizione"), "--posizione");
     if (position < 1 || position > 5) {
         throw CliError("POSIZIONE NON VALIDA PER --posizione: " + Plain(position) + " (1 - 5)");
     }
-    const MethodRun run = RunMethod(state, arguments.choice == "vertibili" ? kVertibleMethod : kTwinMethod, position);
+    const MethodRun run =
+        RunMethod(state, arguments.choice == "vertibili" ? kVertibleMethod : kTwinMethod, position, range);
     if (!run.error.empty()) throw CliError(run.error);
 
     Records rows{{"estrazione", "data", "previsione", "numeri"}, {}};

@@ -77,7 +77,6 @@ void Form45::Download() {
         return Tell(kDownloadFailed + "\n" + error, DialogIcon::Critical);
     }
     state_.RecordCount = check.copyCount;
-    state_.ForecastBase = state_.RecordCount;
     if (views_.archiveReplaced) views_.archiveReplaced();
     Tell("Download completato con successo", DialogIcon::Information);
 }

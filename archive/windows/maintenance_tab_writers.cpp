@@ -40,7 +40,6 @@ void MaintenanceTab::EnterNewDraw() {
 void MaintenanceTab::SaveDraw() {
     const std::string date = textbox2->text().toStdString();
     if (const std::string fault = DateFault(date); !fault.empty()) return Warn(fault);
-    state_.EnteredDate = date;
     state_.CurrentDrawDate = date;
     // The draw on show here: the archive table or another window may have read a draw of its own
     // into DrawNumbers since, and that one the user never saw beside this date.
@@ -62,8 +61,7 @@ void MaintenanceTab::SaveDraw() {
 }
 
 void MaintenanceTab::RunConversion() {
-    state_.EnteredDate = textbox2->text().toStdString();
-    state_.CurrentDrawDate = state_.EnteredDate;
+    state_.CurrentDrawDate = textbox2->text().toStdString();
     const ConversionResult result = ConvertTextArchive(state_.programFolder, state_.programFolder / "archivio.txt");
     if (!result.ok()) return ReportReadError(platform_.dialogs, result.error);
     state_.RecordCount = result.recordCount;

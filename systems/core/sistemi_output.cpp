@@ -49,4 +49,17 @@ LoadedSystem LoadPlayedSystem(ProgramState& state, const std::filesystem::path& 
     return loaded;
 }
 
+void TakeGridTickets(ProgramState& state, const std::vector<std::vector<int>>& rows) {
+    state.TicketSize = state.SystemComboSize;
+    const std::size_t size = static_cast<std::size_t>(std::max(state.TicketSize, 0));
+    state.TicketNumbers.assign(1, 0);
+    int whole = 0;
+    for (const std::vector<int>& row : rows) {
+        if (row.size() != size) continue;
+        state.TicketNumbers.insert(state.TicketNumbers.end(), row.begin(), row.end());
+        ++whole;
+    }
+    state.TicketCount = whole;
+}
+
 }  // namespace fortunara

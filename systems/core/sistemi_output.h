@@ -30,4 +30,10 @@ struct LoadedSystem {
 // development.
 LoadedSystem LoadPlayedSystem(ProgramState& state, const std::filesystem::path& file);
 
+// "CONTROLLO": the combinations of the result grid become the current system. TicketSize is
+// SystemComboSize (6 after a development, the file's size after "CARICA"); TicketNumbers and
+// TicketCount take the grid's rows of that many numbers, so a row cut short by the end of a file
+// is not handed on, nor anything another window left in the counts.
+void TakeGridTickets(ProgramState& state, const std::vector<std::vector<int>>& rows);
+
 }  // namespace fortunara

@@ -29,7 +29,7 @@ bool EntryIsConsecutiveRun(const ProgramState& state, int quantity) {
     if (quantity > kHighestPosition) return false;
     // The entry box can give the smallest int, so no "quantity - 1" here.
     for (int i = 1; i < quantity; ++i) {
-        if (state.NumberSelected[Index(i)] + 1 != state.NumberSelected[Index(i + 1)]) return false;
+        if (state.EnteredNumbers[Index(i)] + 1 != state.EnteredNumbers[Index(i + 1)]) return false;
     }
     return true;
 }
@@ -45,7 +45,7 @@ MatrixData PrepareSystemSave(ProgramState& state, const SaveChoice& choice) {
         for (int c = 1; c <= 6; ++c) {
             const int position = state.SystemCombos[Index(r)][Index(c)];
             state.TicketNumbers[Index(++k)] =
-                position >= 1 && position <= kHighestPosition ? state.NumberSelected[Index(position)] : 0;
+                position >= 1 && position <= kHighestPosition ? state.EnteredNumbers[Index(position)] : 0;
         }
     }
 

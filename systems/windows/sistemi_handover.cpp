@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <algorithm>
 
 #include "platform/text/number_text.h"
@@ -97,23 +98,23 @@ void Sistemi::LoadFile() {
 void Sistemi::OpenCheck() {
     if (!openers_.Controllo) return;
     Click();
-    state_.TicketSize = state_.SystemComboSize;
-    const int count = std::max(state_.TicketCount, 0);
-    const int size = std::max(state_.TicketSize, 0);
-    state_.TicketNumbers.assign(1, 0);
-    for (int r = 1; r <= count; ++r) {
-        for (int c = 1; c <= size; ++c) {
-            state_.TicketNumbers.push_back(NumericValue(model_->CellText(r, c).toStdString()));
-        }
-    }
+    TakeGridTickets(state_, model_->Combinations());
     ShowModalChild(openers_.Controllo);
 }
 
 void Sistemi::OpenSlips() {
     if (!openers_.Schedine) return;
     state_.SlipSource = kSlipsFromResultGrid;
-    ShowModalChild(openers_.Schedine);
+    ShowModalChild([this](QWidget* parent) { return openers_.Schedine(parent, GridCombinations()); });
     Click();
+}
+
+CombinationSource Sistemi::GridCombinations() const {
+    const QPointer<SystemGridModel> model = model_;
+    return [model](int row) -> std::optional<SlipCombination> {
+        if (!model || row < 1 || row > model->Rows()) return std::nullopt;
+        return model->Numbers(row);
+    };
 }
 
 void Sistemi::ShowModalChild(const WindowFactory& factory) {

@@ -91,16 +91,13 @@ std::array<ForecastLine, 3> ForecastGroup(const MethodValues& values, int record
             ForecastLine{record, date, ForecastKind::Slip, PlaySlip(shown, v, d + 1, d + 2, g + 2, v + 2)}};
 }
 
-MethodRun RunMethod(ProgramState& state, int kind, int position) {
+MethodRun RunMethod(ProgramState& state, int kind, int position, MethodRange range) {
     MethodRun run;
     // Beyond position 5 the method would read past the ten places of a draw.
     if (position < 1 || position > 5) {
         run.error = kPositionMessage;
         return run;
     }
-    state.MethodKind = kind;
-    state.MethodPosition = position;
-    state.ForecastRow = 1;
     state.ForecastRowCount = 0;
     DrawArchive archive(state.programFolder);
     if (!archive.OpenDrawArchive()) {
@@ -108,8 +105,8 @@ MethodRun RunMethod(ProgramState& state, int kind, int position) {
         return run;
     }
     state.RecordCount = archive.RecordCount();
-    const int from = std::clamp(state.RangeFrom, 1, std::max(state.RecordCount, 1));
-    const int to = std::clamp(state.RangeTo, 1, std::max(state.RecordCount, 1));
+    const int from = std::clamp(range.from, 1, std::max(state.RecordCount, 1));
+    const int to = std::clamp(range.to, 1, std::max(state.RecordCount, 1));
     // One read for the whole range; an empty archive gives no record.
     std::vector<std::string> records = archive.ReadDrawRecords(std::min(from, to), std::max(from, to));
     archive.CloseDrawArchive();
@@ -122,11 +119,9 @@ MethodRun RunMethod(ProgramState& state, int kind, int position) {
         const DrawRecord draw = ParseDrawRecord(records[i]);
         const MethodNumbers n = MethodNumbersOf(draw.numbers);
         const MethodValues values = kind == kVertibleMethod ? VertibleMethod(n, position) : TwinMethod(n, position);
-        state.Diametral = values.diametral;
         for (ForecastLine& line : ForecastGroup(values, record, draw.date)) run.lines.push_back(std::move(line));
     }
     state.ForecastRowCount = static_cast<int>(run.lines.size());
-    state.ForecastRow = state.ForecastRowCount + 1;
     return run;
 }
 

@@ -86,7 +86,6 @@ void Form45Test::goodArchiveReplacesTheOldOne() {
     QVERIFY(program.folder.ReadFile("dati/estraz09.bak") == FirstDraws(4200));
     QCOMPARE(DataFiles(program), std::vector<std::string>({"estraz09.bak", "estraz09.txt"}));
     QCOMPARE(program.state.RecordCount, n);
-    QCOMPARE(program.state.ForecastBase, n);
     for (const char* name : {"VScroll1", "VScroll3", "HScroll4"}) {
         QCOMPARE(program.Find<QScrollBar>(name)->maximum(), n);
         QCOMPARE(program.Find<QScrollBar>(name)->value(), n);

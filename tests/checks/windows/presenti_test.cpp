@@ -103,9 +103,6 @@ void PresentiTest::opensFromArchivioAndAppliesTheMatrixToTypedNumbers() {
             QCOMPARE(bar->maximum(), 30);
             QCOMPARE(bar->value(), 30);
             QCOMPARE(LabelText(presenti, "Label2").toStdString(), MadeUpRecord(30).substr(0, 9));
-            QCOMPARE(program.state.CheckDrawRecord, 30);
-            QCOMPARE(program.state.RangeFrom, 30);
-            QCOMPARE(program.state.RangeTo, 30);
 
             // 91 and a repeated 3 are said and asked again.
             auto& dialogs = program.fakes.dialogs;
@@ -180,6 +177,13 @@ void PresentiTest::opensFromTheMatrixListWithTheForecastNumbers() {
     program.window->Tabella()->setCurrentIndex(5);
     program.Find<QLineEdit>("Textbox1")->setText("12");
     QTest::mouseClick(program.Find<QPushButton>("CommandButton10"), Qt::LeftButton);  // PREVISIONE
+    // A number search in between (1 and 33 marked, 33 found in the newest draw) is no part of
+    // what the list hands on.
+    program.window->Tabella()->setCurrentIndex(1);
+    for (const int n : {1, 33}) PressOn(program.Find<QWidget>(QString("Numero(%1)").arg(n - 1)));
+    ReleaseOn(program.Find<QWidget>("Animazione_Cerca"));
+    QVERIFY(program.state.SearchHitCount > 0);
+    program.window->Tabella()->setCurrentIndex(5);
     QTest::mouseClick(program.Find<QPushButton>("CommandButton11"), Qt::LeftButton);  // SISTEMI
     QListWidget* list = program.Find<QListWidget>("List6");
     QCOMPARE(list->item(0)->text(), QString("12 NUMERI  28 SESTINE"));
@@ -216,7 +220,7 @@ void PresentiTest::opensFromTheMatrixListWithTheForecastNumbers() {
 void PresentiTest::forecastWithTooFewNumbersIsSaid() {
     PresentiBench bench;
     bench.state.OpenedFromList = 1;
-    for (const int n : {3, 14, 25, 36, 47, 58, 69, 80}) bench.state.SearchNumbers[static_cast<std::size_t>(n)] = 1;
+    for (const int n : {3, 14, 25, 36, 47, 58, 69, 80}) bench.state.ForecastFlags[static_cast<std::size_t>(n)] = 1;
     bench.state.TicketNumbers.assign(6001, 0);
     bench.fakes.dialogs.Answer(DialogAnswer::Ok);
     bench.Open();

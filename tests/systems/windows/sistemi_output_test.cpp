@@ -182,24 +182,35 @@ void SistemiOutputTest::saveAfterLoadSavesTheDevelopment() {
 void SistemiOutputTest::checkAndSlipsReceiveTheSystem() {
     std::vector<int> handedNumbers;
     int handedSize = 0;
+    int handedCount = 0;
     int slipSource = 0;
+    CombinationSource slipGrid;
     SistemiBench* open = nullptr;
-    // Stand-ins for the check and slip windows: they note what the shared state holds.
+    // Stand-ins for the check and slip windows: they note what they are handed.
     SistemiOpeners openers;
     openers.Controllo = [&](QWidget* parent) {
         handedNumbers = open->state.TicketNumbers;
         handedSize = open->state.TicketSize;
+        handedCount = open->state.TicketCount;
         return new QDialog(parent);
     };
-    openers.Schedine = [&](QWidget* parent) {
+    openers.Schedine = [&](QWidget* parent, CombinationSource grid) {
         slipSource = open->state.SlipSource;
+        slipGrid = std::move(grid);
         return new QDialog(parent);
     };
     SistemiBench bench(openers);
     open = &bench;
-    bench.fakes.modal.Expect([](QWidget&) {});
-    bench.fakes.modal.Expect([](QWidget&) {});
+    for (int k = 0; k < 3; ++k) bench.fakes.modal.Expect([](QWidget&) {});
     QVERIFY(bench.window->CommandButton6->isEnabled());
+    // The system the check window built last is not this window's: with an empty grid no ticket.
+    bench.state.TicketCount = 35;
+    bench.state.SystemComboSize = 6;
+    bench.state.TicketNumbers.assign(1 + 35 * 6, 7);
+    bench.window->CommandButton6->click();
+    QCOMPARE(handedCount, 0);
+    QCOMPARE(handedNumbers, std::vector<int>{0});
+
     const std::filesystem::path file = bench.folder.path() / "DUE.SSI";
     QVERIFY(WriteSystemFile(file, TwoCombinationSystem()).ok());
     bench.fakes.dialogs.AnswerText(file.string());
@@ -207,10 +218,15 @@ void SistemiOutputTest::checkAndSlipsReceiveTheSystem() {
 
     bench.window->CommandButton6->click();
     QCOMPARE(handedSize, 6);
+    QCOMPARE(handedCount, 2);
     QCOMPARE(handedNumbers, (std::vector<int>{0, 5, 12, 33, 40, 41, 90, 1, 2, 3, 4, 5, 6}));
     bench.window->CommandButton7->click();
     QCOMPARE(slipSource, 99);
-    QCOMPARE(bench.fakes.modal.opened(), 2);
+    QVERIFY(slipGrid);
+    QCOMPARE(slipGrid(1), std::optional<SlipCombination>({5, 12, 33, 40, 41, 90}));
+    QCOMPARE(slipGrid(2), std::optional<SlipCombination>({1, 2, 3, 4, 5, 6}));
+    QCOMPARE(slipGrid(3), std::optional<SlipCombination>());
+    QCOMPARE(bench.fakes.modal.opened(), 3);
 }
 
 void SistemiOutputTest::checkRightAfterDevelopmentGetsSixNumbersPerTicket() {
