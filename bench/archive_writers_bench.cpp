@@ -9,6 +9,7 @@
 #include "archive/core/archive_conversion.h"
 #include "archive/core/archive_download.h"
 #include "archive/core/archive_files.h"
+#include "archive/core/archive_lock.h"
 #include "archive/core/archive_verification.h"
 #include "archive/core/draw_archive.h"
 #include "archive/core/draw_save.h"
@@ -48,8 +49,9 @@ BENCHMARK(VerifyBundledArchive)->Unit(benchmark::kMillisecond);
 
 void CheckDownloadedCopy(benchmark::State& state) {
     BenchFolder folder;
-    ReplaceFileBytes(ArchiveCopyPath(folder.path), Bundled());
-    for (auto _ : state) benchmark::DoNotOptimize(CheckArchiveCopy(folder.path, ArchiveCopyPath(folder.path)));
+    const TemporaryFile copy(DrawArchive::ArchivePath(folder.path));
+    ReplaceFileBytes(copy.path(), Bundled());
+    for (auto _ : state) benchmark::DoNotOptimize(CheckArchiveCopy(folder.path, copy.path()));
 }
 BENCHMARK(CheckDownloadedCopy)->Unit(benchmark::kMillisecond);
 
@@ -64,7 +66,8 @@ void ConvertTextArchiveOf1428(benchmark::State& state) {
     std::string text;
     for (int k = 1428; k >= 1; --k) text += Bundled().substr(static_cast<std::size_t>(k - 1) * 25, 25) + "\r\n";
     ReplaceFileBytes(folder.path / "archivio.txt", text);
-    for (auto _ : state) benchmark::DoNotOptimize(ConvertTextArchive(folder.path, folder.path / "archivio.txt"));
+    const ArchiveLock lock(folder.path);
+    for (auto _ : state) benchmark::DoNotOptimize(ConvertTextArchive(folder.path, folder.path / "archivio.txt", lock));
 }
 BENCHMARK(ConvertTextArchiveOf1428)->Unit(benchmark::kMillisecond);
 
