@@ -71,7 +71,7 @@ AppendOrder CheckAppendOrder(const std::filesystem::path& programFolder, std::st
 // What the user is told about such an append, one line for each reason ("L'ESTRAZIONE 4253 DEL
 // 21AGO2026 E' PIU' RECENTE DEL 12GEN2010"); "" when the append is in order.
 std::string AppendOrderText(const AppendOrder& order, std::string_view date);
-inline constexpr const char* kAppendOrderQuestion = "LA AGGIUNGO LO STESSO IN CODA ALL'ARCHIVIO ?";
+inline constexpr const char* kAppendOrderQuestion = "AGGIUNGO LO STESSO LA NUOVA ESTRAZIONE IN CODA ALL'ARCHIVIO ?";
 
 // Writes the record as record `target`, or appends it when target is 0, under the lock the caller
 // holds (a lock not taken writes nothing). A replacement keeps the archive as it was in

@@ -142,7 +142,7 @@ void UpkeepTabTest::knownDateReplacedOrAppended() {
     if (orderAnswer >= 0) {
         const DialogQuestion& order = program.fakes.dialogs.questions().back();
         QCOMPARE(order.text, std::string("L'ESTRAZIONE 30 DEL 02FEB1990 E' PIU' RECENTE DEL 25GEN1990\n"
-                                         "LA AGGIUNGO LO STESSO IN CODA ALL'ARCHIVIO ?"));
+                                         "AGGIUNGO LO STESSO LA NUOVA ESTRAZIONE IN CODA ALL'ARCHIVIO ?"));
         QCOMPARE(order.buttons, DialogButtons::YesNoDefaultNo);
     }
     const DialogQuestion& question = program.fakes.dialogs.questions().front();
