@@ -1,7 +1,7 @@
 #include "checks/core/win_check.h"
 
 #include <algorithm>
-#include <cstdint>
+#include <bitset>
 
 #include "platform/text/number_text.h"
 
@@ -9,23 +9,36 @@ namespace fortunara {
 
 namespace {
 
-// How many of the six main numbers equal a value, by lookup: a check over the archive asks this
+// Whether a value is one of the six main numbers, by lookup: a check over the archive asks this
 // for every number of every ticket of every draw. 0 is no number (a draw field left blank), so
 // it never matches.
 class DrawMatcher {
 public:
+    static constexpr int kTable = 100;  // an archive field holds two digits
+
     explicit DrawMatcher(const CheckDraw& draw) {
         for (const int d : draw.main) {
-            if (d > 0 && d < kTable) ++count_[static_cast<std::size_t>(d)];
+            if (d > 0 && d < kTable) drawn_.set(static_cast<std::size_t>(d));
         }
     }
 
-    int Matches(int x) const { return x > 0 && x < kTable ? count_[static_cast<std::size_t>(x)] : 0; }
+    bool Drawn(int x) const { return x > 0 && x < kTable && drawn_.test(static_cast<std::size_t>(x)); }
 
 private:
-    static constexpr int kTable = 100;  // an archive field holds two digits
-    std::array<std::uint8_t, kTable> count_{};
+    std::bitset<kTable> drawn_;
 };
+
+// Calls onMatch for each drawn number of the ticket, in the ticket's order and once however often
+// the ticket (or a damaged draw) holds it: 12 12 25 27 28 39 has five numbers, not six.
+template <typename OnMatch>
+void VisitMatches(std::span<const int> ticket, const DrawMatcher& matcher, OnMatch&& onMatch) {
+    std::bitset<DrawMatcher::kTable> seen;
+    for (const int x : ticket) {
+        if (!matcher.Drawn(x) || seen.test(static_cast<std::size_t>(x))) continue;
+        seen.set(static_cast<std::size_t>(x));
+        onMatch(x);
+    }
+}
 
 struct TicketMatch {
     int matches = 0;
@@ -34,7 +47,7 @@ struct TicketMatch {
 
 TicketMatch MatchTicket(std::span<const int> ticket, const DrawMatcher& matcher, int jolly) {
     TicketMatch match;
-    for (const int x : ticket) match.matches += matcher.Matches(x);
+    VisitMatches(ticket, matcher, [&match](int) { ++match.matches; });
     match.withJolly = match.matches == 5 && jolly > 0 && std::find(ticket.begin(), ticket.end(), jolly) != ticket.end();
     return match;
 }
@@ -110,8 +123,7 @@ WinCheck CheckTickets(const Tickets& tickets, const CheckDraw& draw) {
         if (match.matches < 3) continue;
         WinningTicket& winner = check.winners.emplace_back();
         winner.ticket = t + 1;
-        for (const int x : ticket)
-            winner.matched.insert(winner.matched.end(), static_cast<std::size_t>(matcher.Matches(x)), x);
+        VisitMatches(ticket, matcher, [&winner](int x) { winner.matched.push_back(x); });
         winner.withJolly = match.withJolly;
         winner.jolly = match.withJolly ? draw.jolly : 0;
     }
