@@ -1,7 +1,8 @@
 #include "checks/core/win_check.h"
 
 #include <algorithm>
-#include <bitset>
+#include <bit>
+#include <cstdint>
 
 #include "platform/text/number_text.h"
 
@@ -9,36 +10,35 @@ namespace fortunara {
 
 namespace {
 
-// Whether a value is one of the six main numbers, by lookup: a check over the archive asks this
-// for every number of every ticket of every draw. 0 is no number (a draw field left blank), so
-// it never matches.
+// Which of the six main numbers a value is, by lookup: a check over the archive asks this for
+// every number of every ticket of every draw. Each drawn number has a bit of its own (a number a
+// damaged draw holds twice has one), so a ticket's matches are the bits its numbers set, and a
+// number the ticket holds twice counts once: 12 12 25 27 28 39 has five numbers, not six. 0 is no
+// number (a draw field left blank), so it never matches.
 class DrawMatcher {
 public:
-    static constexpr int kTable = 100;  // an archive field holds two digits
-
     explicit DrawMatcher(const CheckDraw& draw) {
-        for (const int d : draw.main) {
-            if (d > 0 && d < kTable) drawn_.set(static_cast<std::size_t>(d));
+        for (std::size_t slot = 0; slot < draw.main.size(); ++slot) {
+            const int d = draw.main[slot];
+            if (d > 0 && d < kTable && bit_[static_cast<std::size_t>(d)] == 0) {
+                bit_[static_cast<std::size_t>(d)] = static_cast<std::uint8_t>(1U << slot);
+            }
         }
     }
 
-    bool Drawn(int x) const { return x > 0 && x < kTable && drawn_.test(static_cast<std::size_t>(x)); }
+    unsigned Bit(int x) const { return x > 0 && x < kTable ? bit_[static_cast<std::size_t>(x)] : 0U; }
 
 private:
-    std::bitset<kTable> drawn_;
+    static constexpr int kTable = 100;  // an archive field holds two digits
+    std::array<std::uint8_t, kTable> bit_{};
 };
 
-// Calls onMatch for each drawn number of the ticket, in the ticket's order and once however often
-// the ticket (or a damaged draw) holds it: 12 12 25 27 28 39 has five numbers, not six.
-template <typename OnMatch>
-void VisitMatches(std::span<const int> ticket, const DrawMatcher& matcher, OnMatch&& onMatch) {
-    std::bitset<DrawMatcher::kTable> seen;
-    for (const int x : ticket) {
-        if (!matcher.Drawn(x) || seen.test(static_cast<std::size_t>(x))) continue;
-        seen.set(static_cast<std::size_t>(x));
-        onMatch(x);
-    }
-}
+// The bits set in each of the 64 masks of six drawn numbers, looked up rather than counted.
+constexpr auto kBitsSet = [] {
+    std::array<std::uint8_t, 64> bits{};
+    for (unsigned mask = 0; mask < bits.size(); ++mask) bits[mask] = static_cast<std::uint8_t>(std::popcount(mask));
+    return bits;
+}();
 
 struct TicketMatch {
     int matches = 0;
@@ -46,8 +46,10 @@ struct TicketMatch {
 };
 
 TicketMatch MatchTicket(std::span<const int> ticket, const DrawMatcher& matcher, int jolly) {
+    unsigned drawn = 0;
+    for (const int x : ticket) drawn |= matcher.Bit(x);
     TicketMatch match;
-    VisitMatches(ticket, matcher, [&match](int) { ++match.matches; });
+    match.matches = kBitsSet[drawn];
     match.withJolly = match.matches == 5 && jolly > 0 && std::find(ticket.begin(), ticket.end(), jolly) != ticket.end();
     return match;
 }
@@ -123,7 +125,12 @@ WinCheck CheckTickets(const Tickets& tickets, const CheckDraw& draw) {
         if (match.matches < 3) continue;
         WinningTicket& winner = check.winners.emplace_back();
         winner.ticket = t + 1;
-        VisitMatches(ticket, matcher, [&winner](int x) { winner.matched.push_back(x); });
+        unsigned listed = 0;
+        for (const int x : ticket) {
+            const unsigned bit = matcher.Bit(x);
+            if ((bit & ~listed) != 0) winner.matched.push_back(x);
+            listed |= bit;
+        }
         winner.withJolly = match.withJolly;
         winner.jolly = match.withJolly ? draw.jolly : 0;
     }
