@@ -67,8 +67,9 @@ FileOutcome WriteMatrixFile(const std::filesystem::path& programFolder, const st
 MatrixRead ReadMatrixFile(const std::filesystem::path& programFolder, const std::string& name);
 
 // Played-system files live wherever the user chose; every field is a quoted line.
-// Both writers refuse, writing nothing, a system of more than kMatrixNumbersRead numbers and a file
-// the readers cut (the part read would take the place of the whole).
+// Both writers refuse, writing nothing, what would not read back as written (more than
+// kMatrixNumbersRead numbers, or not B * T of them) and replacing a file the readers cut (the part
+// read would take the place of the whole).
 FileOutcome WriteSystemFile(const std::filesystem::path& file, const MatrixData& data);
 MatrixRead ReadSystemFile(const std::filesystem::path& file);
 
