@@ -11,6 +11,9 @@ namespace {
 
 const std::string kHyphens(80, '-');
 
+// Every development the window can save must read back whole.
+static_assert(kSystemCapacity <= kMostFileCombinations, "a saved development would be cut on reading");
+
 }  // namespace
 
 void StoreDevelopment(const SystemRequest& request, const SystemRun& run, ProgramState& state) {

@@ -18,8 +18,6 @@ namespace fortunara {
 
 namespace {
 
-constexpr const char* kSystemFileName = "*.SSI";
-constexpr const char* kSystemFilePattern = "Sistemi giocati (*.SSI)";
 constexpr int kSlipsFromResultGrid = 99;
 
 }  // namespace
@@ -48,8 +46,9 @@ void Sistemi::Save() {
         // played system.
         if (!save.refused) return;
     }
-    const std::string file = platform_.dialogs.SaveFile("SALVA SISTEMA", kSystemFileName, kSystemFilePattern);
-    if (file == kSystemFileName || file.empty()) return;
+    const std::string initial = PlayedSystemDialogName(state_);
+    const std::string file = platform_.dialogs.SaveFile("SALVA SISTEMA", initial, kPlayedSystemFilter);
+    if (!PlayedSystemChosen(file, initial)) return;
     choice.kind = SavedSystemKind::PlayedSystem;
     const FileOutcome outcome = SaveAsPlayedSystem(state_, PrepareSystemSave(state_, choice), file);
     if (!outcome.ok()) {
@@ -59,8 +58,9 @@ void Sistemi::Save() {
 
 void Sistemi::LoadFile() {
     Click();
-    const std::string file = platform_.dialogs.OpenFile("CARICA SISTEMA", kSystemFileName, kSystemFilePattern);
-    if (file == kSystemFileName || file.empty()) return;
+    const std::string initial = PlayedSystemDialogName(state_);
+    const std::string file = platform_.dialogs.OpenFile("CARICA SISTEMA", initial, kPlayedSystemFilter);
+    if (!PlayedSystemChosen(file, initial)) return;
     const bool print = CheckBox1->isChecked();
     if (print) state_.PrintMode = 1;
     List1->clear();
@@ -90,8 +90,8 @@ void Sistemi::LoadFile() {
         platform_.printer.EndJob();
     }
     state_.PrintMode = 0;
-    if (!loaded.cut.empty()) {
-        platform_.dialogs.Message(loaded.cut, "ATTENZIONE!!", DialogButtons::Ok, DialogIcon::Warning);
+    if (!loaded.notice.empty()) {
+        platform_.dialogs.Message(loaded.notice, "ATTENZIONE!!", DialogButtons::Ok, DialogIcon::Warning);
     }
 }
 

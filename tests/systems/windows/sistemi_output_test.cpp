@@ -84,7 +84,8 @@ void SistemiOutputTest::integralSavedAsPlayedSystem() {
 
     // No run of consecutive numbers: no question, the save dialog at once.
     QCOMPARE(bench.fakes.dialogs.questions().back().kind, DialogKind::SaveFile);
-    QCOMPARE(bench.fakes.dialogs.questions().back().initial, std::string("*.SSI"));
+    // The dialog opens in the program folder, whatever the process's current folder.
+    QCOMPARE(bench.fakes.dialogs.questions().back().initial, (bench.folder.path() / "*.SSI").string());
     QVERIFY(bench.fakes.dialogs.MessageTexts().empty());
     const MatrixRead played = ReadSystemFile(file);
     QVERIFY(played.complete);
@@ -140,23 +141,22 @@ void SistemiOutputTest::loadFillsTheGridAndTheList() {
 
 void SistemiOutputTest::loadOfAFileTooLongSaysWhereItStopped() {
     SistemiBench bench;
-    MatrixData data = TwoCombinationSystem();
-    data.comboCount = 2000;  // 12000 numbers: the list holds 10000
-    data.numbers.clear();
-    for (int i = 0; i < 12000; ++i) data.numbers.push_back(1 + i % 90);
-    const std::filesystem::path file = bench.folder.path() / "GRANDE.SSI";
-    QVERIFY(WriteSystemFile(file, data).ok());
-    bench.fakes.dialogs.AnswerText(file.string());
+    // 300006 numbers in combinations of seven: the readers take 300000, the largest system the
+    // program makes. No writer of the program writes such a file.
+    std::string text = "\"90\"\r\n\"42858\"\r\n\"7\"\r\n";
+    for (int i = 0; i < 42858 * 7; ++i) text += "\"" + std::to_string(1 + i % 90) + "\"\r\n";
+    bench.folder.WriteFile("GRANDE.SSI", text);
+    bench.fakes.dialogs.AnswerText((bench.folder.path() / "GRANDE.SSI").string());
     bench.fakes.dialogs.Answer(DialogAnswer::Ok);
     bench.window->CommandButton2->click();
 
     const DialogQuestion& message = bench.fakes.dialogs.questions().back();
     QCOMPARE(message.kind, DialogKind::Message);
-    QCOMPARE(message.text, std::string("IL FILE GRANDE.SSI E' TROPPO LUNGO: LETTO FINO A 10000 NUMERI"));
+    QCOMPARE(message.text, std::string("IL FILE GRANDE.SSI E' TROPPO LUNGO: LETTO FINO A 300000 NUMERI"));
     QCOMPARE(message.title, std::string("ATTENZIONE!!"));
-    QCOMPARE(bench.state.TicketCount, 10000 / 6);
-    QCOMPARE(bench.window->GridModel().Rows(), 10000 / 6 + 1);  // the last row holds four numbers
-    QCOMPARE(bench.Cell(10000 / 6 + 1, 4), QString(" 10"));
+    QCOMPARE(bench.state.TicketCount, 300000 / 7);
+    QCOMPARE(bench.window->GridModel().Rows(), 300000 / 7 + 1);  // the last row holds one number
+    QCOMPARE(bench.Cell(300000 / 7 + 1, 1), QString(" 30"));
 }
 
 void SistemiOutputTest::saveAfterLoadSavesTheDevelopment() {
