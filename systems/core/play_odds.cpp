@@ -46,13 +46,6 @@ std::string OneIn(double chance) {
     return "1 su " + (in < 1.5 ? std::string("1") : Grouped(in));
 }
 
-std::string Money(long long cents) {
-    const long long whole = cents / 100;
-    const std::string wholeText =
-        whole == 0 ? std::string(cents < 0 ? "-0" : "0") : Grouped(static_cast<double>(whole));
-    return wholeText + "," + TwoDigits(std::llabs(cents % 100)) + " " + std::string(kCurrency);
-}
-
 long long PlayedCombinations(int size) {
     return size <= kDrawn ? 1 : Binomial(size, kDrawn);
 }

@@ -3,17 +3,13 @@
 #include <array>
 #include <string>
 
+#include "state/money.h"
 #include "systems/core/system_certificate.h"
 
 namespace fortunara {
 
 // What a system means for one draw: the certificate weighed by how likely each count of the chosen
 // numbers is to be drawn, beside what the same number of tickets chosen at random would give.
-
-// The price of one ticket of six numbers until the user sets another, and the currency, written
-// once here for every window and command.
-inline constexpr long long kDefaultTicketPriceCents = 100;
-inline constexpr std::string_view kCurrency = "euro";
 
 // The chance that exactly `drawn` of `chosen` numbers are among the six drawn of 90:
 // C(chosen, drawn) * C(90 - chosen, 6 - drawn) / C(90, 6).
@@ -34,8 +30,6 @@ DrawChances ChancesPerDraw(const Certificate& certificate);
 // certainty.
 std::string OneIn(double chance);
 
-// "12,50 euro" for 1250 cents.
-std::string Money(long long cents);
 // How many tickets of six a ticket of `size` numbers plays: C(size, 6) (1 for six numbers or fewer).
 long long PlayedCombinations(int size);
 // The cost of the system's tickets of `size` numbers at `centsPerTicket` for a ticket of six.
