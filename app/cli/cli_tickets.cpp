@@ -7,6 +7,7 @@
 #include "checks/core/played_system.h"
 #include "matrices/core/matrix_files.h"
 #include "platform/text/number_text.h"
+#include "systems/core/guarantee_subject.h"
 
 namespace fortunara {
 
@@ -34,16 +35,6 @@ std::vector<int> MatrixNumbers(const CliArguments& arguments, const std::string&
                        Plain(static_cast<long long>(numbers.size())));
     }
     return numbers;
-}
-
-// The numbers a played system's tickets hold, then stand-ins up to its N.
-std::vector<int> NumbersOfTickets(const std::vector<int>& numbers, int numberCount) {
-    std::set<int> held(numbers.begin(), numbers.end());
-    std::vector<int> chosen(held.begin(), held.end());
-    for (int standIn = 0; static_cast<int>(chosen.size()) < numberCount; --standIn) {
-        if (held.count(standIn) == 0) chosen.push_back(standIn);
-    }
-    return chosen;
 }
 
 }  // namespace

@@ -53,7 +53,7 @@ DataGrid* MakeGrid(QWidget* parent, const QString& name, const std::vector<const
 
 }  // namespace
 
-Garanzie::Garanzie(ProgramState& state, Platform& platform, GaranzieHooks hooks, QWidget* parent)
+Garanzie::Garanzie(ProgramState& state, Platform& platform, GuaranteeHooks hooks, QWidget* parent)
     : QWidget(parent), state_(state), platform_(platform), hooks_(std::move(hooks)) {
     setObjectName("TabGaranzie");
     auto* layout = new QGridLayout(this);
@@ -310,6 +310,10 @@ void Garanzie::CompleteGuarantee() {
     const GuaranteeSubject subject = hooks_.subject();
     if (subject.ticketSize != 6) {
         Warn("COMPLETA VALE PER SISTEMI DI BOLLETTE DA SEI NUMERI");
+        return;
+    }
+    if (subject.HasStandIns()) {
+        Warn("LE BOLLETTE DEL SISTEMA NON HANNO TUTTI I SUOI NUMERI: NON SI SA QUALI AGGIUNGERE");
         return;
     }
     const PositionSystem system = SystemOverNumbers(subject.chosen, subject.ticketNumbers, subject.ticketSize);

@@ -3,12 +3,12 @@
 #include <QWidget>
 #include <array>
 #include <atomic>
-#include <functional>
 #include <thread>
 #include <vector>
 
 #include "platform/api/platform.h"
 #include "state/program_state.h"
+#include "systems/core/guarantee_subject.h"
 
 class QComboBox;
 class QLabel;
@@ -25,21 +25,6 @@ struct Certificate;
 struct Completion;
 struct Holes;
 
-// The system a "Garanzie" page looks at: its N numbers and its tickets of `ticketSize` numbers,
-// one after the other.
-struct GuaranteeSubject {
-    std::vector<int> chosen;
-    std::vector<int> ticketNumbers;
-    int ticketSize = 0;
-};
-
-// What the window holding the page gives it: the current system, and the way a completed system
-// becomes the current one (the tickets to add, as numbers, six a ticket).
-struct GaranzieHooks {
-    std::function<GuaranteeSubject()> subject;
-    std::function<void(const std::vector<int>& addedTickets)> adopt;
-};
-
 // The page "Garanzie" of the system window and of Presenti: what the current system is sure to
 // win, case by case; its chances in one draw beside as many tickets at random, and its cost; the
 // cases a chosen guarantee misses and the tickets that mend them ("COMPLETA"); its record over a
@@ -49,7 +34,7 @@ class Garanzie : public QWidget {
     Q_OBJECT
 
 public:
-    Garanzie(ProgramState& state, Platform& platform, GaranzieHooks hooks, QWidget* parent = nullptr);
+    Garanzie(ProgramState& state, Platform& platform, GuaranteeHooks hooks, QWidget* parent = nullptr);
     ~Garanzie() override;
 
     // The archive's records for the range bars (the holding window's load step).
@@ -102,7 +87,7 @@ private:
 
     ProgramState& state_;
     Platform& platform_;
-    GaranzieHooks hooks_;
+    GuaranteeHooks hooks_;
     std::thread worker_;
     std::atomic<bool> cancel_{false};
     bool running_ = false;
