@@ -10,7 +10,9 @@ namespace fortunara {
 inline constexpr long long kDefaultTicketPriceCents = 100;  // a ticket of six numbers
 inline constexpr std::string_view kCurrency = "euro";
 
-// "1.234,50 euro" for 123450 cents.
+// "1.234,50" for 123450 cents.
+std::string MoneyFigure(long long cents);
+// "1.234,50 euro".
 std::string Money(long long cents);
 
 }  // namespace fortunara

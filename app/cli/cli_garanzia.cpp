@@ -81,8 +81,8 @@ int RunGaranzia(const CliContext& context) {
              OneInFigure(chances.random[c])});
     }
     const long long combinations = static_cast<long long>(certificate.tickets) * PlayedCombinations(tickets.size);
-    const std::string cost = Money(SystemCostCents(certificate.tickets, tickets.size, price));
-    row({"costo", "", "", "", "", "", "", "", "", Plain(combinations), cost.substr(0, cost.find(' '))});
+    row({"costo", "", "", "", "", "", "", "", "", Plain(combinations),
+         MoneyFigure(SystemCostCents(certificate.tickets, tickets.size, price))});
     return kCliOk;
 }
 

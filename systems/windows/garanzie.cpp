@@ -3,15 +3,18 @@
 #include "systems/windows/garanzie.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMetaObject>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QVBoxLayout>
 #include <memory>
 
@@ -39,15 +42,31 @@ QString Text(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-DataGrid* MakeGrid(QWidget* parent, const QString& name, const std::vector<const char*>& heads, int rows) {
+// A grid whose columns are wide enough for their heading and for `widest` (the longest text a cell
+// of that column can show), and which shows all its rows without scrolling.
+DataGrid* MakeGrid(QWidget* parent, const QString& name, const std::vector<const char*>& heads,
+                   const std::vector<const char*>& widest, int rows) {
     auto* grid = new DataGrid(name, parent);
     grid->SetShape(static_cast<int>(heads.size()), rows + 1);
+    const QFontMetrics header(CaptionFont(9));
+    const QFontMetrics cells(grid->font());
     for (int c = 0; c < static_cast<int>(heads.size()); ++c) {
-        grid->SetText(0, c, QString(heads[static_cast<std::size_t>(c)]));
-        grid->SetColumnWidthTwips(c, c == 0 ? 900 : 1100);
+        const auto i = static_cast<std::size_t>(c);
+        grid->SetText(0, c, QString(heads[i]));
+        const int pixels = std::max(header.horizontalAdvance(heads[i]), cells.horizontalAdvance(widest[i])) + 18;
+        grid->SetColumnWidthTwips(c, pixels * 15);
+        grid->setColumnWidth(c, pixels);
         grid->SetColumnRight(c, c > 0);
     }
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setMinimumWidth(grid->horizontalHeader()->length() + grid->verticalHeader()->sizeHint().width() +
+                          2 * grid->frameWidth() + 2);
+    if (rows > 0) {
+        grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        grid->setFixedHeight(grid->horizontalHeader()->sizeHint().height() +
+                             rows * grid->verticalHeader()->defaultSectionSize() + 2 * grid->frameWidth());
+    }
     return grid;
 }
 
@@ -56,12 +75,16 @@ DataGrid* MakeGrid(QWidget* parent, const QString& name, const std::vector<const
 Garanzie::Garanzie(ProgramState& state, Platform& platform, GuaranteeHooks hooks, QWidget* parent)
     : QWidget(parent), state_(state), platform_(platform), hooks_(std::move(hooks)) {
     setObjectName("TabGaranzie");
-    auto* layout = new QGridLayout(this);
-    layout->addWidget(BuildCertificateBox(), 0, 0, 1, 2);
-    layout->addWidget(BuildHolesBox(), 1, 0);
-    layout->addWidget(BuildRecordBox(), 1, 1);
-    layout->setColumnStretch(0, 2);
-    layout->setColumnStretch(1, 3);
+    // Three pages, each with the whole room: what it is sure of, its holes, its record.
+    Schede = new QTabWidget(this);
+    Schede->setObjectName("SchedeGaranzie");
+    Schede->addTab(BuildCertificateBox(), "Che cosa garantisce");
+    Schede->addTab(BuildHolesBox(), "Buchi");
+    Schede->addTab(BuildRecordBox(), "Resoconto");
+    StyleTabs(*Schede);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(Schede);
     SetRunning(false);
 }
 
@@ -80,17 +103,21 @@ QWidget* Garanzie::BuildCertificateBox() {
     Promesse = MakeLabel(box, "Promesse");
     Promesse->setFont(GridFont());
     Certificato =
-        MakeGrid(box, "Certificato",
-                 {"ESTRATTI", "GARANZIA", "NULLA %", "AMBO %", "TERNO %", "QUATERNA %", "CINQUINA %", "SESTINA %"}, 5);
-    Vincenti = MakeGrid(box, "Vincenti", {"ESTRATTI", "AMBI", "TERNI", "QUATERNE", "CINQUINE", "SESTINE"}, 5);
+        MakeGrid(box, "Certificato", {"ESTRATTI", "NULLA", "AMBO", "TERNO", "QUATERNA", "CINQUINA", "SESTINA"},
+                 {"6", "100,00", "100,00", "100,00", "100,00", "100,00", "100,00"}, 5);
+    Certificato->setToolTip(
+        "Per ogni quantita' di estratti fra i tuoi numeri: la vincita sicura e, in percentuale "
+        "dei casi, fin dove arriva la bolletta migliore");
+    Vincenti = MakeGrid(box, "Vincenti", {"ESTRATTI", "AMBI", "TERNI", "QUATERNE", "CINQUINE", "SESTINE"},
+                        {"6", "1.000,000", "100,000", "10,000", "1,000", "1,000"}, 5);
     Vincenti->setToolTip("Quante bollette vincono in media in ogni categoria");
-    Probabilita = MakeGrid(box, "Probabilita", {"ALMENO", "IL SISTEMA", "A CASO"}, 5);
+    Probabilita = MakeGrid(box, "Probabilita", {"ALMENO", "IL SISTEMA", "A CASO"},
+                           {"QUATERNA", "1 su 622.614.630", "1 su 622.614.630"}, 5);
     Probabilita->setToolTip("In una estrazione: il sistema, e altrettante bollette scelte a caso");
     for (int category = 1; category < kPrizeCategories; ++category) {
         Probabilita->SetText(category, 0, QString(kCategoryHeads[category]));
     }
-    Prezzo =
-        new QLineEdit(Text(Money(kDefaultTicketPriceCents).substr(0, Money(kDefaultTicketPriceCents).find(' '))), box);
+    Prezzo = new QLineEdit(Text(MoneyFigure(kDefaultTicketPriceCents)), box);
     Prezzo->setObjectName("Prezzo");
     Prezzo->setMaximumWidth(90);
     Costo = MakeLabel(box, "Costo");
@@ -104,17 +131,28 @@ QWidget* Garanzie::BuildCertificateBox() {
     auto* price = new QHBoxLayout;
     price->addWidget(MakeCaption(box, QString("PREZZO DI UNA BOLLETTA (%1)").arg(Text(std::string(kCurrency)))));
     price->addWidget(Prezzo);
-    price->addWidget(Costo, 1);
-    auto* layout = new QGridLayout(box);
-    layout->addLayout(commands, 0, 0, 1, 2);
-    layout->addWidget(Promesse, 1, 0);
-    layout->addWidget(Probabilita, 1, 1);
-    layout->addWidget(Certificato, 2, 0);
-    layout->addWidget(Vincenti, 2, 1);
-    layout->addLayout(price, 3, 0, 1, 2);
-    layout->addWidget(Avviso, 4, 0, 1, 2);
-    layout->setColumnStretch(0, 3);
-    layout->setColumnStretch(1, 2);
+    price->addStretch(1);
+    auto* left = new QVBoxLayout;
+    left->addWidget(MakeCaption(box, "LA VINCITA SICURA"));
+    left->addWidget(Promesse);
+    left->addWidget(MakeCaption(box, "CASI IN CUI LA BOLLETTA MIGLIORE ARRIVA A... (%)"));
+    left->addWidget(Certificato);
+    left->addWidget(MakeCaption(box, "BOLLETTE VINCENTI IN MEDIA"));
+    left->addWidget(Vincenti);
+    left->addStretch(1);
+    auto* right = new QVBoxLayout;
+    right->addWidget(MakeCaption(box, "IN UNA ESTRAZIONE VINCE ALMENO"));
+    right->addWidget(Probabilita);
+    right->addLayout(price);
+    right->addWidget(Costo);
+    right->addWidget(Avviso);
+    right->addStretch(1);
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(left, 3);
+    columns->addLayout(right, 2);
+    auto* layout = new QVBoxLayout(box);
+    layout->addLayout(commands);
+    layout->addLayout(columns, 1);
 
     connect(Calcola, &QPushButton::clicked, this, &Garanzie::ComputeCertificate);
     connect(Annulla, &QPushButton::clicked, this, [this] { cancel_ = true; });
@@ -173,7 +211,8 @@ QWidget* Garanzie::BuildRecordBox() {
         prizes->addWidget(Premio[c], 1, static_cast<int>(c));
     }
     Resoconto = MakeButton(box, "Resoconto", "RESOCONTO");
-    Storico = MakeGrid(box, "Storico", {"ESTRAZIONE", "DATA", "TERNI", "QUATERNE", "CINQUINE", "5 + 1", "SESTINE"}, 0);
+    Storico = MakeGrid(box, "Storico", {"ESTRAZIONE", "DATA", "TERNI", "QUATERNE", "CINQUINE", "5 + 1", "SESTINE"},
+                       {"1000000", "30SET2026", "1000", "100", "10", "10", "10"}, 0);
     Bilancio = MakeLabel(box, "Bilancio");
     Bilancio->setWordWrap(true);
 
@@ -229,6 +268,7 @@ void Garanzie::ShowCertificate(const Certificate& certificate, int ticketSize) {
     ticketSize_ = ticketSize;
     tickets_ = certificate.tickets;
     QStringList promises;
+    double widestMargin = 0;
     for (int row = 1; row < Certificato->Rows(); ++row) {
         for (int c = 0; c < Certificato->Columns(); ++c) Certificato->SetText(row, c, QString());
         for (int c = 0; c < Vincenti->Columns(); ++c) Vincenti->SetText(row, c, QString());
@@ -237,17 +277,20 @@ void Garanzie::ShowCertificate(const Certificate& certificate, int ticketSize) {
     for (const DrawnCases& cases : certificate.drawn) {
         promises << Text(PromiseLine(cases, certificate.estimate));
         Certificato->SetText(row, 0, QString::number(cases.drawn));
-        Certificato->SetText(row, 1, QString(kCategoryHeads[CategoryOfHits(cases.guaranteedHits)]));
         Vincenti->SetText(row, 0, QString::number(cases.drawn));
         for (int category = 0; category < kPrizeCategories; ++category) {
             if (HitsOfCategory(category) > cases.drawn) break;
             const double share = cases.ShareOfBest(category);
-            Certificato->SetText(row, 2 + category, SharePercent(share, certificate.Margin(cases.drawn, share)));
+            Certificato->SetText(row, 1 + category, SharePercent(share, 0));
+            widestMargin = std::max(widestMargin, certificate.Margin(cases.drawn, share));
             if (category > 0) Vincenti->SetText(row, category, AverageTickets(cases.AverageWinning(category)));
         }
         ++row;
     }
-    if (certificate.estimate) promises << "(STIMA SU CASI A CASO, CON IL SUO MARGINE AL 95 %)";
+    if (certificate.estimate) {
+        promises << QString("STIMA SU CASI A CASO: PERCENTUALI ESATTE A +- %1 PUNTI (95 %)")
+                        .arg(Text(PlainDecimal2(widestMargin * 100)));
+    }
     Promesse->setText(promises.join('\n'));
     const DrawChances chances = ChancesPerDraw(certificate);
     for (int category = 1; category < kPrizeCategories; ++category) {
@@ -292,9 +335,10 @@ void Garanzie::FindHolesOfGuarantee() {
 void Garanzie::ShowHoles(const Holes& holes, const std::vector<int>& chosen) {
     ListaBuchi->clear();
     const auto figure = [](long long n) { return n == 0 ? QString("0") : Text(Grouped(static_cast<double>(n))); };
-    QString count = QString("%1 CASI SU %2 SENZA %3 SE ESCONO %4")
-                        .arg(figure(holes.count), figure(holes.cases),
-                             QString(kCategoryHeads[CategoryOfHits(holes.atLeast)]), QString::number(holes.drawn));
+    QString count =
+        QString(holes.count == 1 ? "%1 CASO SU %2 SENZA %3 SE ESCONO %4" : "%1 CASI SU %2 SENZA %3 SE ESCONO %4")
+            .arg(figure(holes.count), figure(holes.cases), QString(kCategoryHeads[CategoryOfHits(holes.atLeast)]),
+                 QString::number(holes.drawn));
     const long long rest = holes.count - static_cast<long long>(holes.first.size());
     if (rest > 0) count += QString(" (ELENCATI I PRIMI %1, ALTRI %2)").arg(holes.first.size()).arg(rest);
     ContoBuchi->setText(count);

@@ -16,6 +16,7 @@ class QLineEdit;
 class QListWidget;
 class QProgressBar;
 class QPushButton;
+class QTabWidget;
 
 namespace fortunara {
 
@@ -43,6 +44,7 @@ public:
     // Waits for running work, asking it to stop.
     void Stop();
 
+    QTabWidget* Schede;    // its three pages
     QPushButton* Calcola;  // "CALCOLA": the certificate
     QPushButton* Annulla;  // "ANNULLA"
     QProgressBar* Avanzamento;
