@@ -17,6 +17,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <memory>
+#include <optional>
 
 #include "checks/core/play_returns.h"
 #include "checks/core/system_record.h"
@@ -309,24 +310,28 @@ void Garanzie::ShowCost() {
     Costo->setText(tickets_ == 0 ? QString() : Text(CostLine(tickets_, ticketSize_, price)));
 }
 
+std::optional<Garanzie::Choice> Garanzie::ChosenGuarantee() {
+    Choice choice{hooks_.subject(), {}, Escono->currentData().toInt(), Almeno->currentData().toInt()};
+    choice.system = SystemOverNumbers(choice.subject.chosen, choice.subject.ticketNumbers, choice.subject.ticketSize);
+    if (choice.drawn > choice.system.positions) {
+        Warn("IL SISTEMA HA SOLO " + Plain(choice.system.positions) + " NUMERI");
+        return std::nullopt;
+    }
+    if (HoleSteps(choice.system, choice.drawn) > kExactCertificateSteps &&
+        !Confirm("CONTARE I BUCHI DI QUESTO SISTEMA RICHIEDEREBBE PIU' DI UN MINUTO. VUOI PROCEDERE?")) {
+        return std::nullopt;
+    }
+    return choice;
+}
+
 void Garanzie::FindHolesOfGuarantee() {
     if (running_) return;
-    const GuaranteeSubject subject = hooks_.subject();
-    const PositionSystem system = SystemOverNumbers(subject.chosen, subject.ticketNumbers, subject.ticketSize);
-    const int drawn = Escono->currentData().toInt();
-    const int atLeast = Almeno->currentData().toInt();
-    if (drawn > system.positions) {
-        Warn("IL SISTEMA HA SOLO " + Plain(system.positions) + " NUMERI");
-        return;
-    }
-    if (HoleSteps(system, drawn) > kExactCertificateSteps &&
-        !Confirm("CONTARE I BUCHI DI QUESTO SISTEMA RICHIEDEREBBE PIU' DI UN MINUTO. VUOI PROCEDERE?")) {
-        return;
-    }
-    const std::vector<int> chosen = subject.chosen;
-    RunWork([this, system, drawn, atLeast, chosen](const std::function<bool(double)>& progress) {
-        auto holes = std::make_shared<Holes>(FindHoles(system, drawn, atLeast, kHolesListed, progress));
-        return std::function<void()>([this, holes, chosen] {
+    const std::optional<Choice> choice = ChosenGuarantee();
+    if (!choice) return;
+    RunWork([this, choice](const std::function<bool(double)>& progress) {
+        auto holes =
+            std::make_shared<Holes>(FindHoles(choice->system, choice->drawn, choice->atLeast, kHolesListed, progress));
+        return std::function<void()>([this, holes, chosen = choice->subject.chosen] {
             if (!holes->cancelled) ShowHoles(*holes, chosen);
         });
     });
@@ -360,17 +365,12 @@ void Garanzie::CompleteGuarantee() {
         Warn("LE BOLLETTE DEL SISTEMA NON HANNO TUTTI I SUOI NUMERI: NON SI SA QUALI AGGIUNGERE");
         return;
     }
-    const PositionSystem system = SystemOverNumbers(subject.chosen, subject.ticketNumbers, subject.ticketSize);
-    const int drawn = Escono->currentData().toInt();
-    const int atLeast = Almeno->currentData().toInt();
-    if (drawn > system.positions) {
-        Warn("IL SISTEMA HA SOLO " + Plain(system.positions) + " NUMERI");
-        return;
-    }
-    const std::vector<int> chosen = subject.chosen;
-    RunWork([this, system, drawn, atLeast, chosen](const std::function<bool(double)>& progress) {
-        auto completion = std::make_shared<Completion>(CompleteSystem(system, drawn, atLeast, kSeed, progress));
-        return std::function<void()>([this, completion, chosen] {
+    const std::optional<Choice> choice = ChosenGuarantee();
+    if (!choice) return;
+    RunWork([this, choice](const std::function<bool(double)>& progress) {
+        auto completion = std::make_shared<Completion>(
+            CompleteSystem(choice->system, choice->drawn, choice->atLeast, kSeed, progress));
+        return std::function<void()>([this, completion, chosen = choice->subject.chosen] {
             if (!completion->cancelled) FinishCompletion(*completion, chosen);
         });
     });

@@ -3,12 +3,14 @@
 #include <QWidget>
 #include <array>
 #include <atomic>
+#include <optional>
 #include <thread>
 #include <vector>
 
 #include "platform/api/platform.h"
 #include "state/program_state.h"
 #include "systems/core/guarantee_subject.h"
+#include "systems/core/system_certificate.h"
 
 class QComboBox;
 class QLabel;
@@ -22,7 +24,6 @@ namespace fortunara {
 
 class DataGrid;
 class RangePairBox;
-struct Certificate;
 struct Completion;
 struct Holes;
 
@@ -74,6 +75,10 @@ private:
     void ComputeCertificate();
     void ShowCertificate(const Certificate& certificate, int ticketSize);
     void ShowCost();
+    // The guarantee chosen with "SE ESCONO" and "ALMENO" over the current system; none when it
+    // cannot be looked at (said) or the user does not want to wait.
+    struct Choice;
+    std::optional<Choice> ChosenGuarantee();
     void FindHolesOfGuarantee();
     void ShowHoles(const Holes& holes, const std::vector<int>& chosen);
     void CompleteGuarantee();
@@ -86,6 +91,13 @@ private:
     // Asks before work that would last more than about a minute; true to go on.
     bool Confirm(const std::string& question);
     void Warn(const std::string& message);
+
+    struct Choice {
+        GuaranteeSubject subject;
+        PositionSystem system;
+        int drawn = 0;
+        int atLeast = 0;
+    };
 
     ProgramState& state_;
     Platform& platform_;
