@@ -12,9 +12,10 @@ packages=(
     fonts-dejavu-core poppler-utils clang-format ccache
     desktop-file-utils appstream
 )
-# By hand, for whoever makes the icons or checks the package: tools/install-deps.sh pacchetto
+# By hand, for whoever makes the icons or checks the package (lintian, a clean Debian in a folder):
+# tools/install-deps.sh pacchetto
 if [ "${1:-}" = pacchetto ]; then
-    packages+=(lintian librsvg2-bin)
+    packages+=(lintian librsvg2-bin debootstrap)
 fi
 
 missing=()
