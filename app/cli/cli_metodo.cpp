@@ -25,7 +25,7 @@ std::vector<std::string> LineFields(const ForecastLine& line) {
 std::vector<std::string> CheckedFields(const ForecastLine& line, const LineOutcome& outcome, bool csv) {
     std::vector<std::string> fields = LineFields(line);
     if (outcome.waited == 0) {
-        fields.push_back("/");
+        fields.emplace_back("/");
         if (csv) fields.insert(fields.end(), {"", ""});
     } else {
         fields.insert(fields.end(), {Plain(outcome.waited), outcome.date, Joined(outcome.matched)});

@@ -24,7 +24,7 @@ void CheckSound(const MatrixRead& read, const CliContext& context) {
 
 // --numeri for a matrix of N numbers: N different numbers from 1 to 90, position p taking the p-th.
 std::vector<int> MatrixNumbers(const CliArguments& arguments, const std::string& matrix, int needed) {
-    const std::vector<int> numbers = ParseList(arguments.Required("--numeri"), "--numeri");
+    std::vector<int> numbers = ParseList(arguments.Required("--numeri"), "--numeri");
     std::set<int> seen;
     for (const int n : numbers) {
         if (n < 1 || n > 90) throw CliError("NUMERO NON VALIDO PER --numeri: " + Plain(n) + " (1 - 90)");

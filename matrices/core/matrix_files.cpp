@@ -98,7 +98,7 @@ void CheckContent(const std::filesystem::path& file, FileKind kind, bool capped,
         return name + (matrix ? " HA LA POSIZIONE " : " HA IL NUMERO ") + Plain(data.numbers[k]);
     };
     const auto where = [size](std::size_t k) {
-        return " NELLA COMBINAZIONE " + Plain(static_cast<long long>(k / size + 1));
+        return " NELLA COMBINAZIONE " + Plain(static_cast<long long>(k / size) + 1);
     };
     std::bitset<91> seen;
     for (std::size_t k = 0; k < data.numbers.size(); ++k) {

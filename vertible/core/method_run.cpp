@@ -49,7 +49,9 @@ MethodNumbers MethodNumbersOf(const std::array<int, 9>& drawNumbers) {
 }
 
 MethodValues VertibleMethod(const MethodNumbers& n, int position) {
-    const auto at = [&n, position](int offset) { return n[static_cast<std::size_t>(position + offset)]; };
+    const auto at = [&n, position](int offset) {
+        return n[static_cast<std::size_t>(position) + static_cast<std::size_t>(offset)];
+    };
     // The difference of the second and third number is left out.
     const int d1 = std::abs(at(0) - at(1));
     const int d2 = std::abs(at(2) - at(3));
