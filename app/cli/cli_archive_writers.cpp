@@ -74,7 +74,7 @@ int RunAggiungi(const CliContext& context) {
 int RunConverti(const CliContext& context) {
     const ConversionResult result = ConvertTextArchive(context.folder, OnlyWord(context, "L'ARCHIVIO DI TESTO"));
     if (!result.ok()) throw CliError(result.error);
-    if (result.leftOut > 0) context.err << LeftOutMessage(result) << '\n';
+    if (result.leftOut > 0) WriteMessage(context.err, LeftOutMessage(result));
     RecordWriter(context.out, context.Csv(), {"convertite", "dal", "al", "escluse"})
         .Row({Plain(result.written), Plain(kConversionTopRecord), Plain(kConversionTopRecord - result.written + 1),
               Plain(result.leftOut)});
@@ -107,17 +107,21 @@ int RunImporta(const CliContext& context) {
     return kCliOk;
 }
 
-// verifica: one line per fault of the archive; status 0 when there is none, 1 otherwise.
+// verifica: one line per fault of the archive, written as it is found; status 0 when there is none,
+// 1 otherwise.
 int RunVerifica(const CliContext& context) {
     DrawArchive archive(context.folder);
     if (!archive.OpenDrawArchive()) throw CliError(archive.Error());
     archive.CloseDrawArchive();
-    const FileBytes bytes = ReadFileBytes(DrawArchive::ArchivePath(context.folder));
-    if (!bytes.ok()) throw CliError(bytes.error);
-    const std::vector<ArchiveFinding> findings = VerifyArchive(bytes.bytes);
     RecordWriter writer(context.out, context.Csv(), {"estrazione", "problema"});
-    for (const ArchiveFinding& finding : findings) writer.Row({Plain(finding.record), finding.text});
-    return findings.empty() ? kCliOk : kCliFindings;
+    bool found = false;
+    const std::string error =
+        VerifyArchiveFile(DrawArchive::ArchivePath(context.folder), [&](const ArchiveFinding& finding) {
+            found = true;
+            writer.Row({Plain(finding.record), finding.text});
+        });
+    if (!error.empty()) throw CliError(error);
+    return found ? kCliFindings : kCliOk;
 }
 
 }  // namespace fortunara

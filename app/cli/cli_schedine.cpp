@@ -40,15 +40,16 @@ int RunSchedine(const CliContext& context) {
         throw CliError("--dal E --al VALGONO SOLO CON --sistema");
     }
     const SlipLayout layout = ReadLayout(context.folder);
-    RecordWriter writer(context.out, context.Csv(), {"schedina", "pannello", "numero", "x1", "y1", "x2", "y2"});
+    const std::vector<std::string> header = {"schedina", "pannello", "numero", "x1", "y1", "x2", "y2"};
     if (calibration) {
+        RecordWriter writer(context.out, context.Csv(), header);
         WriteMarks(writer, 1, CalibrationMarks(layout));
         return kCliOk;
     }
     ProgramState state;
     const LoadedSystem loaded = LoadPlayedSystem(state, arguments.Required("--sistema"));
     if (!loaded.error.empty()) throw CliError(loaded.error);
-    if (!loaded.cut.empty()) context.err << loaded.cut << '\n';
+    if (!loaded.cut.empty()) WriteMessage(context.err, loaded.cut);
     // A file that is no played system reads as one without combinations: printing no mark at all
     // would look like an answer.
     if (state.TicketCount <= 0) {
@@ -58,6 +59,7 @@ int RunSchedine(const CliContext& context) {
     const int last = arguments.Has("--al") ? ParseWhole(arguments.Required("--al"), "--al") : state.TicketCount;
     if (first < 1) throw CliError("--dal DEVE ESSERE ALMENO 1");
     const CombinationSource source = TicketCombinations(state);
+    RecordWriter writer(context.out, context.Csv(), header);
     // Slips after the last combination of the system have no mark: they print no line.
     const long long slips = SlipCount(first, std::min(last, state.TicketCount));
     for (long long slip = 0; slip < slips; ++slip) {

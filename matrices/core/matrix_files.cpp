@@ -34,12 +34,13 @@ int WholeField(const std::string& line) {
 }
 
 // Reads N, B, T, the numbers and the ten comments, one line at a time. The numbers stop after
-// kMatrixNumbersRead: a file that holds more is cut there and says so.
-MatrixRead ReadMatrixData(const std::filesystem::path& file) {
+// kMatrixNumbersRead: a file that holds more is cut there and says so. A file that cannot be read
+// is named as `shown`.
+MatrixRead ReadMatrixData(const std::filesystem::path& file, const std::string& shown) {
     MatrixRead read;
     TextLineReader in(file);
     if (!in.ok()) {
-        read.error = in.Error();
+        read.error = "IMPOSSIBILE LEGGERE IL FILE " + shown;
         return read;
     }
     const auto finish = [&read, &in]() -> MatrixRead& {
@@ -100,7 +101,7 @@ FileOutcome WriteMatrixFile(const std::filesystem::path& programFolder, const st
 }
 
 MatrixRead ReadMatrixFile(const std::filesystem::path& programFolder, const std::string& name) {
-    return ReadMatrixData(MatrixFolder(programFolder) / name);
+    return ReadMatrixData(MatrixFolder(programFolder) / name, name);
 }
 
 FileOutcome WriteSystemFile(const std::filesystem::path& file, const MatrixData& data) {
@@ -108,7 +109,8 @@ FileOutcome WriteSystemFile(const std::filesystem::path& file, const MatrixData&
 }
 
 MatrixRead ReadSystemFile(const std::filesystem::path& file) {
-    return ReadMatrixData(file);
+    // A played system lies wherever the user keeps it: its folder tells which file it is.
+    return ReadMatrixData(file, file.string());
 }
 
 }  // namespace fortunara

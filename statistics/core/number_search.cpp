@@ -23,7 +23,7 @@ bool MonthTakesPart(const std::array<bool, 12>& months, const std::string& date)
 // The search draw by draw in scan order, a block at a time.
 class Search {
 public:
-    explicit Search(const SearchRequest& request) : request_(request) {
+    Search(const SearchRequest& request, const SearchHitVisitor& onHit) : request_(request), onHit_(onHit) {
         result_.sorte = std::clamp(request.sorte, kSingolo, kSestina);
         for (int n = 1; n <= 90; ++n) {
             if (request.marked[static_cast<std::size_t>(n)]) result_.numbers.push_back(n);
@@ -52,15 +52,21 @@ private:
         }
         const int c = static_cast<int>(matched.size());
         if (c < result_.sorte) return;
-        if (result_.hits.empty()) result_.delay = i;
+        if (result_.hitCount++ == 0) result_.delay = i;
         result_.maxDelay = std::max(result_.maxDelay, i - previousHit_);
         previousHit_ = i;
         const long long combinations = Binomial(c, result_.sorte);
         result_.total += combinations;
-        result_.hits.push_back({i, draw.date, std::move(matched), combinations});
+        SearchHit hit{i, draw.date, std::move(matched), combinations};
+        if (onHit_) {
+            onHit_(hit);
+        } else {
+            result_.hits.push_back(std::move(hit));
+        }
     }
 
     const SearchRequest& request_;
+    SearchHitVisitor onHit_;  // empty: the hits are kept
     SearchResult result_;
     int previousHit_ = 0;  // the first hit is measured from scan position 0
 };
@@ -68,14 +74,19 @@ private:
 }  // namespace
 
 SearchResult SearchArchive(const SearchRequest& request, std::span<const DrawRecord> scanOrder) {
-    Search search(request);
+    Search search(request, {});
     search.Add(scanOrder);
     return search.Finish();
 }
 
 SearchResult SearchArchive(const SearchRequest& request, const std::filesystem::path& programFolder,
                            const ScanRange& range) {
-    Search search(request);
+    return SearchArchive(request, programFolder, range, {});
+}
+
+SearchResult SearchArchive(const SearchRequest& request, const std::filesystem::path& programFolder,
+                           const ScanRange& range, const SearchHitVisitor& onHit) {
+    Search search(request, onHit);
     const ScanOutcome scan =
         VisitScan(programFolder, range, [&search](std::span<const DrawRecord> block) { return search.Add(block); });
     SearchResult result = search.Finish();

@@ -31,14 +31,27 @@ TEST(ProgramStart, FillsAnEmptyFolderAndLeavesAChangedArchiveAlone) {
     EXPECT_EQ(folder.ReadFile("vuota/dati/estraz09.txt"), "01GEN20090102030405060708");
 }
 
-TEST(ProgramStart, UnusableFolderEndsWithAMessageNotACrash) {
+// A file named as the folder is said to be no folder, by both front ends; the file stays as it was.
+TEST(ProgramStart, AFileNamedAsTheFolderIsSaidToBeNoFolder) {
     TempFolder folder;
     folder.WriteFile("occupato", "a file where the folder should be");
-    const std::string start = std::string("QT_QPA_PLATFORM=offscreen ") + FORTUNARA_PROGRAM + " --cartella " +
-                              Quoted(folder.path() / "occupato") + " --esci-dopo-avvio 2>&1";
-    const test::CommandResult result = RunCommand(start);
-    EXPECT_EQ(result.status, 1);
-    EXPECT_NE(result.output.find("IMPOSSIBILE"), std::string::npos) << result.output;
+    const fs::path file = folder.path() / "occupato";
+    const std::string expected = "IL PERCORSO DELLA CARTELLA DEL PROGRAMMA " + file.string() + " NON E' UNA CARTELLA\n";
+    const struct {
+        std::string command;
+        int status;
+    } frontEnds[] = {
+        {std::string("QT_QPA_PLATFORM=offscreen ") + FORTUNARA_PROGRAM + " --cartella " + Quoted(file) +
+             " --esci-dopo-avvio 2>&1",
+         1},
+        {std::string(FORTUNARA_CLI) + " --cartella " + Quoted(file) + " archivio 2>&1", 2},
+    };
+    for (const auto& frontEnd : frontEnds) {
+        const test::CommandResult result = RunCommand(frontEnd.command);
+        EXPECT_EQ(result.status, frontEnd.status) << frontEnd.command;
+        EXPECT_NE(result.output.find(expected), std::string::npos) << result.output;
+        EXPECT_EQ(folder.ReadFile("occupato"), "a file where the folder should be");
+    }
 }
 
 TEST(ProgramStart, UnreadableDataFolderEndsBothFrontEndsWithAnItalianMessage) {
