@@ -10,8 +10,11 @@ build=${1:-build}
 draws=${2:-1000000}
 cli="$build/app/fortunara-cli"
 maker="$build/bench/million_archive"
-[ -x "$cli" ] && [ -x "$maker" ] || { echo "build $cli and $maker first" >&2; exit 2; }
-[ -x /usr/bin/time ] || { echo "/usr/bin/time is missing (Debian: time)" >&2; exit 2; }
+if [ ! -x "$cli" ] || [ ! -x "$maker" ]; then
+    echo "build $cli and $maker first" >&2
+    exit 2
+fi
+[ -x /usr/bin/time ] || { echo "/usr/bin/time is missing: bash tools/install-deps.sh" >&2; exit 2; }
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -21,6 +24,7 @@ trap 'rm -rf "$work"' EXIT
 # A text archive of 1428 entries, newest first, for `converti`; a copy of the archive for `importa`.
 tail -c $((1428 * 25)) "$work/base/dati/estraz09.txt" | fold -w 25 | tac >"$work/archivio.txt"
 cp "$work/base/dati/estraz09.txt" "$work/copia.txt"
+newest=$("$cli" --cartella "$work/base" archivio --dal ultima --al ultima | cut -d' ' -f2)
 printf '"12"\r\n"1"\r\n"6"\r\n"3"\r\n"8"\r\n"15"\r\n"22"\r\n"27"\r\n"34"\r\n' >"$work/GIOCO.SSI"
 
 printf '%-90s %8s %8s %8s %9s %6s\n' "comando" "secondi" "cpu" "MB" "righe" "stato"
@@ -75,5 +79,6 @@ measure legge schedine --prova
 measure legge schedine --sistema "$work/GIOCO.SSI"
 measure scrive libreria
 measure scrive aggiungi --data 01GEN9999 --numeri 1,2,3,4,5,6,7,8
+measure scrive aggiungi --data "$newest" --numeri 1,2,3,4,5,6,7,8 --sostituisci
 measure scrive converti "$work/archivio.txt"
 measure scrive importa "$work/copia.txt"

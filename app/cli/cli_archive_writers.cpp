@@ -4,7 +4,6 @@
 #include "app/cli/cli_output.h"
 #include "archive/core/archive_conversion.h"
 #include "archive/core/archive_download.h"
-#include "archive/core/archive_files.h"
 #include "archive/core/archive_verification.h"
 #include "archive/core/draw_archive.h"
 #include "archive/core/draw_record.h"

@@ -98,6 +98,10 @@ TEST(CliControllo, Refusals) {
     }
     const CliRun missing = f.Run({"--matrice", "07N99906.SIS", "--numeri", "1-7", "--estrazione", "1"});
     EXPECT_EQ(missing.status, 2);
+    // A played system is named by the path the user gave: its folder tells which file it is.
+    for (const std::string& path : {std::string("/dev/zero"), (f.folder.path() / "altrove" / "GIOCO.SSI").string()}) {
+        EXPECT_EQ(f.Run({"--sistema", path, "--estrazione", "1"}).err, "IMPOSSIBILE LEGGERE IL FILE " + path + "\n");
+    }
     const std::filesystem::path notASystem = f.folder.path() / "NOTE.SSI";
     std::ofstream(notASystem) << "NUMERI 1\n";
     const CliRun empty = f.Run({"--sistema", notASystem.string(), "--estrazione", "1"});

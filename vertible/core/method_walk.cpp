@@ -17,20 +17,20 @@ MethodWalk WalkMethod(const std::filesystem::path& programFolder, int from, int 
     }
     walk.recordCount = archive.RecordCount();
     ForecastChecker checker;
-    const DrawRecord none;
     const ScanRange range{std::clamp(from, 1, std::max(walk.recordCount, 1)),
                           std::clamp(to, 1, std::max(walk.recordCount, 1))};
-    const int step = ScanStep(range);
-    // An empty archive gives no draw.
-    for (int next = range.from; walk.recordCount > 0 && next != range.to + step;) {
-        const int end = step > 0 ? std::min(next + kScanBlockRecords - 1, range.to)
-                                 : std::max(next - kScanBlockRecords + 1, range.to);
-        DrawWindow window;
-        window.first = std::min(next, end);
-        window.last = check ? std::min(walk.recordCount, std::max(next, end) + kFollowingDraws) : std::max(next, end);
-        window.draws = archive.ReadDraws(window.first, window.last);
-        for (int record = next; record != end + step; record += step) {
-            const DrawRecord& draw = window.At(record) != nullptr ? *window.At(record) : none;
+    // Each block is read with the draws that follow it, which the check of its lines needs.
+    DrawWindow window;
+    const DrawBlockReader read = [&](int first, int last) {
+        window.first = first;
+        window.last = check ? std::min(walk.recordCount, last + kFollowingDraws) : last;
+        window.draws = archive.ReadDraws(first, window.last);
+        const auto block = std::min<std::size_t>(window.draws.size(), static_cast<std::size_t>(last - first + 1));
+        return std::vector<DrawRecord>(window.draws.begin(), window.draws.begin() + static_cast<std::ptrdiff_t>(block));
+    };
+    int record = range.from;
+    const auto visit = [&](std::span<const DrawRecord> block) {
+        for (const DrawRecord& draw : block) {
             const MethodNumbers n = MethodNumbersOf(draw.numbers);
             const MethodValues values = kind == kVertibleMethod ? VertibleMethod(n, position) : TwinMethod(n, position);
             walk.diametral = values.diametral;
@@ -43,9 +43,12 @@ MethodWalk WalkMethod(const std::filesystem::path& programFolder, int from, int 
                     onLine(line, nullptr);
                 }
             }
+            record += ScanStep(range);
         }
-        next = end + step;
-    }
+        return true;
+    };
+    // An empty archive gives no draw.
+    if (walk.recordCount > 0) WalkRange(range, read, visit);
     archive.CloseDrawArchive();
     if (check) walk.check = checker.Figures();
     return walk;
