@@ -1,5 +1,6 @@
 // The program's files at sizes far beyond the bundled ones: a scan over an archive of a million
-// draws, the read of a 10 MB played-system file, the replacement of the matrix index. Run one at a
+// draws, the read of a 10 MB played-system file (the readers stop at 300000 numbers), the
+// replacement of the largest played system and of the matrix index. Run one at a
 // time under /usr/bin/time -v (--benchmark_filter=NAME) to see the memory each one holds.
 #include <benchmark/benchmark.h>
 
@@ -76,6 +77,19 @@ void ReadTenMegabytePlayedSystem(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(ReadSystemFile(Folder().PlayedSystem()));
 }
 BENCHMARK(ReadTenMegabytePlayedSystem)->Unit(benchmark::kMillisecond);
+
+// The largest played system the system window saves, 30000 combinations of six, written over the
+// same file: the writer first reads the old file, which it never replaces when the readers cut it.
+void ReplaceLargestPlayedSystem(benchmark::State& state) {
+    MatrixData data;
+    data.numberCount = 90;
+    data.comboCount = 30000;
+    data.comboSize = 6;
+    for (int i = 0; i < 30000 * 6; ++i) data.numbers.push_back(1 + i % 90);
+    const fs::path file = Folder().Path() / "30000.SSI";
+    for (auto _ : state) benchmark::DoNotOptimize(WriteSystemFile(file, data));
+}
+BENCHMARK(ReplaceLargestPlayedSystem)->Unit(benchmark::kMillisecond);
 
 // A full index: 499 names, flushed to the disk before the rename.
 void ReplaceFullIndex(benchmark::State& state) {

@@ -24,33 +24,25 @@ struct ProgramState {
     int RecordCount = 0;
     std::array<int, 11> DrawNumbers{};  // 1-6 main numbers, 7 jolly, 8 superstar
     std::string CurrentDrawDate;
-    std::string EnteredDate;
     std::array<std::string, 12> WheelNames{};  // 1-11
 
-    // Draw ranges, as record numbers.
-    int RangeFrom = 0;
-    int RangeTo = 0;
-    int RangeSpan = 0;
-    int ForecastBase = 0;
-    int CheckDrawRecord = 0;
+    // Numbers chosen by the user. Each array has one meaning, so that no window hands on what
+    // another left there.
+    std::array<int, 91> NumberSelected{};   // the search board: element n = 1 when n is marked
+    std::array<int, 91> EnteredNumbers{};   // the system window: element i = the i-th number entered
+    std::array<int, 91> ForecastFlags{};    // the forecast: element n = 1 when n is forecast
+    std::array<int, 91> ForecastNumbers{};  // the forecast numbers ascending, from index 1
+    std::vector<std::string> CommentLines = std::vector<std::string>(11);  // 1-10: the system's comments
 
-    // Numbers chosen by the user; each array's meaning depends on its last writer.
-    std::array<int, 91> NumberSelected{};
-    std::array<int, 31> PositionOn{};  // 1-6 main numbers ascending, 7 jolly, 8 superstar
-    std::array<int, 91> SearchNumbers{};
-    std::array<int, 91> ForecastNumbers{};
-    std::vector<std::string> CommentLines = std::vector<std::string>(5001);
-    int MethodPosition = 0;
-    int MethodKind = 0;
-
-    // The results of the last number search, kept for its report; the forecast clears the hit
-    // count and the largest delay.
-    int SearchCount = 0;  // marked numbers + 1
+    // The last number search, kept for its report.
+    std::array<int, 91> SearchNumbers{};  // the marked numbers ascending, from index 1
+    int SearchCount = 0;                  // marked numbers + 1
     int SearchSorte = 0;
     long long SearchTotal = 0;
     int SearchDelay = 0;
     int SearchMaxDelay = 0;
-    int SearchHitCount = 0;  // every hit; the texts in CommentLines stop at the listed ones
+    int SearchHitCount = 0;                   // every hit
+    std::vector<std::string> SearchHitTexts;  // the listed hits, the first hit first
 
     // The current system.
     std::vector<int> TicketNumbers = std::vector<int>(1);  // from index 1, TicketSize per combination
@@ -60,24 +52,17 @@ struct ProgramState {
     int SystemComboCount = 0;
     int SystemComboSize = 0;
     std::vector<std::array<int, 7>> SystemCombos = std::vector<std::array<int, 7>>(30001);
-    std::array<int, 13> CurrentCombo{};
     int GuaranteeMode = 0;
     int SlipSource = 0;
     int PrintMode = 0;
-    // The slip window's print position, in twips: set from its horizontal and vertical start.
-    int SlipX = 0;
-    int SlipY = 0;
 
     // Matrices and their names.
-    std::vector<std::string> MatrixFiles = std::vector<std::string>(501);
     std::string SelectedMatrixFile;
     int OpenedFromList = 0;
     std::string CurrentMatrixName;
 
     // The method window's hand-over from a run to its check.
-    int ForecastRow = 0;
     int ForecastRowCount = 0;
-    int Diametral = 0;  // the diametral value of the last draw the method took
 
     // The eleven wheel names as the main window fills them at load.
     void FillWheelNames();

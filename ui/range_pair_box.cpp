@@ -3,6 +3,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QScrollBar>
+#include <cstdlib>
 
 #include "ui/controls.h"
 #include "ui/look.h"
@@ -28,9 +29,8 @@ RangePairBox::RangePairBox(const QString& caption, const Names& names, ProgramSt
         span_->setFont(CaptionFont());
         layout->addWidget(span_, 2, 0, 1, 2);
     }
-    ConnectRangeSelector({fromBar_, fromLabel_, SelectorEnd::From, &ProgramState::RangeFrom, fromBar_, toBar_, span_},
-                         state);
-    ConnectRangeSelector({toBar_, toLabel_, SelectorEnd::To, &ProgramState::RangeTo, fromBar_, toBar_, span_}, state);
+    ConnectRangeSelector({fromBar_, fromLabel_, SelectorEnd::From, fromBar_, toBar_, span_}, state);
+    ConnectRangeSelector({toBar_, toLabel_, SelectorEnd::To, fromBar_, toBar_, span_}, state);
 }
 
 void RangePairBox::Load(int recordCount) {
@@ -48,6 +48,10 @@ int RangePairBox::From() const {
 
 int RangePairBox::To() const {
     return toBar_->value();
+}
+
+int RangePairBox::Span() const {
+    return std::abs(From() - To());
 }
 
 QString RangePairBox::FromCaption() const {

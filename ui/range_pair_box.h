@@ -10,8 +10,8 @@ namespace fortunara {
 
 struct ProgramState;
 
-// A "DAL" and an "AL" range selector in one group box: each bar shows the date of its draw and
-// writes RangeFrom or RangeTo; with a span label the pair also shows and writes RangeSpan.
+// A "DAL" and an "AL" range selector in one group box: each bar shows the date of its draw; with a
+// span label the pair also shows the distance between its ends.
 class RangePairBox : public QGroupBox {
     Q_OBJECT
 
@@ -35,6 +35,7 @@ public:
 
     int From() const;
     int To() const;
+    int Span() const;  // the distance between the ends, in draws
     QString FromCaption() const;
     QString ToCaption() const;
 

@@ -30,10 +30,9 @@ void ConnectRangeSelector(const RangeSelectorWiring& wiring, ProgramState& state
         state.RecordCount = reading.recordCount;
         const std::string caption = wiring.dateOnly ? reading.dateText : SelectorCaption(wiring.end, reading.dateText);
         wiring.dateLabel->setText(QString::fromStdString(caption));
-        state.*wiring.global = value;
         if (wiring.spanLabel != nullptr) {
-            state.RangeSpan = std::abs(wiring.pairFrom->value() - wiring.pairTo->value());
-            wiring.spanLabel->setText(QString::fromStdString(SpanCaption(state.RangeSpan)));
+            wiring.spanLabel->setText(
+                QString::fromStdString(SpanCaption(std::abs(wiring.pairFrom->value() - wiring.pairTo->value()))));
         }
     });
 }

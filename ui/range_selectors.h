@@ -13,13 +13,12 @@ namespace fortunara {
 // after the archive changed must show the new data. An empty archive disables the bar.
 void SetScrollPosition(QScrollBar& bar, int maximum, int value);
 
-// One range selector of the main window: its bar, its date label, which end it is and the shared
-// variable it writes; the selectors of tabs 1 and 2 also show the span of their pair.
+// One range selector: its bar, its date label and which end it is; the selectors of tabs 1 and 2
+// also show the span of their pair.
 struct RangeSelectorWiring {
     QScrollBar* bar = nullptr;
     QLabel* dateLabel = nullptr;
     SelectorEnd end = SelectorEnd::From;
-    int ProgramState::*global = nullptr;
     QScrollBar* pairFrom = nullptr;
     QScrollBar* pairTo = nullptr;
     QLabel* spanLabel = nullptr;
@@ -27,8 +26,8 @@ struct RangeSelectorWiring {
     bool dateOnly = false;
 };
 
-// Runs the change step on every change of the bar's value: the date label, the shared variable
-// and, for a pair with a span label, RangeSpan and the span label.
+// Runs the change step on every change of the bar's value: RecordCount, the date label and, for a
+// pair with a span label, the span label.
 void ConnectRangeSelector(const RangeSelectorWiring& wiring, ProgramState& state);
 
 }  // namespace fortunara

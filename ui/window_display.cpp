@@ -20,7 +20,7 @@ void CentreOnScreen(QWidget& window) {
 }
 
 bool RunModalWindow(ModalRunner& runner, const WindowFactory& factory, QWidget* parent) {
-    QWidget* window = factory(parent);
+    QWidget* window = factory ? factory(parent) : nullptr;
     if (window == nullptr) return false;
     window->setWindowFlag(Qt::Window);
     RunModal(runner, *window);

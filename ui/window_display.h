@@ -18,7 +18,8 @@ using WindowFactory = std::function<QWidget*(QWidget* parent)>;
 void CentreOnScreen(QWidget& window);
 
 // The one way a window opens another modal: made by the factory as a window of its own, centred,
-// shown through the runner and deleted when it closes. Returns false when the factory made none.
+// shown through the runner and deleted when it closes. Returns false when the factory made none
+// (an empty factory makes none: a test may leave a window out).
 bool RunModalWindow(ModalRunner& runner, const WindowFactory& factory, QWidget* parent);
 
 // Shows a window that already exists modal, centred; returns when it is closed.

@@ -3,7 +3,10 @@
 #include "app/cli/cli_command.h"
 #include "app/cli/cli_output.h"
 #include "archive/core/archive_conversion.h"
+#include "archive/core/archive_date.h"
 #include "archive/core/archive_download.h"
+#include "archive/core/archive_files.h"
+#include "archive/core/archive_lock.h"
 #include "archive/core/archive_verification.h"
 #include "archive/core/draw_archive.h"
 #include "archive/core/draw_record.h"
@@ -34,6 +37,14 @@ public:
     void Cancel() override {}
 };
 
+// What is wrong with the date of --data: a day that does not exist, or the form of a date.
+std::string DateOptionFault(const std::string& date) {
+    if (IsArchiveDate(date)) return {};
+    const std::string quoted = "LA DATA \"" + Printable(date) + "\" ";
+    if (const std::string reason = MissingDayReason(date); !reason.empty()) return quoted + "NON ESISTE: " + reason;
+    return quoted + "NON E' VALIDA: --data VUOLE " + std::string(kDateForm);
+}
+
 const std::string& OnlyWord(const CliContext& context, const std::string& what) {
     if (context.arguments.words.size() != 1) throw CliError("INDICA " + what);
     return context.arguments.words.front();
@@ -41,11 +52,12 @@ const std::string& OnlyWord(const CliContext& context, const std::string& what) 
 
 }  // namespace
 
-// aggiungi --data DDMMMYYYY --numeri LIST [--sostituisci]: the eight numbers as a new draw, or in
-// place of the one among the 105 newest with that date.
+// aggiungi --data DDMMMYYYY --numeri LIST [--sostituisci] [--forza]: the eight numbers as a new
+// draw, or in place of the one among the 105 newest with that date. An append the archive's order
+// does not expect (an older date, a date farther back) wants --forza.
 int RunAggiungi(const CliContext& context) {
     const std::string& date = context.arguments.Required("--data");
-    if (const std::string fault = DateFault(date); !fault.empty()) throw CliError(fault);
+    if (const std::string fault = DateOptionFault(date); !fault.empty()) throw CliError(fault);
     const std::vector<int> list = ParseList(context.arguments.Required("--numeri"), "--numeri");
     if (list.size() != 8) throw CliError("--numeri VUOLE OTTO NUMERI: I SEI ESTRATTI, IL JOLLY E LA SUPERSTAR");
     std::array<int, 11> numbers{};
@@ -55,6 +67,8 @@ int RunAggiungi(const CliContext& context) {
     }
     const std::string record = EnteredDrawRecord(date, numbers);
     if (const std::string fault = RecordFault(record); !fault.empty()) throw CliError(fault);
+    const ArchiveLock lock(context.folder);
+    if (!lock.ok()) throw CliError(lock.Error());
     const DateMatches matches = FindDateAmongNewest(context.folder, date);
     if (!matches.error.empty()) throw CliError(matches.error);
     const bool replace = context.arguments.Flag("--sostituisci");
@@ -63,7 +77,12 @@ int RunAggiungi(const CliContext& context) {
                        "): --sostituisci LA SOSTITUISCE");
     }
     const int target = ChooseSaveTarget(matches.records, [](int) { return true; });
-    const DrawWrite written = WriteDraw(context.folder, record, target);
+    if (target == 0 && !context.arguments.Flag("--forza")) {
+        const AppendOrder order = CheckAppendOrder(context.folder, date);
+        if (!order.error.empty()) throw CliError(order.error);
+        if (!order.InOrder()) throw CliError(AppendOrderText(order, date) + "\n--forza LA AGGIUNGE IN CODA LO STESSO");
+    }
+    const DrawWrite written = WriteDraw(context.folder, record, target, lock);
     if (!written.ok()) throw CliError(written.error);
     PrintRecord(context, written.record, record);
     return kCliOk;
@@ -71,36 +90,35 @@ int RunAggiungi(const CliContext& context) {
 
 // converti FILE: the text archive into records 1428 downwards.
 int RunConverti(const CliContext& context) {
-    const ConversionResult result = ConvertTextArchive(context.folder, OnlyWord(context, "L'ARCHIVIO DI TESTO"));
+    const std::string& text = OnlyWord(context, "L'ARCHIVIO DI TESTO");
+    const ArchiveLock lock(context.folder);
+    if (!lock.ok()) throw CliError(lock.Error());
+    const ConversionResult result = ConvertTextArchive(context.folder, text, lock);
     if (!result.ok()) throw CliError(result.error);
-    if (result.leftOut > 0) WriteMessage(context.err, LeftOutMessage(result));
-    RecordWriter(context.out, context.Csv(), {"convertite", "dal", "al", "escluse"})
-        .Row({Plain(result.written), Plain(kConversionTopRecord), Plain(kConversionTopRecord - result.written + 1),
-              Plain(result.leftOut)});
+    if (result.more) WriteMessage(context.err, LeftOutMessage(result));
+    RecordWriter(context.out, context.Csv(), {"convertite", "dal", "al"})
+        .Row({Plain(result.written), Plain(kConversionTopRecord), Plain(kConversionTopRecord - result.written + 1)});
     return kCliOk;
 }
 
 // importa FILE|ADDRESS [--forza]: a fresh copy of the whole archive, checked like the download's.
 int RunImporta(const CliContext& context) {
     const std::string& source = OnlyWord(context, "IL FILE O L'INDIRIZZO DELL'ARCHIVIO DA IMPORTARE");
-    const std::filesystem::path copy = ArchiveCopyPath(context.folder);
+    const TemporaryFile copy(DrawArchive::ArchivePath(context.folder));
+    if (!copy.ok()) throw CliError(NoArchiveCopyError(context.folder));
     NoDownloader none;
     Downloader& downloader = context.downloader != nullptr ? *context.downloader : none;
-    const DownloadResult fetched = FetchArchiveCopy(downloader, source, copy, nullptr);
-    if (!fetched.ok) {
-        DiscardArchiveCopy(copy);
-        throw CliError("Errore durante il download! " + fetched.error);
-    }
-    const ArchiveCopyCheck check = CheckArchiveCopy(context.folder, copy);
+    const DownloadResult fetched = FetchArchiveCopy(downloader, source, copy.path(), nullptr);
+    if (!fetched.ok) throw CliError("Errore durante il download! " + fetched.error);
+    const ArchiveLock lock(context.folder);
+    if (!lock.ok()) throw CliError(lock.Error());
+    const ArchiveCopyCheck check = CheckArchiveCopy(context.folder, copy.path());
     std::string refusal = check.error;
     if (refusal.empty() && check.NeedsConfirmation() && !context.arguments.Flag("--forza")) {
         refusal = ReplacementQuestion(check) + "\n--forza LO SOSTITUISCE";
     }
-    if (refusal.empty()) refusal = InstallArchiveCopy(context.folder, copy);
-    if (!refusal.empty()) {
-        DiscardArchiveCopy(copy);
-        throw CliError(refusal);
-    }
+    if (refusal.empty()) refusal = InstallArchiveCopy(context.folder, copy.path(), lock);
+    if (!refusal.empty()) throw CliError(refusal);
     RecordWriter(context.out, context.Csv(), {"estrazioni", "prima"})
         .Row({Plain(check.copyCount), Plain(check.currentCount)});
     return kCliOk;

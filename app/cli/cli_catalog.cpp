@@ -75,16 +75,20 @@ const std::vector<CommandEntry>& Commands() {
          "  una qualsiasi delle ultime sei opzioni spunta \"ATTIVA CONDIZIONI\"\n"},
         {"aggiungi",
          RunAggiungi,
-         {{"--data", "--numeri"}, {"--sostituisci"}, {}, 0, {"--data", "--numeri"}},
-         "aggiungi --data GGMMMAAAA --numeri LISTA [--sostituisci]",
+         {{"--data", "--numeri"}, {"--sostituisci", "--forza"}, {}, 0, {"--data", "--numeri"}},
+         "aggiungi --data GGMMMAAAA --numeri LISTA [--sostituisci] [--forza]",
          "  scrive un'estrazione nell'archivio: in coda, o al posto di quella con la stessa data fra le 105\n"
          "  piu' recenti quando c'e' --sostituisci (senza, una data gia' presente e' un errore)\n"
-         "  --numeri  gli otto numeri: i sei estratti, il jolly e il superstar (0 prima che esistesse)\n"},
+         "  --numeri  gli otto numeri: i sei estratti, il jolly e il superstar (0 prima che esistesse)\n"
+         "  --forza   aggiunge in coda anche una data piu' vecchia dell'ultima estrazione, o una data gia'\n"
+         "            presente prima delle 105 piu' recenti (senza, e' un errore che dice quale e' piu' recente)\n"},
         {"converti",
          RunConverti,
          {{}, {}, {}, 1, {}, "INDICA L'ARCHIVIO DI TESTO"},
          "converti FILE",
-         "  scrive le estrazioni di un archivio di testo (la piu' recente per prima) nei record dal 1428 in giu'\n"},
+         "  scrive le estrazioni di un archivio di testo (la piu' recente per prima) nei record dal 1428 in giu';\n"
+         "  un'estrazione non valida le rifiuta tutte, elencando le righe sbagliate; dopo la 1428esima il file non\n"
+         "  e' letto\n"},
         {"importa",
          RunImporta,
          {{}, {"--forza"}, {}, 1, {}, "INDICA IL FILE O L'INDIRIZZO DELL'ARCHIVIO DA IMPORTARE"},

@@ -28,10 +28,12 @@ std::string Joined(const std::vector<int>& numbers) {
     return text;
 }
 
-MatrixRead Checked(MatrixRead read, const CliContext& context) {
-    if (!read.ok()) throw CliError(read.error);
-    if (!read.cut.empty()) WriteMessage(context.err, read.cut);
-    return read;
+// A file not read whole, or not the system it says it is, is not checked: a partial answer would
+// pass for the system's. A combination holding a number twice is said and checked, the number
+// counting once.
+void CheckSound(const MatrixRead& read, const CliContext& context) {
+    if (!read.Sound()) throw CliError(read.Notice());
+    if (!read.repeat.empty()) WriteMessage(context.err, read.repeat);
 }
 
 // --numeri for a matrix of N numbers: N different numbers from 1 to 90, position p taking the p-th.
@@ -62,7 +64,8 @@ SystemTickets ReadTickets(const CliContext& context) {
     SystemTickets tickets;
     if (arguments.Has("--sistema")) {
         if (arguments.Has("--numeri")) throw CliError("--numeri VA CON --matrice, NON CON --sistema");
-        const MatrixRead read = Checked(ReadSystemFile(arguments.Required("--sistema")), context);
+        const MatrixRead read = ReadSystemFile(arguments.Required("--sistema"));
+        if (!read.ok()) throw CliError(read.error);
         tickets.numbers = read.data.numbers;
         tickets.size = read.data.comboSize;
         tickets.count = std::clamp(read.data.comboCount, 0, TicketsOf(tickets.numbers, tickets.size).count);
@@ -71,10 +74,13 @@ SystemTickets ReadTickets(const CliContext& context) {
         if (tickets.count == 0) {
             throw CliError("IL FILE " + arguments.Required("--sistema") + " NON HA BOLLETTE DA CONTROLLARE");
         }
+        CheckSound(read, context);
         return tickets;
     }
     const std::string& name = arguments.Required("--matrice");
-    const MatrixRead read = Checked(ReadMatrixFile(context.folder, name), context);
+    const MatrixRead read = ReadMatrixFile(context.folder, name);
+    if (!read.ok()) throw CliError(read.error);
+    CheckSound(read, context);
     const std::vector<int> numbers = MatrixNumbers(arguments, name, read.data.numberCount);
     const AppliedMatrix applied = ApplyMatrix(read.data, numbers);
     tickets.numbers = applied.Flat();

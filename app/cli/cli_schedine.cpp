@@ -49,12 +49,12 @@ int RunSchedine(const CliContext& context) {
     ProgramState state;
     const LoadedSystem loaded = LoadPlayedSystem(state, arguments.Required("--sistema"));
     if (!loaded.error.empty()) throw CliError(loaded.error);
-    if (!loaded.cut.empty()) WriteMessage(context.err, loaded.cut);
     // A file that is no played system reads as one without combinations: printing no mark at all
     // would look like an answer.
     if (state.TicketCount <= 0) {
         throw CliError("IL FILE " + arguments.Required("--sistema") + " NON HA COMBINAZIONI DA STAMPARE");
     }
+    if (!loaded.notice.empty()) WriteMessage(context.err, loaded.notice);
     const int first = arguments.Has("--dal") ? ParseWhole(arguments.Required("--dal"), "--dal") : 1;
     const int last = arguments.Has("--al") ? ParseWhole(arguments.Required("--al"), "--al") : state.TicketCount;
     if (first < 1) throw CliError("--dal DEVE ESSERE ALMENO 1");

@@ -76,7 +76,7 @@ SystemRequest RequestFromArguments(const CliArguments& arguments) {
     }
     if (numbers.size() > static_cast<std::size_t>(kHighestPosition)) throw CliError("AL MASSIMO 90 NUMERI");
     ProgramState state;
-    std::copy(numbers.begin(), numbers.end(), state.NumberSelected.begin() + 1);
+    std::copy(numbers.begin(), numbers.end(), state.EnteredNumbers.begin() + 1);
     const int quantity = arguments.Has("--quantita") ? ParseWhole(arguments.Required("--quantita"), "--quantita")
                                                      : static_cast<int>(numbers.size());
 
@@ -92,7 +92,6 @@ SystemRequest RequestFromArguments(const CliArguments& arguments) {
             throw CliError("RIDUZIONE NON VALIDA: " + arguments.Required("--riduzione") + " (0, 1, 2, 3)");
         }
     }
-    state.MethodKind = std::max(reductionOption, 0);
     return SistemiRequest(state, quantity, reductionOption, false, ConditionsFromArguments(arguments));
 }
 

@@ -2,6 +2,8 @@
 
 #include <system_error>
 
+#include "archive/core/draw_archive.h"
+
 namespace fortunara {
 
 namespace fs = std::filesystem;
@@ -55,6 +57,22 @@ FolderFillResult FillProgramFolder(const fs::path& programFolder, const fs::path
     }
     if (ec) result.error = "FILE DEL PROGRAMMA NON LEGGIBILI IN " + assets.string();
     return result;
+}
+
+int RemoveStaleWriterFiles(const fs::path& programFolder, fs::file_time_type started) {
+    std::vector<fs::path> folders = {programFolder};
+    std::error_code ec;
+    for (auto it = fs::directory_iterator(programFolder, ec); !ec && it != fs::directory_iterator(); it.increment(ec)) {
+        std::error_code entryError;
+        if (it->is_directory(entryError) && !it->is_symlink(entryError)) folders.push_back(it->path());
+    }
+    const fs::path archive = DrawArchive::ArchivePath(programFolder);
+    if (const std::optional<fs::path> target = FollowLinks(archive); target && *target != archive) {
+        folders.push_back(target->parent_path());
+    }
+    int removed = 0;
+    for (const fs::path& folder : folders) removed += RemoveStaleTemporaryFiles(folder, started);
+    return removed;
 }
 
 }  // namespace fortunara

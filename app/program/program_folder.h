@@ -27,4 +27,10 @@ struct FolderFillResult {
 FolderFillResult FillProgramFolder(const std::filesystem::path& programFolder, const std::filesystem::path& assets,
                                    std::uintmax_t writeLimit = kNoWriteLimit);
 
+// Removes what writers killed half-way (a kill, a power cut) left behind: the program's own
+// temporary files written before `started`, in the program folder, the folders right inside it and
+// the folder of the file the archive links to. Should another run still be writing one of them, its
+// write fails and says so, and its file stays as it was. Returns how many were removed.
+int RemoveStaleWriterFiles(const std::filesystem::path& programFolder, std::filesystem::file_time_type started);
+
 }  // namespace fortunara

@@ -11,13 +11,11 @@
 #include "checks/windows/controllo.h"
 #include "checks/windows/presenti.h"
 #include "matrices/windows/archivio.h"
-#include "platform/text/number_text.h"
 #include "slips/windows/schedine.h"
 #include "statistics/windows/forecast_tab.h"
 #include "statistics/windows/search_tab.h"
 #include "statistics/windows/statistics_tab.h"
 #include "systems/windows/sistemi_launcher.h"
-#include "systems/windows/system_grid_model.h"
 #include "vertible/windows/metodovertibili.h"
 
 namespace fortunara {
@@ -37,32 +35,17 @@ ArchiveViews ViewsOf(QWidget* opener) {
     return views;
 }
 
-// The result grid of the system window that opens the slip window: row r's numbers in columns 1
-// to 6, each the numeric value of its cell; nothing beyond the grid's rows. Any other opener has
-// no grid.
-CombinationSource ResultGridOf(QWidget* opener) {
-    const QPointer<Sistemi> sistemi = opener != nullptr ? qobject_cast<Sistemi*>(opener->window()) : nullptr;
-    if (!sistemi) return {};
-    return [sistemi](int row) -> std::optional<SlipCombination> {
-        if (!sistemi || row < 1 || row > sistemi->GridModel().Rows()) return std::nullopt;
-        SlipCombination numbers;
-        for (int j = 1; j <= kPanelNumbers; ++j) {
-            numbers.push_back(NumericValue(sistemi->GridModel().CellText(row, j).toStdString()));
-        }
-        return numbers;
-    };
-}
-
 }  // namespace
 
 SestineHooks ProgramHooks(ProgramState& state, Platform& platform) {
     SestineHooks hooks;
-    // The play-slip window, from "SCHEDINE" of the system window and of Presenti; each sets
-    // SlipSource before it opens the window through RunModalWindow. Only the system window has a
-    // result grid for it to read.
-    const WindowFactory schedine = [&state, &platform](QWidget* parent) -> QWidget* {
-        return new Schedine(state, platform, ResultGridOf(parent), parent);
+    // The play-slip window, from "SCHEDINE" of the system window (on its result grid) and of
+    // Presenti (no grid); each sets SlipSource before it opens the window.
+    const SlipWindowFactory schedineOnGrid = [&state, &platform](QWidget* parent,
+                                                                 CombinationSource resultGrid) -> QWidget* {
+        return new Schedine(state, platform, std::move(resultGrid), parent);
     };
+    const WindowFactory schedine = [schedineOnGrid](QWidget* parent) { return schedineOnGrid(parent, {}); };
     // The win check, from "CONTROLLO" of the system window and of Presenti.
     const WindowFactory controllo = [&state, &platform](QWidget* parent) -> QWidget* {
         return new Controllo(state, platform, parent);
@@ -75,7 +58,7 @@ SestineHooks ProgramHooks(ProgramState& state, Platform& platform) {
     // The system window, from "RIDUZIONE SISTEMI", from "RIDOTTI" of the forecast tab and from the
     // matrix window's "RIDUZIONE GENERALE"; one launcher keeps what the window remembers between
     // openings.
-    auto sistemi = std::make_shared<SistemiLauncher>(state, platform, SistemiOpeners{controllo, schedine});
+    auto sistemi = std::make_shared<SistemiLauncher>(state, platform, SistemiOpeners{controllo, schedineOnGrid});
     hooks.openers.Sistemi = [sistemi](QWidget* parent) -> QWidget* { return sistemi->Make(parent); };
     // The matrix window; its "RIDUZIONE GENERALE" opens the same system window.
     hooks.openers.Archivio = [&state, &platform, opensSistemi = hooks.openers.Sistemi,

@@ -38,6 +38,8 @@ fs::path BundledAssets() {
 }
 
 PreparedFolder PrepareProgramFolder(const std::optional<std::string>& option) {
+    // Every temporary file of the program's written before now is a leftover of a run that was killed.
+    const fs::file_time_type started = fs::file_time_type::clock::now();
     QCoreApplication::setApplicationName("Fortunara");
     const char* home = std::getenv("FORTUNARA_HOME");
     const fs::path userFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
@@ -45,6 +47,7 @@ PreparedFolder PrepareProgramFolder(const std::optional<std::string>& option) {
     prepared.folder = ChooseProgramFolder(option, home ? std::optional<std::string>(home) : std::nullopt, userFolder);
     const FolderFillResult filled = FillProgramFolder(prepared.folder, BundledAssets());
     prepared.error = filled.error;
+    if (filled.ok()) RemoveStaleWriterFiles(prepared.folder, started);
     return prepared;
 }
 

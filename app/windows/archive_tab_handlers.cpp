@@ -42,8 +42,6 @@ void ArchiveTab::ShowTable(int value) {
     for (int c = 1; c < kArchiveTableColumns; ++c) grid3->SetText(0, c, headers[static_cast<std::size_t>(c)]);
     const ArchiveTableFill fill = FillArchiveTable(state_.programFolder, value, order);
     state_.RecordCount = fill.recordCount;
-    state_.RangeFrom = fill.span.from;
-    state_.RangeTo = fill.span.to;
     // Rows below the last draw shown keep what they showed before.
     for (std::size_t r = 0; r < fill.rows.size(); ++r) {
         for (int c = 0; c < kArchiveTableColumns; ++c) {
@@ -60,7 +58,7 @@ void ArchiveTab::PrintArchiveTable() {
     const ScanRange range{print->From(), print->To()};
     const ArchivePrintResult result =
         PrintArchive(platform_.printer, state_.programFolder, range, SSOption1_0->isChecked());
-    StoreArchivePrint(result, range, state_);
+    StoreArchivePrint(result, state_);
     ReportReadError(platform_.dialogs, result.error);
 }
 

@@ -5,7 +5,6 @@
 #include <QPushButton>
 
 #include "ui/controls.h"
-#include "ui/launcher_button.h"
 
 namespace fortunara {
 
@@ -29,8 +28,7 @@ QLabel* Explanation(QWidget* parent, const QString& text) {
 
 }  // namespace
 
-LauncherTab::LauncherTab(const WindowOpeners& openers, std::function<void(LaunchedWindow)> open, QWidget* parent)
-    : MainWindowTab(4, parent) {
+LauncherTab::LauncherTab(std::function<void(LaunchedWindow)> open, QWidget* parent) : MainWindowTab(4, parent) {
     CommandButton6 = LauncherButton(this, "CommandButton6", "ARCHIVIO SISTEMI");
     CommandButton1 = LauncherButton(this, "CommandButton1", "RIDUZIONE SISTEMI");
     CommandButton14 = LauncherButton(this, "CommandButton14", "METODI");
@@ -58,9 +56,9 @@ LauncherTab::LauncherTab(const WindowOpeners& openers, std::function<void(Launch
     layout->setRowStretch(4, 1);
     layout->setColumnStretch(1, 1);
 
-    ConnectLauncher(*CommandButton1, openers.Sistemi, [open] { open(LaunchedWindow::Sistemi); });
-    ConnectLauncher(*CommandButton6, openers.Archivio, [open] { open(LaunchedWindow::Archivio); });
-    ConnectLauncher(*CommandButton14, openers.METODOVERTIBILI, [open] { open(LaunchedWindow::METODOVERTIBILI); });
+    connect(CommandButton1, &QPushButton::clicked, this, [open] { open(LaunchedWindow::Sistemi); });
+    connect(CommandButton6, &QPushButton::clicked, this, [open] { open(LaunchedWindow::Archivio); });
+    connect(CommandButton14, &QPushButton::clicked, this, [open] { open(LaunchedWindow::METODOVERTIBILI); });
 }
 
 }  // namespace fortunara

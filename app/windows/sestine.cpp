@@ -13,7 +13,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "app/core/archive_table.h"
 #include "app/core/main_window_sounds.h"
 #include "app/windows/archive_tab.h"
 #include "app/windows/combination_tab.h"
@@ -23,7 +22,6 @@
 #include "state/click_sound.h"
 #include "ui/animated_picture.h"
 #include "ui/controls.h"
-#include "ui/launcher_button.h"
 #include "ui/look.h"
 #include "ui/main_window_tab.h"
 #include "ui/read_error.h"
@@ -155,8 +153,13 @@ Sestine::~Sestine() {
 
 void Sestine::BuildTabs() {
     const WindowLauncher open = [this](LaunchedWindow which) { OpenWindow(which); };
-    tabs_ = {new ArchiveTab(state_, platform_),     nullptr, nullptr, new CombinationTab,
-             new LauncherTab(hooks_.openers, open), nullptr, nullptr};
+    tabs_ = {new ArchiveTab(state_, platform_),
+             nullptr,
+             nullptr,
+             new CombinationTab,
+             new LauncherTab(open),
+             nullptr,
+             nullptr};
     for (int tab = 0; tab < 7; ++tab) {
         MainWindowTab*& page = tabs_[static_cast<std::size_t>(tab)];
         const auto hooked = hooks_.tabs.find(tab);
@@ -183,7 +186,7 @@ void Sestine::ConnectPageLaunchers(const WindowLauncher& open) {
     for (const PageLauncher& launcher : kPageLaunchers) {
         auto* button = Page(launcher.page).findChild<QPushButton*>(launcher.button);
         if (button == nullptr) continue;  // the subsystem's page is not plugged in
-        ConnectLauncher(*button, FactoryOf(launcher.window), [open, launcher] { open(launcher.window); });
+        connect(button, &QPushButton::clicked, this, [open, launcher] { open(launcher.window); });
     }
 }
 
@@ -205,10 +208,6 @@ void Sestine::ConnectPictures() {
     connect(exit_, &AnimatedPicture::clicked, this, &Sestine::LeaveProgram);
     connect(info_, &AnimatedPicture::released, this, &Sestine::OpenManual);
     connect(settings_, &AnimatedPicture::released, this, &Sestine::OpenSettings);
-    if (!hooks_.openers.Setup) {
-        settings_->setEnabled(false);
-        settings_->setToolTip("In preparazione");
-    }
 }
 
 const WindowFactory& Sestine::FactoryOf(LaunchedWindow which) const {
@@ -280,9 +279,6 @@ void Sestine::Load() {
     const std::string newestDate = ParseDrawRecord(archive.ReadDrawRecord(records)).date;
     archive.CloseDrawArchive();
     state_.RecordCount = records;
-    const RecordSpan shown = ArchiveTableSpan(records, records);
-    state_.RangeFrom = shown.from;
-    state_.RangeTo = shown.to;
 
     for (MainWindowTab* tab : tabs_) tab->Load(records);
     // The table first, then the single draw: the newest draw, sorted, is left in DrawNumbers.
@@ -290,7 +286,6 @@ void Sestine::Load() {
     Page(kSingleDrawPage).ShowArchiveRecord(records, records);
 
     state_.CurrentDrawDate = newestDate;
-    state_.CheckDrawRecord = state_.ForecastBase;
     state_.ClickSoundOn = 1;
     state_.VoiceOn = 1;
     state_.MusicOn = 1;

@@ -9,8 +9,8 @@ namespace fortunara {
 // The windows the main window's launchers open.
 enum class LaunchedWindow { Sistemi, Archivio, METODOVERTIBILI, Browser, Form45 };
 
-// The other windows of the program, as the main window's launchers and pictures open them. A
-// launcher whose factory is empty is disabled, with the tooltip "In preparazione".
+// The other windows of the program, as the main window's launchers and pictures open them. The
+// composition root fills every one; a test may leave one out, and its launcher then opens nothing.
 struct WindowOpeners {
     WindowFactory Sistemi;          // "RIDUZIONE SISTEMI", modal
     WindowFactory Archivio;         // "ARCHIVIO SISTEMI", modal

@@ -53,6 +53,19 @@ int ArchiveDateKey(std::string_view date) {
     return *year * 10000 + month * 100 + *day;
 }
 
+std::string MissingDayReason(std::string_view date) {
+    if (date.size() != static_cast<std::size_t>(kDateLength) || IsArchiveDate(date)) return {};
+    const std::optional<int> day = Digits(date, 0, 2);
+    const std::optional<int> year = Digits(date, 5, 4);
+    const auto code = std::find(kMonthCodes.begin(), kMonthCodes.end(), date.substr(2, 3));
+    if (!day || !year || code == kMonthCodes.end()) return {};
+    if (*year == 0) return "L'ANNO 0000 NON ESISTE";
+    if (*day == 0) return "IL GIORNO 00 NON ESISTE";
+    const int month = static_cast<int>(code - kMonthCodes.begin()) + 1;
+    return std::string(*code) + " " + std::string(date.substr(5, 4)) + " HA " +
+           std::to_string(DaysInMonth(month, *year)) + " GIORNI";
+}
+
 bool IsArchiveDate(std::string_view date) {
     return ArchiveDateKey(date) != 0;
 }

@@ -12,6 +12,10 @@ namespace fortunara {
 // that month and year (29FEB only in leap years), a month code, four digits of a year from 1.
 bool IsArchiveDate(std::string_view date);
 
+// Why a text of the form DDMMMYYYY (two digits, a month code, four digits) is still no date, such
+// as "29FEB2023": "FEB 2023 HA 28 GIORNI". "" when the text is a date or has not that form.
+std::string MissingDayReason(std::string_view date);
+
 // The calendar day as yyyymmdd, for ordering dates; 0 when the text is no archive date.
 int ArchiveDateKey(std::string_view date);
 

@@ -2,12 +2,15 @@
 
 #include <algorithm>
 #include <cctype>
+#include <fstream>
 #include <system_error>
 
 #include "archive/core/archive_files.h"
+#include "archive/core/archive_lock.h"
 #include "archive/core/archive_verification.h"
 #include "archive/core/draw_archive.h"
 #include "archive/core/draw_record.h"
+#include "archive/core/draw_scan.h"
 #include "platform/text/number_text.h"
 
 namespace fortunara {
@@ -28,10 +31,44 @@ bool SameDraw(std::string_view a, std::string_view b) {
     return left.date == right.date && left.numbers == right.numbers;
 }
 
+// The bytes a copy is read in: 4096 records.
+constexpr std::size_t kCopyBlock = static_cast<std::size_t>(kScanBlockRecords) * kDrawRecordLength;
+
+// Hands the stream's bytes to `visit` a block at a time, until the end or until it returns false.
+// False when the stream could not be read.
+template <class Visit>
+bool ForEachBlock(std::istream& in, Visit visit) {
+    std::string block(kCopyBlock, '\0');
+    while (in) {
+        in.read(block.data(), static_cast<std::streamsize>(block.size()));
+        const auto got = static_cast<std::size_t>(std::max<std::streamsize>(in.gcount(), 0));
+        if (!visit(std::string_view(block.data(), got))) break;
+    }
+    return !in.bad();
+}
+
+// Copies a local file into the copy a block at a time, checking as it goes. Returns "" or the error.
+std::string CopyCheckedArchive(const fs::path& source, const fs::path& copy) {
+    std::error_code ec;
+    std::ifstream in(source, std::ios::binary);
+    if (!in || fs::is_directory(source, ec)) return "IMPOSSIBILE LEGGERE IL FILE " + source.string();
+    std::ofstream out(copy, std::ios::binary | std::ios::trunc);
+    ArchiveCopyChecker checker;
+    const bool read = ForEachBlock(in, [&](std::string_view got) {
+        out.write(got.data(), static_cast<std::streamsize>(got.size()));
+        return checker.Feed(got) && out.good();
+    });
+    if (!read) return "IMPOSSIBILE LEGGERE IL FILE " + source.string();
+    out.flush();
+    if (!out) return "IMPOSSIBILE SCRIVERE IL FILE " + copy.string();
+    return checker.Finish();
+}
+
 }  // namespace
 
-fs::path ArchiveCopyPath(const fs::path& programFolder) {
-    return programFolder / "dati" / "estraz09.scaricato";
+std::string NoArchiveCopyError(const fs::path& programFolder) {
+    return "IMPOSSIBILE SCRIVERE NELLA CARTELLA " + DrawArchive::ArchivePath(programFolder).parent_path().string() +
+           ": L'ARCHIVIO NON E' STATO TOCCATO";
 }
 
 DownloadResult FetchArchiveCopy(Downloader& downloader, const std::string& address, const fs::path& copy,
@@ -43,48 +80,54 @@ DownloadResult FetchArchiveCopy(Downloader& downloader, const std::string& addre
         return result;
     }
     const std::string trimmed = address.substr(first, address.find_last_not_of(" \t") - first + 1);
-    std::error_code ec;
-    fs::create_directories(copy.parent_path(), ec);
     if (IsWebAddress(trimmed)) return downloader.Download(trimmed, copy, progress);
 
-    const FileBytes local = ReadFileBytes(fs::path(trimmed));
-    if (!local.ok()) {
-        result.error = local.error;
-        return result;
-    }
-    result.error = ReplaceFileBytes(copy, local.bytes);
+    result.error = CopyCheckedArchive(fs::path(trimmed), copy);
     result.ok = result.error.empty();
-    const auto size = static_cast<std::int64_t>(local.bytes.size());
-    if (result.ok && progress) progress(size, size);
+    std::error_code ec;
+    const auto size = static_cast<std::int64_t>(fs::file_size(copy, ec));
+    if (result.ok && progress && !ec) progress(size, size);
     return result;
 }
 
 ArchiveCopyCheck CheckArchiveCopy(const fs::path& programFolder, const fs::path& copy) {
     ArchiveCopyCheck check;
-    const FileBytes fetched = ReadFileBytes(copy);
-    if (!fetched.ok()) {
-        check.error = fetched.error;
+    std::error_code ec;
+    std::ifstream fetched(copy, std::ios::binary);
+    if (!fetched || fs::is_directory(copy, ec)) {
+        check.error = "IMPOSSIBILE LEGGERE IL FILE " + copy.string();
         return check;
     }
-    check.error = ArchiveCopyFault(fetched.bytes);
-    if (!check.ok()) return check;
-    check.copyCount = static_cast<int>(fetched.bytes.size() / kDrawRecordLength);
-
     DrawArchive archive(programFolder);
     if (!archive.OpenDrawArchive()) {
         check.error = archive.Error();
         return check;
     }
     check.currentCount = archive.RecordCount();
-    const std::vector<std::string> current = archive.ReadDrawRecords(1, check.currentCount);
+    // Block by block: the copy's records are checked, and compared with the archive's of the same
+    // numbers while both have records.
+    ArchiveCopyChecker checker;
+    int next = 1;
+    const bool read = ForEachBlock(fetched, [&](std::string_view got) {
+        if (!checker.Feed(got)) return false;
+        const int records = static_cast<int>(got.size() / kDrawRecordLength);
+        if (check.differs || next > check.currentCount) return true;
+        const std::vector<std::string> current = archive.ReadDrawRecords(next, next + records - 1);
+        for (std::size_t i = 0; i < current.size() && !check.differs; ++i) {
+            check.differs = !SameDraw(current[i], got.substr(i * kDrawRecordLength, kDrawRecordLength));
+        }
+        next += records;
+        return true;
+    });
     archive.CloseDrawArchive();
-    check.shorter = check.copyCount < check.currentCount;
-    const int common = std::min(check.copyCount, check.currentCount);
-    for (int k = 1; k <= common && !check.differs; ++k) {
-        const auto at = static_cast<std::size_t>(k - 1);
-        check.differs =
-            !SameDraw(current[at], std::string_view(fetched.bytes).substr(at * kDrawRecordLength, kDrawRecordLength));
+    if (!read) {
+        check.error = "IMPOSSIBILE LEGGERE IL FILE " + copy.string();
+        return check;
     }
+    check.error = checker.Finish();
+    if (!check.ok()) return check;
+    check.copyCount = static_cast<int>(checker.Records());
+    check.shorter = check.copyCount < check.currentCount;
     return check;
 }
 
@@ -96,21 +139,17 @@ std::string ReplacementQuestion(const ArchiveCopyCheck& check) {
     return text + "\nSOSTITUISCO L'ARCHIVIO ATTUALE CON QUELLO SCARICATO ?";
 }
 
-std::string InstallArchiveCopy(const fs::path& programFolder, const fs::path& copy) {
+std::string InstallArchiveCopy(const fs::path& programFolder, const fs::path& copy, const ArchiveLock& lock,
+                               std::uintmax_t writeLimit) {
+    if (!lock.ok()) return lock.Error();
     const fs::path archive = DrawArchive::ArchivePath(programFolder);
     std::error_code ec;
     if (fs::exists(archive, ec) && fs::file_size(archive, ec) > 0) {
-        const std::string backup = KeepArchiveBackup(programFolder);
+        const std::string backup = KeepArchiveBackup(programFolder, writeLimit);
         if (!backup.empty()) return backup;
     }
-    fs::rename(copy, archive, ec);
-    if (ec) return "IMPOSSIBILE SOSTITUIRE L'ARCHIVIO " + archive.string();
+    if (!CopyWholeFile(copy, archive, writeLimit)) return "IMPOSSIBILE SOSTITUIRE L'ARCHIVIO " + archive.string();
     return {};
-}
-
-void DiscardArchiveCopy(const fs::path& copy) {
-    std::error_code ec;
-    fs::remove(copy, ec);
 }
 
 fs::path UpdaterProgram(const fs::path& programFolder) {

@@ -1,20 +1,27 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 
 #include "platform/api/downloader.h"
+#include "platform/text/file_replacement.h"
 
 namespace fortunara {
 
-// The replacement of the whole archive by a fresh copy: fetched into a temporary file beside the
-// archive, checked, compared with the archive, and only then renamed over it.
+class ArchiveLock;
 
-// dati/estraz09.scaricato: where the copy waits for its checks.
-std::filesystem::path ArchiveCopyPath(const std::filesystem::path& programFolder);
+// The replacement of the whole archive by a fresh copy: fetched into a temporary file of the run's
+// own beside the archive (a TemporaryFile of the archive's path), checked and compared with the
+// archive under the archive's lock, and only then written over the archive as a whole.
+
+// What the user is told when no temporary file for the copy could be made beside the archive.
+std::string NoArchiveCopyError(const std::filesystem::path& programFolder);
 
 // Fetches the copy from a web address (http://, https://, file://) through the downloader, or
-// copies it from a local file path. An empty address is refused with a message.
+// copies it from a local file path a block at a time, checking it as it comes: the copy stops at
+// the first record that is no draw, so a source that is no archive (/dev/zero) is not read on. An
+// empty address is refused with a message.
 DownloadResult FetchArchiveCopy(Downloader& downloader, const std::string& address, const std::filesystem::path& copy,
                                 const Downloader::Progress& progress);
 
@@ -29,18 +36,18 @@ struct ArchiveCopyCheck {
     bool NeedsConfirmation() const { return ok() && (shorter || differs); }
 };
 
-// Checks the copy (ArchiveCopyFault) and compares it with the current archive, draw by draw.
+// Checks the copy (ArchiveCopyFault) and compares it with the current archive, draw by draw, both
+// read a block at a time.
 ArchiveCopyCheck CheckArchiveCopy(const std::filesystem::path& programFolder, const std::filesystem::path& copy);
 
 // The question put before a shorter or differing copy replaces the archive (Yes replaces).
 std::string ReplacementQuestion(const ArchiveCopyCheck& check);
 
-// Keeps the archive as dati/estraz09.bak, then renames the copy over it. Returns "" or the error;
-// the archive is unchanged on an error.
-std::string InstallArchiveCopy(const std::filesystem::path& programFolder, const std::filesystem::path& copy);
-
-// Removes a copy that will not be installed.
-void DiscardArchiveCopy(const std::filesystem::path& copy);
+// Keeps the archive as dati/estraz09.bak, then writes the copy over it through FileReplacement
+// (an archive that is a symbolic link stays one), under the lock the caller holds. Returns "" or
+// the error; the archive is unchanged on an error. writeLimit: as for FileReplacement.
+std::string InstallArchiveCopy(const std::filesystem::path& programFolder, const std::filesystem::path& copy,
+                               const ArchiveLock& lock, std::uintmax_t writeLimit = kNoWriteLimit);
 
 // The separate updater program beside the program (rinfresco.exe, or rinfresco where programs
 // have no extension); empty when it is not there.

@@ -29,8 +29,8 @@ FileBytes ReadFileBytes(const fs::path& file) {
     return read;
 }
 
-std::string ReplaceFileBytes(const fs::path& file, const std::string& bytes) {
-    FileReplacement replacement(file);
+std::string ReplaceFileBytes(const fs::path& file, const std::string& bytes, std::uintmax_t writeLimit) {
+    FileReplacement replacement(file, writeLimit);
     if (replacement.Write(bytes) && replacement.Commit()) return {};
     return "IMPOSSIBILE SCRIVERE IL FILE " + file.string();
 }
@@ -39,11 +39,11 @@ fs::path ArchiveBackupPath(const fs::path& programFolder) {
     return programFolder / "dati" / "estraz09.bak";
 }
 
-std::string KeepArchiveBackup(const fs::path& programFolder) {
-    const FileBytes archive = ReadFileBytes(DrawArchive::ArchivePath(programFolder));
-    if (!archive.ok()) return archive.error;
-    const std::string error = ReplaceFileBytes(ArchiveBackupPath(programFolder), archive.bytes);
-    return error.empty() ? error : "COPIA DI SICUREZZA NON RIUSCITA: " + error;
+std::string KeepArchiveBackup(const fs::path& programFolder, std::uintmax_t writeLimit) {
+    const fs::path backup = ArchiveBackupPath(programFolder);
+    if (CopyWholeFile(DrawArchive::ArchivePath(programFolder), backup, writeLimit)) return {};
+    return "COPIA DI SICUREZZA NON RIUSCITA: IMPOSSIBILE SCRIVERE IL FILE " + backup.string() +
+           ". NON E' STATO SCRITTO NIENTE";
 }
 
 }  // namespace fortunara

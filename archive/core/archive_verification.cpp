@@ -6,6 +6,7 @@
 #include <map>
 
 #include "archive/core/archive_date.h"
+#include "archive/core/draw_archive.h"
 #include "archive/core/draw_record.h"
 #include "archive/core/draw_scan.h"
 #include "archive/core/record_checks.h"
@@ -134,19 +135,54 @@ std::string VerifyArchiveFile(const std::filesystem::path& file, const ArchiveFi
 }
 
 std::string ArchiveCopyFault(std::string_view bytes) {
+    ArchiveCopyChecker checker;
+    checker.Feed(bytes);
+    return checker.Finish();
+}
+
+bool ArchiveCopyChecker::Check(std::string_view record) {
+    if (records_ >= static_cast<std::uintmax_t>(kMostDrawRecords)) {
+        fault_ = "IL FILE HA PIU' DI " + Grouped(kMostDrawRecords) + " ESTRAZIONI, PIU' DI QUANTE NE TIENE L'ARCHIVIO";
+        return false;
+    }
+    const std::string fault = RecordFault(record);
+    if (!fault.empty()) {
+        fault_ =
+            records_ == 0
+                ? "IL FILE NON E' UN ARCHIVIO DELLE ESTRAZIONI: LA PRIMA ESTRAZIONE NON E' VALIDA (" + fault + ")"
+                : "L'ESTRAZIONE " + Plain(static_cast<long long>(records_) + 1) + " DEL FILE NON E' VALIDA: " + fault;
+        return false;
+    }
+    ++records_;
+    return true;
+}
+
+bool ArchiveCopyChecker::Feed(std::string_view bytes) {
+    if (!fault_.empty()) return false;
+    if (!partial_.empty()) {
+        const std::size_t missing = std::min(kRecord - partial_.size(), bytes.size());
+        partial_.append(bytes.substr(0, missing));
+        bytes.remove_prefix(missing);
+        if (partial_.size() < kRecord) return true;
+        if (!Check(partial_)) return false;
+        partial_.clear();
+    }
+    for (; bytes.size() >= kRecord; bytes.remove_prefix(kRecord)) {
+        if (!Check(bytes.substr(0, kRecord))) return false;
+    }
+    partial_ = std::string(bytes);
+    return true;
+}
+
+std::string ArchiveCopyChecker::Finish() const {
     const std::string notAnArchive = "IL FILE NON E' UN ARCHIVIO DELLE ESTRAZIONI: ";
-    if (bytes.empty()) return notAnArchive + "E' VUOTO";
-    if (bytes.size() % kRecord != 0) {
-        return notAnArchive + "LA SUA LUNGHEZZA (" + Plain(static_cast<long long>(bytes.size())) +
+    const std::uintmax_t size = records_ * kRecord + partial_.size();
+    if (fault_.empty() && size == 0) return notAnArchive + "E' VUOTO";
+    if (fault_.empty() && !partial_.empty()) {
+        return notAnArchive + "LA SUA LUNGHEZZA (" + Plain(static_cast<long long>(size)) +
                " BYTE) NON E' UN MULTIPLO DI 25";
     }
-    for (std::size_t i = 0; i * kRecord < bytes.size(); ++i) {
-        const std::string fault = RecordFault(bytes.substr(i * kRecord, kRecord));
-        if (fault.empty()) continue;
-        if (i == 0) return notAnArchive + "LA PRIMA ESTRAZIONE NON E' VALIDA (" + fault + ")";
-        return "L'ESTRAZIONE " + Plain(static_cast<long long>(i) + 1) + " DEL FILE NON E' VALIDA: " + fault;
-    }
-    return {};
+    return fault_;
 }
 
 }  // namespace fortunara

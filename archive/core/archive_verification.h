@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -28,8 +29,28 @@ using ArchiveFindingVisitor = std::function<void(const ArchiveFinding&)>;
 std::string VerifyArchiveFile(const std::filesystem::path& file, const ArchiveFindingVisitor& onFinding);
 
 // Whether the bytes may become the archive: at least one record, a length that is a multiple of
-// 25, every record a good draw. Returns "" or the reason: not an archive at all (wrong length,
-// first record no draw) or the first record that is wrong.
+// 25, every record a good draw, no more than kMostDrawRecords records. Returns "" or the reason:
+// not an archive at all (empty, wrong length, first record no draw) or the first record that is
+// wrong.
 std::string ArchiveCopyFault(std::string_view bytes);
+
+// The same check a block at a time, for copies read from a file or a stream: it stops at the first
+// record that is wrong, so a source that is no archive is not read on.
+class ArchiveCopyChecker {
+public:
+    // Takes the next bytes of the copy; false once a record is wrong or there are too many.
+    bool Feed(std::string_view bytes);
+    // The verdict once every byte was fed: "" or the reason, as ArchiveCopyFault gives it.
+    std::string Finish() const;
+    // The whole records fed so far.
+    std::uintmax_t Records() const { return records_; }
+
+private:
+    bool Check(std::string_view record);
+
+    std::string partial_;  // the start of a record whose end has not come yet
+    std::uintmax_t records_ = 0;
+    std::string fault_;
+};
 
 }  // namespace fortunara

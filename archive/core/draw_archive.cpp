@@ -18,7 +18,8 @@ std::uintmax_t RecordsIn(std::uintmax_t length) {
 
 }  // namespace
 
-DrawArchive::DrawArchive(fs::path programFolder) : folder_(std::move(programFolder)) {}
+DrawArchive::DrawArchive(fs::path programFolder, std::uintmax_t writeLimit)
+    : folder_(std::move(programFolder)), room_(writeLimit) {}
 
 DrawArchive::~DrawArchive() {
     CloseDrawArchive();
@@ -91,14 +92,18 @@ std::string DrawArchive::ReadBlock(int first, int last) {
     if (!file_.is_open() || first > last) return {};
     const std::uintmax_t offset = static_cast<std::uintmax_t>(first - 1) * kDrawRecordLength;
     const std::uintmax_t wanted = static_cast<std::uintmax_t>(last - first + 1) * kDrawRecordLength;
-    const std::uintmax_t available = std::min(wanted, length_ - offset);
-    std::string block(available, ' ');
-    file_.clear();
-    file_.seekg(static_cast<std::streamoff>(offset));
-    file_.read(block.data(), static_cast<std::streamsize>(available));
-    block.resize(static_cast<std::size_t>(std::max<std::streamsize>(file_.gcount(), 0)));
+    std::string block = ReadBytes(offset, std::min(wanted, length_ - offset));
     block.resize(wanted, ' ');  // a partial last record reads as if padded with blanks
     return block;
+}
+
+std::string DrawArchive::ReadBytes(std::uintmax_t offset, std::uintmax_t count) {
+    std::string bytes(static_cast<std::size_t>(count), ' ');
+    file_.clear();
+    file_.seekg(static_cast<std::streamoff>(offset));
+    file_.read(bytes.data(), static_cast<std::streamsize>(count));
+    bytes.resize(static_cast<std::size_t>(std::max<std::streamsize>(file_.gcount(), 0)));
+    return bytes;
 }
 
 std::vector<std::string> DrawArchive::ReadDrawRecords(int first, int last) {
@@ -133,24 +138,52 @@ bool DrawArchive::WriteDrawRecord(int k, std::string_view text) {
     std::string record(text.substr(0, std::min<std::size_t>(text.size(), kDrawRecordLength)));
     record.resize(kDrawRecordLength, ' ');
     const std::uintmax_t offset = static_cast<std::uintmax_t>(k - 1) * kDrawRecordLength;
-    file_.clear();
-    // Appending after a partial last record: that record is padded with blanks first, so the file
-    // never gets a hole of undefined bytes between the two.
-    if (offset > length_) {
-        const std::string padding(static_cast<std::size_t>(offset - length_), ' ');
-        file_.seekp(static_cast<std::streamoff>(length_));
-        file_.write(padding.data(), static_cast<std::streamsize>(padding.size()));
-    }
-    file_.seekp(static_cast<std::streamoff>(offset));
-    file_.write(record.data(), kDrawRecordLength);
-    file_.flush();
-    if (!file_) {
-        Fail("SCRITTURA DELL'ARCHIVIO NON RIUSCITA");
+    // Appending after a partial last record: that record is padded with blanks in the same write, so
+    // the file never gets a hole of undefined bytes between the two.
+    const std::uintmax_t at = std::min(offset, length_);
+    const std::string bytes = std::string(static_cast<std::size_t>(offset - at), ' ') + record;
+    // What the write covers of the file as it is (a record replaced, a fragment under 13 bytes).
+    const std::string overwritten =
+        length_ > at ? ReadBytes(at, std::min<std::uintmax_t>(bytes.size(), length_ - at)) : std::string();
+    if (!WriteAt(at, bytes)) {
+        // A full disk takes part of a write: half a record would read as a draw that never was.
+        Fail(Restore(at, overwritten) ? "SCRITTURA DELL'ARCHIVIO NON RIUSCITA: L'ARCHIVIO E' RIMASTO COM'ERA"
+                                      : "SCRITTURA DELL'ARCHIVIO NON RIUSCITA, E L'ARCHIVIO NON SI E' POTUTO RIPORTARE "
+                                        "COM'ERA");
         return false;
     }
     length_ = std::max<std::uintmax_t>(length_, offset + kDrawRecordLength);
     recordCount_ = static_cast<int>(RecordsIn(length_));
     return true;
+}
+
+bool DrawArchive::WriteAt(std::uintmax_t offset, const std::string& bytes) {
+    const auto fits = static_cast<std::size_t>(std::min<std::uintmax_t>(bytes.size(), room_));
+    file_.clear();
+    file_.seekp(static_cast<std::streamoff>(offset));
+    file_.write(bytes.data(), static_cast<std::streamsize>(fits));
+    file_.flush();
+    room_ -= fits;
+    return file_.good() && fits == bytes.size();
+}
+
+bool DrawArchive::Restore(std::uintmax_t offset, const std::string& overwritten) {
+    // Closing first: the stream would otherwise write what it still holds of the failed write later.
+    file_.close();
+    file_.clear();
+    const fs::path path = ArchivePath(folder_);
+    bool restored = true;
+    if (!overwritten.empty()) {
+        std::fstream back(path, std::ios::in | std::ios::out | std::ios::binary);
+        back.seekp(static_cast<std::streamoff>(offset));
+        back.write(overwritten.data(), static_cast<std::streamsize>(overwritten.size()));
+        back.flush();
+        restored = back.good();
+    }
+    std::error_code ec;
+    fs::resize_file(path, length_, ec);
+    file_.open(path, std::ios::in | std::ios::out | std::ios::binary);
+    return restored && !ec;
 }
 
 std::vector<DrawRecord> LoadDraws(const fs::path& programFolder, int first, int last) {

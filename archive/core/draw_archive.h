@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "archive/core/draw_record.h"
+#include "platform/text/file_replacement.h"
 
 namespace fortunara {
 
@@ -21,7 +22,8 @@ inline constexpr int kMostDrawRecords = std::numeric_limits<int>::max() - 1;
 // closes it again; nothing is cached between operations.
 class DrawArchive {
 public:
-    explicit DrawArchive(std::filesystem::path programFolder);
+    // The writes fail once writeLimit bytes are written, as on a full disk: the seam for tests.
+    explicit DrawArchive(std::filesystem::path programFolder, std::uintmax_t writeLimit = kNoWriteLimit);
     ~DrawArchive();
     DrawArchive(const DrawArchive&) = delete;
     DrawArchive& operator=(const DrawArchive&) = delete;
@@ -53,18 +55,27 @@ public:
 
     // Writes the text, cut or padded with blanks to 25 characters, as record k; k = RecordCount()+1
     // appends. Any other k would leave a hole in the file and is refused, and so is an append
-    // beyond kMostDrawRecords. Returns false (and sets Error()) when the record could not be written.
+    // beyond kMostDrawRecords. Returns false (and sets Error()) when the record could not be
+    // written; the file is then as it was before, byte for byte.
     bool WriteDrawRecord(int k, std::string_view text);
 
 private:
     void Fail(std::string message);
+    // Writes the bytes at the offset, no more than the room left; false when not all went.
+    bool WriteAt(std::uintmax_t offset, const std::string& bytes);
+    // Puts back the file as it was before a write that failed at the offset: the bytes it
+    // overwrote, and the old length. False when that failed too.
+    bool Restore(std::uintmax_t offset, const std::string& overwritten);
     // The bytes of records first..last (clamped), a partial last record padded with blanks.
     std::string ReadBlock(int first, int last);
+    // Up to count bytes from the offset, as many as the file holds.
+    std::string ReadBytes(std::uintmax_t offset, std::uintmax_t count);
 
     std::filesystem::path folder_;
     std::fstream file_;
     std::uintmax_t length_ = 0;
     int recordCount_ = 0;
+    std::uintmax_t room_;
     bool readOnly_ = false;
     std::string error_;
 };

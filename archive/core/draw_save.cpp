@@ -4,18 +4,18 @@
 
 #include "archive/core/archive_date.h"
 #include "archive/core/archive_files.h"
+#include "archive/core/archive_lock.h"
 #include "archive/core/draw_archive.h"
 #include "archive/core/draw_record.h"
+#include "archive/core/draw_scan.h"
 #include "platform/text/number_text.h"
 
 namespace fortunara {
 
 std::string DateFault(std::string_view date) {
     if (IsArchiveDate(date)) return {};
-    return "LA DATA \"" + std::string(date) +
-           "\" NON E' VALIDA: SCRIVILA NELLA CASELLA DATA CON 9 CARATTERI, GIORNO A DUE CIFRE, MESE "
-           "GEN FEB MAR APR MAG GIU LUG AGO SET OTT NOV DIC, ANNO A QUATTRO CIFRE (PER ESEMPIO 12GEN2010). "
-           "NON E' STATO SALVATO NIENTE.";
+    return "LA DATA \"" + std::string(date) + "\" NON E' VALIDA: SCRIVILA NELLA CASELLA DATA CON " +
+           std::string(kDateForm) + ". NON E' STATO SALVATO NIENTE.";
 }
 
 std::string EnteredDrawRecord(std::string_view date, const std::array<int, 11>& numbers) {
@@ -50,16 +50,67 @@ int ChooseSaveTarget(const std::vector<int>& matches, const std::function<bool(i
     return target;
 }
 
-DrawWrite WriteDraw(const std::filesystem::path& programFolder, std::string_view record, int target) {
-    DrawWrite write;
+AppendOrder CheckAppendOrder(const std::filesystem::path& programFolder, std::string_view date) {
+    AppendOrder order;
     DrawArchive archive(programFolder);
+    if (!archive.OpenDrawArchive()) {
+        order.error = archive.Error();
+        return order;
+    }
+    const int count = archive.RecordCount();
+    const std::string newest = archive.ReadDrawRecord(count).substr(0, kDateLength);
+    archive.CloseDrawArchive();
+    const int key = ArchiveDateKey(date);
+    const int newestKey = ArchiveDateKey(newest);
+    if (count > 0 && key != 0 && newestKey > key) {
+        order.newer = count;
+        order.newerDate = newest;
+    }
+    // The records the save's search does not reach, newest first.
+    int record = count - kDuplicateScanDepth;
+    if (record < 1) return order;
+    const ScanOutcome scan = VisitScan(programFolder, {record, 1}, [&](std::span<const DrawRecord> draws) {
+        for (const DrawRecord& draw : draws) {
+            if (draw.date == date) {
+                order.earlier = record;
+                return false;
+            }
+            --record;
+        }
+        return true;
+    });
+    order.error = scan.error;
+    return order;
+}
+
+std::string AppendOrderText(const AppendOrder& order, std::string_view date) {
+    std::string text;
+    if (order.newer != 0) {
+        text += "L'ESTRAZIONE " + Plain(order.newer) + " DEL " + order.newerDate + " E' PIU' RECENTE DEL " +
+                std::string(date);
+    }
+    if (order.earlier != 0) {
+        if (!text.empty()) text += "\n";
+        text += "IL " + std::string(date) + " C'E' GIA': E' L'ESTRAZIONE " + Plain(order.earlier);
+    }
+    return text;
+}
+
+DrawWrite WriteDraw(const std::filesystem::path& programFolder, std::string_view record, int target,
+                    const ArchiveLock& lock, std::uintmax_t writeLimit) {
+    DrawWrite write;
+    if (!lock.ok()) {
+        write.error = lock.Error();
+        return write;
+    }
+    DrawArchive archive(programFolder, writeLimit);
     if (!archive.OpenDrawArchive()) {
         write.error = archive.Error();
         return write;
     }
     if (target > 0) {
         archive.CloseDrawArchive();
-        write.error = KeepArchiveBackup(programFolder);
+        write.error = KeepArchiveBackup(programFolder, writeLimit);
         if (!write.error.empty()) return write;
         if (!archive.OpenDrawArchive()) {
             write.error = archive.Error();

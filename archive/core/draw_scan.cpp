@@ -1,7 +1,6 @@
 #include "archive/core/draw_scan.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 #include "archive/core/draw_archive.h"
 
@@ -9,10 +8,6 @@ namespace fortunara {
 
 int ScanStep(const ScanRange& range) {
     return range.from > range.to ? -1 : 1;
-}
-
-int ScanLength(const ScanRange& range) {
-    return std::abs(range.from - range.to) + 1;
 }
 
 void WalkRange(const ScanRange& range, const DrawBlockReader& read, const DrawBlockVisitor& visit, int blockRecords) {

@@ -20,8 +20,6 @@ struct ScanRange {
 
 // -1 when the scan moves towards older records, +1 otherwise (one draw scans forwards).
 int ScanStep(const ScanRange& range);
-// |from - to| + 1.
-int ScanLength(const ScanRange& range);
 
 // Reads records first..last (clamped to the archive) as parsed draws, oldest first.
 using DrawBlockReader = std::function<std::vector<DrawRecord>(int first, int last)>;

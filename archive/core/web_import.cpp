@@ -21,8 +21,20 @@ std::string_view TrimmedOfBlanks(std::string_view text) {
 
 }  // namespace
 
+std::string PastedRowFault(std::string_view text) {
+    int rows = 0;
+    for (std::size_t start = 0; start <= text.size();) {
+        const std::size_t end = std::min(text.find_first_of("\r\n", start), text.size());
+        if (text.substr(start, end - start).find_first_not_of(" \t") != std::string_view::npos) ++rows;
+        start = end + 1;
+    }
+    if (rows <= 1) return {};
+    return "IL TESTO INCOLLATO HA " + std::to_string(rows) +
+           " RIGHE: CONVERTO UN'ESTRAZIONE ALLA VOLTA, INCOLLANE UNA RIGA SOLA";
+}
+
 std::string ConvertPastedRow(std::string_view row) {
-    if (row.empty()) return {};
+    if (row.empty() || !PastedRowFault(row).empty()) return {};
     std::size_t p = 1;
     for (std::size_t i = 0; i < kDateWindow; ++i) {
         if (p > row.size() || row[p - 1] != '\t') ++p;

@@ -5,8 +5,11 @@
 #include <QTimer>
 
 #include "archive/core/address_settings.h"
+#include "archive/core/archive_lock.h"
+#include "archive/core/draw_record.h"
 #include "archive/core/draw_save.h"
 #include "archive/core/web_import.h"
+#include "archive/windows/append_question.h"
 #include "archive/windows/browser.h"
 #include "ui/read_error.h"
 
@@ -36,13 +39,21 @@ void Browser::Convert() {
     Text3->clear();
     const std::string row = Text1->toPlainText().toStdString();
     if (row.empty()) return;
+    if (const std::string fault = PastedRowFault(row); !fault.empty()) return Tell(fault);
     Text3->setText(QString::fromStdString(ConvertPastedRow(row)));
 }
 
 void Browser::Append() {
     const std::string record = Text3->text().toStdString();
     if (const std::string fault = ImportFault(record); !fault.empty()) return Tell(fault);
-    const DrawWrite written = WriteDraw(state_.programFolder, record, 0);
+    DrawWrite written;
+    {
+        // Held from the order check to the write, so no other writer comes in between.
+        const ArchiveLock lock(state_.programFolder);
+        if (!lock.ok()) return Tell(lock.Error());
+        if (!AppendInOrder(platform_.dialogs, state_.programFolder, record.substr(0, kDateLength))) return;
+        written = WriteDraw(state_.programFolder, record, 0, lock);
+    }
     if (!written.ok()) return ReportReadError(platform_.dialogs, written.error);
     state_.RecordCount = written.recordCount;
     if (views_.drawWritten) views_.drawWritten(written.record);

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QWidget>
+#include <filesystem>
+#include <string>
 
 #include "archive/windows/archive_views.h"
 #include "platform/api/platform.h"
@@ -31,6 +33,9 @@ protected:
 private:
     void Update();
     void Download();
+    // Checks the copy and writes it over the archive, under the archive's lock. Returns "" when it
+    // did (copyCount is then its draws), else what the user is told.
+    std::string Install(const std::filesystem::path& copy, int& copyCount);
     void ShowProgress(std::int64_t received, std::int64_t total);
     void OpenWebPage();
     void StartUpdater();

@@ -5,6 +5,8 @@
 
 #include "archive/core/address_settings.h"
 #include "archive/core/archive_download.h"
+#include "archive/core/archive_lock.h"
+#include "archive/core/draw_archive.h"
 #include "archive/windows/form45.h"
 
 namespace fortunara {
@@ -12,6 +14,7 @@ namespace fortunara {
 namespace {
 
 const std::string kDownloadFailed = "Errore durante il download!";
+const std::string kArchiveKept = "L'ARCHIVIO ATTUALE E' RIMASTO COM'ERA";
 
 }  // namespace
 
@@ -46,40 +49,46 @@ void Form45::ShowProgress(std::int64_t received, std::int64_t total) {
 }
 
 void Form45::Download() {
-    const std::filesystem::path copy = ArchiveCopyPath(state_.programFolder);
+    // A copy of this download's own, removed however the download ends.
+    const TemporaryFile copy(DrawArchive::ArchivePath(state_.programFolder));
+    if (!copy.ok())
+        return Tell(kDownloadFailed + "\n" + NoArchiveCopyError(state_.programFolder), DialogIcon::Critical);
     downloading_ = true;
     Command3D14->setEnabled(false);
     cmdAnnulla->setEnabled(true);
     ProgressBar1->setValue(0);
     const DownloadResult fetched =
-        FetchArchiveCopy(platform_.downloader, txtIndirizzo->text().trimmed().toStdString(), copy,
+        FetchArchiveCopy(platform_.downloader, txtIndirizzo->text().trimmed().toStdString(), copy.path(),
                          [this](std::int64_t received, std::int64_t total) { ShowProgress(received, total); });
     downloading_ = false;
     cmdAnnulla->setEnabled(false);
     Command3D14->setEnabled(true);
-    if (!fetched.ok) {
-        DiscardArchiveCopy(copy);
-        return Tell(kDownloadFailed + "\n" + fetched.error, DialogIcon::Critical);
+    if (!fetched.ok) return Tell(kDownloadFailed + "\n" + fetched.error, DialogIcon::Critical);
+    int copyCount = 0;
+    if (const std::string failure = Install(copy.path(), copyCount); !failure.empty()) {
+        return Tell(failure, failure == kArchiveKept ? DialogIcon::Information : DialogIcon::Critical);
     }
+    state_.RecordCount = copyCount;
+    if (views_.archiveReplaced) views_.archiveReplaced();
+    Tell("Download completato con successo", DialogIcon::Information);
+}
+
+std::string Form45::Install(const std::filesystem::path& copy, int& copyCount) {
+    // From the check to the write no other writer may change the archive.
+    const ArchiveLock lock(state_.programFolder);
+    if (!lock.ok()) return kDownloadFailed + "\n" + lock.Error();
     const ArchiveCopyCheck check = CheckArchiveCopy(state_.programFolder, copy);
-    if (!check.ok()) {
-        DiscardArchiveCopy(copy);
-        return Tell(kDownloadFailed + "\n" + check.error, DialogIcon::Critical);
-    }
+    if (!check.ok()) return kDownloadFailed + "\n" + check.error;
     if (check.NeedsConfirmation() &&
         platform_.dialogs.Message(ReplacementQuestion(check), "ATTENZIONE !", DialogButtons::YesNoDefaultNo,
                                   DialogIcon::Question) != DialogAnswer::Yes) {
-        DiscardArchiveCopy(copy);
-        return Tell("L'ARCHIVIO ATTUALE E' RIMASTO COM'ERA", DialogIcon::Information);
+        return kArchiveKept;
     }
-    if (const std::string error = InstallArchiveCopy(state_.programFolder, copy); !error.empty()) {
-        DiscardArchiveCopy(copy);
-        return Tell(kDownloadFailed + "\n" + error, DialogIcon::Critical);
+    if (const std::string error = InstallArchiveCopy(state_.programFolder, copy, lock); !error.empty()) {
+        return kDownloadFailed + "\n" + error;
     }
-    state_.RecordCount = check.copyCount;
-    state_.ForecastBase = state_.RecordCount;
-    if (views_.archiveReplaced) views_.archiveReplaced();
-    Tell("Download completato con successo", DialogIcon::Information);
+    copyCount = check.copyCount;
+    return {};
 }
 
 void Form45::OpenWebPage() {

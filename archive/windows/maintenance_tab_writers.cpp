@@ -3,9 +3,11 @@
 
 #include "app/core/archive_table.h"
 #include "archive/core/archive_conversion.h"
+#include "archive/core/archive_lock.h"
 #include "archive/core/draw_entry.h"
 #include "archive/core/draw_save.h"
 #include "archive/core/record_checks.h"
+#include "archive/windows/append_question.h"
 #include "archive/windows/form18.h"
 #include "archive/windows/maintenance_tab.h"
 #include "state/click_sound.h"
@@ -40,7 +42,6 @@ void MaintenanceTab::EnterNewDraw() {
 void MaintenanceTab::SaveDraw() {
     const std::string date = textbox2->text().toStdString();
     if (const std::string fault = DateFault(date); !fault.empty()) return Warn(fault);
-    state_.EnteredDate = date;
     state_.CurrentDrawDate = date;
     // The draw on show here: the archive table or another window may have read a draw of its own
     // into DrawNumbers since, and that one the user never saw beside this date.
@@ -49,25 +50,34 @@ void MaintenanceTab::SaveDraw() {
     if (const std::string fault = RecordFault(record); !fault.empty()) {
         return Warn("L'ESTRAZIONE NON SI PUO' SALVARE: " + fault + ". NON E' STATO SALVATO NIENTE.");
     }
-    const DateMatches matches = FindDateAmongNewest(state_.programFolder, date);
-    if (!matches.error.empty()) return ReportReadError(platform_.dialogs, matches.error);
-    const int target = ChooseSaveTarget(matches.records, [this](int) {
-        return platform_.dialogs.Message(kReplaceQuestion, kReplaceTitle, DialogButtons::YesNo, DialogIcon::Question) ==
-               DialogAnswer::Yes;
-    });
-    const DrawWrite written = WriteDraw(state_.programFolder, record, target);
+    DrawWrite written;
+    {
+        // Held from the search for the date to the write, so no other writer comes in between.
+        const ArchiveLock lock(state_.programFolder);
+        if (!lock.ok()) return Warn(lock.Error());
+        const DateMatches matches = FindDateAmongNewest(state_.programFolder, date);
+        if (!matches.error.empty()) return ReportReadError(platform_.dialogs, matches.error);
+        const int target = ChooseSaveTarget(matches.records, [this](int) {
+            return platform_.dialogs.Message(kReplaceQuestion, kReplaceTitle, DialogButtons::YesNo,
+                                             DialogIcon::Question) == DialogAnswer::Yes;
+        });
+        if (target == 0 && !AppendInOrder(platform_.dialogs, state_.programFolder, date)) return;
+        written = WriteDraw(state_.programFolder, record, target, lock);
+    }
     if (!written.ok()) return ReportReadError(platform_.dialogs, written.error);
     state_.RecordCount = written.recordCount;
     emit drawWritten(written.record);
 }
 
 void MaintenanceTab::RunConversion() {
-    state_.EnteredDate = textbox2->text().toStdString();
-    state_.CurrentDrawDate = state_.EnteredDate;
-    const ConversionResult result = ConvertTextArchive(state_.programFolder, state_.programFolder / "archivio.txt");
+    state_.CurrentDrawDate = textbox2->text().toStdString();
+    const ConversionResult result = [this] {
+        const ArchiveLock lock(state_.programFolder);
+        return ConvertTextArchive(state_.programFolder, state_.programFolder / "archivio.txt", lock);
+    }();
     if (!result.ok()) return ReportReadError(platform_.dialogs, result.error);
     state_.RecordCount = result.recordCount;
-    if (result.leftOut > 0) {
+    if (result.more) {
         platform_.dialogs.Message(LeftOutMessage(result), "ATTENZIONE !", DialogButtons::Ok, DialogIcon::Information);
     }
 }

@@ -19,7 +19,7 @@ std::string CombinationLine(std::span<const int> numbers) {
 std::vector<int> ForecastMarks(const ProgramState& state) {
     std::vector<int> marked;
     for (int n = 1; n <= 90; ++n) {
-        if (state.SearchNumbers[static_cast<std::size_t>(n)] == 1) marked.push_back(n);
+        if (state.ForecastFlags[static_cast<std::size_t>(n)] == 1) marked.push_back(n);
     }
     return marked;
 }

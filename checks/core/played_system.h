@@ -17,7 +17,7 @@ std::string CombinationText(std::span<const int> numbers);
 std::string CombinationLine(std::span<const int> numbers);
 
 // The numbers of the forecast, as the main window's matrix list hands them on: every n from 1 to
-// 90 whose SearchNumbers element is 1, ascending.
+// 90 whose ForecastFlags element is 1, ascending.
 std::vector<int> ForecastMarks(const ProgramState& state);
 
 // "IMMETTI  10 NUMERI DA GIOCARE".

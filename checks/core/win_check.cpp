@@ -1,6 +1,7 @@
 #include "checks/core/win_check.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 
 #include "platform/text/number_text.h"
@@ -9,23 +10,35 @@ namespace fortunara {
 
 namespace {
 
-// How many of the six main numbers equal a value, by lookup: a check over the archive asks this
-// for every number of every ticket of every draw. 0 is no number (a draw field left blank), so
-// it never matches.
+// Which of the six main numbers a value is, by lookup: a check over the archive asks this for
+// every number of every ticket of every draw. Each drawn number has a bit of its own (a number a
+// damaged draw holds twice has one), so a ticket's matches are the bits its numbers set, and a
+// number the ticket holds twice counts once: 12 12 25 27 28 39 has five numbers, not six. 0 is no
+// number (a draw field left blank), so it never matches.
 class DrawMatcher {
 public:
     explicit DrawMatcher(const CheckDraw& draw) {
-        for (const int d : draw.main) {
-            if (d > 0 && d < kTable) ++count_[static_cast<std::size_t>(d)];
+        for (std::size_t slot = 0; slot < draw.main.size(); ++slot) {
+            const int d = draw.main[slot];
+            if (d > 0 && d < kTable && bit_[static_cast<std::size_t>(d)] == 0) {
+                bit_[static_cast<std::size_t>(d)] = static_cast<std::uint8_t>(1U << slot);
+            }
         }
     }
 
-    int Matches(int x) const { return x > 0 && x < kTable ? count_[static_cast<std::size_t>(x)] : 0; }
+    unsigned Bit(int x) const { return x > 0 && x < kTable ? bit_[static_cast<std::size_t>(x)] : 0U; }
 
 private:
     static constexpr int kTable = 100;  // an archive field holds two digits
-    std::array<std::uint8_t, kTable> count_{};
+    std::array<std::uint8_t, kTable> bit_{};
 };
+
+// The bits set in each of the 64 masks of six drawn numbers, looked up rather than counted.
+constexpr auto kBitsSet = [] {
+    std::array<std::uint8_t, 64> bits{};
+    for (unsigned mask = 0; mask < bits.size(); ++mask) bits[mask] = static_cast<std::uint8_t>(std::popcount(mask));
+    return bits;
+}();
 
 struct TicketMatch {
     int matches = 0;
@@ -33,8 +46,10 @@ struct TicketMatch {
 };
 
 TicketMatch MatchTicket(std::span<const int> ticket, const DrawMatcher& matcher, int jolly) {
+    unsigned drawn = 0;
+    for (const int x : ticket) drawn |= matcher.Bit(x);
     TicketMatch match;
-    for (const int x : ticket) match.matches += matcher.Matches(x);
+    match.matches = kBitsSet[drawn];
     match.withJolly = match.matches == 5 && jolly > 0 && std::find(ticket.begin(), ticket.end(), jolly) != ticket.end();
     return match;
 }
@@ -110,8 +125,12 @@ WinCheck CheckTickets(const Tickets& tickets, const CheckDraw& draw) {
         if (match.matches < 3) continue;
         WinningTicket& winner = check.winners.emplace_back();
         winner.ticket = t + 1;
-        for (const int x : ticket)
-            winner.matched.insert(winner.matched.end(), static_cast<std::size_t>(matcher.Matches(x)), x);
+        unsigned listed = 0;
+        for (const int x : ticket) {
+            const unsigned bit = matcher.Bit(x);
+            if ((bit & ~listed) != 0) winner.matched.push_back(x);
+            listed |= bit;
+        }
         winner.withJolly = match.withJolly;
         winner.jolly = match.withJolly ? draw.jolly : 0;
     }

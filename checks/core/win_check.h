@@ -59,7 +59,8 @@ struct WinCheck {
     std::vector<WinningTicket> winners;  // in ticket order
 };
 
-// One pass over the tickets: for each number of a ticket, each main number equal to it is a match.
+// One pass over the tickets: each number of a ticket that is a main number is a match, once however
+// often the ticket holds it.
 // Five matches count as cinque + 1 when any number of the ticket is the jolly, wherever it stands.
 // Tickets of more than six numbers are checked the same way.
 WinCheck CheckTickets(const Tickets& tickets, const CheckDraw& draw);

@@ -97,7 +97,6 @@ void Controllo::Check() {
     shown_ = {};
     ShowCounts();
     CommandButton2->setCursor(Qt::WaitCursor);
-    ++state_.MethodPosition;
     const WinCheck check = CheckTickets(CurrentTickets(state_), CheckDrawOf(state_));
     // A new check adds its lines below those of the last one; only "RESET" empties the list.
     QStringList lines;

@@ -12,7 +12,6 @@
 
 #include "systems/core/sistemi_run.h"
 #include "ui/controls.h"
-#include "ui/launcher_button.h"
 #include "ui/look.h"
 #include "ui/range_selectors.h"
 
@@ -88,8 +87,8 @@ Presenti::Presenti(ProgramState& state, Platform& platform, PresentiOpeners open
     connect(CommandButton1, &QPushButton::clicked, this, &Presenti::TypedSystem);
     connect(CommandButton2, &QPushButton::clicked, this, &Presenti::LoadFile);
     connect(CommandButton3, &QPushButton::clicked, this, &Presenti::SaveFile);
-    ConnectLauncher(*CommandButton6, openers_.Controllo, [this] { OpenCheck(); });
-    ConnectLauncher(*CommandButton7, openers_.Schedine, [this] { OpenSlips(); });
+    connect(CommandButton6, &QPushButton::clicked, this, &Presenti::OpenCheck);
+    connect(CommandButton7, &QPushButton::clicked, this, &Presenti::OpenSlips);
     connect(CommandButton4, &QPushButton::clicked, this, [this] {
         Click();
         close();
@@ -105,8 +104,6 @@ void Presenti::Load() {
     // The newest draw becomes the draw to check against.
     SetScrollPosition(*HScroll1, state_.RecordCount, state_.RecordCount);
     Label2->setText(QString::fromStdString(state_.CurrentDrawDate));
-    state_.RangeFrom = state_.CheckDrawRecord;
-    state_.RangeTo = state_.CheckDrawRecord;
     if (state_.OpenedFromList == 1) ForecastSystem();
     state_.PrintMode = 0;
 }

@@ -19,8 +19,7 @@ class QScrollBar;
 
 namespace fortunara {
 
-// The windows Presenti opens; the composition root fills them. An empty factory leaves its button
-// disabled with the tooltip "In preparazione".
+// The windows Presenti opens; the composition root fills them (a test may leave one out).
 struct PresentiOpeners {
     WindowFactory Controllo;  // "CONTROLLO": the win check, modal
     WindowFactory Schedine;   // "SCHEDINE": the play slips, modal

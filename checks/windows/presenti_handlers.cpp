@@ -15,8 +15,6 @@ namespace fortunara {
 
 namespace {
 
-constexpr const char* kSystemFileName = "*.SSI";
-constexpr const char* kSystemFilePattern = "Sistemi giocati (*.SSI)";
 constexpr const char* kWarningTitle = "ATTENZIONE !!!";
 
 // A label's text as the screen shows it: the line break the program keeps as CR LF is one break.
@@ -44,7 +42,9 @@ std::optional<MatrixData> Presenti::OpenMatrix() {
         Warn(read.error);
         return std::nullopt;
     }
-    if (!read.cut.empty()) Warn(read.cut);
+    if (!read.Notice().empty()) Warn(read.Notice());
+    // A matrix that is not the system it says it is, or not read whole, is not applied.
+    if (!read.Sound()) return std::nullopt;
     Label22->setText(QString::fromStdString(NumbersPrompt(read.data.numberCount)));
     return read.data;
 }
@@ -128,8 +128,9 @@ void Presenti::TypedSystem() {
 
 void Presenti::LoadFile() {
     Click();
-    const std::string file = platform_.dialogs.OpenFile("CARICA SISTEMA", kSystemFileName, kSystemFilePattern);
-    if (file == kSystemFileName || file.empty()) return;
+    const std::string initial = PlayedSystemDialogName(state_);
+    const std::string file = platform_.dialogs.OpenFile("CARICA SISTEMA", initial, kPlayedSystemFilter);
+    if (!PlayedSystemChosen(file, initial)) return;
     List1->clear();
     systemNumbers_.clear();
     const LoadedSystem loaded = LoadPlayedSystem(state_, file);
@@ -145,13 +146,14 @@ void Presenti::LoadFile() {
     ListComments();
     // Each load that prints is a job of its own: the listing comes out of the printer now.
     if (print) platform_.printer.EndJob();
-    if (!loaded.cut.empty()) Warn(loaded.cut);
+    if (!loaded.notice.empty()) Warn(loaded.notice);
 }
 
 void Presenti::SaveFile() {
     Click();
-    const std::string file = platform_.dialogs.SaveFile("SALVA SISTEMA", kSystemFileName, kSystemFilePattern);
-    if (file == kSystemFileName || file.empty()) return;
+    const std::string initial = PlayedSystemDialogName(state_);
+    const std::string file = platform_.dialogs.SaveFile("SALVA SISTEMA", initial, kPlayedSystemFilter);
+    if (!PlayedSystemChosen(file, initial)) return;
     const FileOutcome outcome = SaveAsPlayedSystem(state_, CurrentSystemData(state_), file);
     if (!outcome.ok()) Warn(outcome.error);
 }

@@ -20,8 +20,11 @@ struct MatrixData {
     std::array<std::string, 10> comments{};
 };
 
-// The readers keep at most this many numbers of a file, as many as the loader's list holds.
-inline constexpr int kMatrixNumbersRead = 10000;
+// The largest system the program makes is the development's 30000 combinations, and a matrix
+// holds up to ten numbers a combination: the readers take every file up to that many numbers
+// whole, and the writers write no more than that.
+inline constexpr int kMostFileCombinations = 30000;
+inline constexpr int kMatrixNumbersRead = kMostFileCombinations * 10;
 
 struct MatrixRead {
     // What the file held: numbers and comments stop where the file ended, or after
@@ -31,7 +34,16 @@ struct MatrixRead {
     bool complete = false;  // every field of the format was there
     std::string error;      // Italian, set when the file could not be opened
     std::string cut;        // Italian, set when the file held more than was read (TooLongMessage)
+    // Italian, one line each: the file is not the system its first three lines describe (no
+    // combinations, fewer numbers than they promise, a number or position out of its range).
+    std::vector<std::string> faults;
+    // Italian: the first combination that holds a number (or position) twice; it counts once.
+    std::string repeat;
     bool ok() const { return error.empty(); }
+    // Read whole, and the system it says it is.
+    bool Sound() const { return ok() && cut.empty() && faults.empty(); }
+    // What to tell the user about the file, one line each: the cut, the faults, the repeat.
+    std::string Notice() const;
 };
 
 // The matrix folder "matrion" of the program folder.
@@ -55,6 +67,9 @@ FileOutcome WriteMatrixFile(const std::filesystem::path& programFolder, const st
 MatrixRead ReadMatrixFile(const std::filesystem::path& programFolder, const std::string& name);
 
 // Played-system files live wherever the user chose; every field is a quoted line.
+// Both writers refuse, writing nothing, what would not read back as written (more than
+// kMatrixNumbersRead numbers, or not B * T of them) and replacing a file the readers cut (the part
+// read would take the place of the whole).
 FileOutcome WriteSystemFile(const std::filesystem::path& file, const MatrixData& data);
 MatrixRead ReadSystemFile(const std::filesystem::path& file);
 

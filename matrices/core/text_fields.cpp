@@ -95,11 +95,18 @@ bool TextLineReader::Next(std::string& line) {
 
 FileOutcome ReplaceTextFile(const std::filesystem::path& file, const std::vector<std::string>& lines,
                             std::uintmax_t writeLimit) {
-    FileReplacement out(file, writeLimit);
+    const std::string cannot = "IMPOSSIBILE SCRIVERE IL FILE " + file.filename().string();
+    std::string bytes;
     for (const std::string& line : lines) {
-        if (!out.Write(Utf8ToCp1252(line)) || !out.Write("\r\n")) break;
+        const std::string text = Utf8ToCp1252(line);
+        // The readers would cut such a line: the file would not read back as written.
+        if (text.size() > kLongestLine)
+            return {cannot + ": UNA RIGA SUPERA " + std::to_string(kLongestLine) + " CARATTERI"};
+        bytes += text;
+        bytes += "\r\n";
     }
-    if (!out.Commit()) return {"IMPOSSIBILE SCRIVERE IL FILE " + file.filename().string()};
+    FileReplacement out(file, writeLimit);
+    if (!out.Write(bytes) || !out.Commit()) return {cannot};
     return {};
 }
 

@@ -12,7 +12,6 @@
 #include <QVBoxLayout>
 
 #include "matrices/core/matrix_editor.h"
-#include "platform/text/number_text.h"
 #include "ui/controls.h"
 #include "ui/look.h"
 
@@ -27,13 +26,6 @@ constexpr int kHeight = 600;
 // The captions of OptionButton1(0..7): 3 to 10 numbers per combination.
 const std::array<const char*, 8> kTypeCaptions = {"-- Terzine", "Quartine --",    "-- Cinquine", "Sestine  --",
                                                   "-- Settine", "Ottine      --", "-- Novine",   "Decine   --"};
-
-// A window button that opens nothing while its window is missing says so.
-void NeedsWindow(QPushButton& button, const WindowFactory& factory) {
-    if (factory) return;
-    button.setEnabled(false);
-    button.setToolTip("In preparazione");
-}
 
 }  // namespace
 
@@ -62,13 +54,10 @@ Archivio::Archivio(ProgramState& state, Platform& platform, ArchivioOpeners open
     connect(Altri, &QPushButton::clicked, this, [this] { ShowPage(page_.page + 1); });
     for (QPushButton* button : {CommandButton2, CommandButton22}) {
         connect(button, &QPushButton::clicked, this, &Archivio::OpenSistemi);
-        NeedsWindow(*button, openers_.Sistemi);
     }
     for (QPushButton* button : {CommandButton1, CommandButton21}) {
         connect(button, &QPushButton::clicked, this, &QDialog::close);
     }
-    connect(TextBox2, &QLineEdit::textChanged, this,
-            [this](const QString& text) { state_.RangeTo = NumericValue(text.toStdString()); });
     for (int i = 0; i < 8; ++i) {
         connect(OptionButton1[static_cast<std::size_t>(i)], &QRadioButton::clicked, this,
                 [this, i] { comboSize_ = i + kFewestPerCombination; });
@@ -82,11 +71,8 @@ Archivio::Archivio(ProgramState& state, Platform& platform, ArchivioOpeners open
 Archivio::~Archivio() = default;
 
 void Archivio::Load() {
-    // The editor keeps its entered flag and its combinations in the shared range ends.
     entered_ = false;
     comboSize_ = 6;
-    state_.RangeFrom = 0;
-    state_.RangeTo = 0;
     OptionButton1[3]->setChecked(true);
     List1->clear();
     for (int q = 1; q <= 90; ++q) List1->addItem(QString::number(q));

@@ -37,7 +37,6 @@ void Archivio::EnterNumbers() {
     state_.CurrentMatrixName = matrix.name;
     List2->addItem(QString::fromStdString("FILE : " + matrix.name));
     entered_ = true;
-    state_.RangeFrom = 1;
 
     MatrixEntry entry(matrix);
     const bool finished = Positions(entry);

@@ -11,9 +11,6 @@ void Archivio::ListQuantity(int quantity) {
     for (QPushButton* button : CommandButton3) button->setText(" ");
     const MatrixList list = ListMatrices(state_.programFolder, quantity);
     listed_ = list.entries;
-    for (std::size_t k = 0; k < listed_.size() && k < state_.MatrixFiles.size(); ++k) {
-        state_.MatrixFiles[k] = listed_[k].fileName;
-    }
     ShowPage(0);
     ReportReadError(platform_.dialogs, list.error);
     ReportReadError(platform_.dialogs, list.cut);
@@ -26,9 +23,7 @@ void Archivio::ShowPage(int page) {
         const std::string& file = page_.files[i];
         button.setText(QString::fromStdString(page_.captions[i]));
         button.setEnabled(!file.empty());
-        button.setToolTip(file.empty()        ? QString()
-                          : openers_.Presenti ? QString::fromStdString(file)
-                                              : QString("In preparazione"));
+        button.setToolTip(QString::fromStdString(file));
     }
     Precedenti->setEnabled(page_.HasPrevious());
     Altri->setEnabled(page_.HasNext());
@@ -36,16 +31,15 @@ void Archivio::ShowPage(int page) {
 }
 
 void Archivio::OpenMatrix(int button) {
-    // Each button opens the matrix it shows: MatrixFiles is shared with the main window's list.
     const std::string& file = page_.files[static_cast<std::size_t>(button)];
-    if (file.empty() || !openers_.Presenti) return;
+    if (file.empty()) return;
     state_.SelectedMatrixFile = file;
     RunModalWindow(platform_.modal, openers_.Presenti, this);
     state_.SelectedMatrixFile.clear();
 }
 
 void Archivio::OpenSistemi() {
-    if (openers_.Sistemi) RunModalWindow(platform_.modal, openers_.Sistemi, this);
+    RunModalWindow(platform_.modal, openers_.Sistemi, this);
 }
 
 }  // namespace fortunara

@@ -41,7 +41,33 @@ bool FlushToDisk(std::FILE* out) {
 #endif
 }
 
-// The file a chain of symbolic links ends at; none when the chain does not end.
+std::string RandomSuffix() {
+    static thread_local std::mt19937_64 generator{std::random_device{}()};
+    static constexpr char kDigits[] = "0123456789abcdef";
+    std::uint64_t value = generator();
+    std::string suffix;
+    for (int i = 0; i < 12; ++i, value >>= 4) suffix += kDigits[value & 0xF];
+    return suffix;
+}
+
+constexpr std::size_t kSuffixDigits = 12;
+
+// Creates a new file ".NAME.<suffix>.tmp" beside the target, open for writing; nullptr (and an
+// empty path) when none could be created.
+std::FILE* CreateTemporary(const fs::path& target, fs::path& temporary) {
+    constexpr int kAttempts = 100;
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        temporary = target.parent_path() / ("." + target.filename().string() + "." + RandomSuffix() + ".tmp");
+        errno = 0;
+        if (std::FILE* out = CreateNew(temporary)) return out;
+        if (errno != EEXIST) break;
+    }
+    temporary.clear();
+    return nullptr;
+}
+
+}  // namespace
+
 std::optional<fs::path> FollowLinks(fs::path path) {
     constexpr int kMostLinks = 40;
     for (int hop = 0; hop < kMostLinks; ++hop) {
@@ -54,17 +80,6 @@ std::optional<fs::path> FollowLinks(fs::path path) {
     return std::nullopt;
 }
 
-std::string RandomSuffix() {
-    static thread_local std::mt19937_64 generator{std::random_device{}()};
-    static constexpr char kDigits[] = "0123456789abcdef";
-    std::uint64_t value = generator();
-    std::string suffix;
-    for (int i = 0; i < 12; ++i, value >>= 4) suffix += kDigits[value & 0xF];
-    return suffix;
-}
-
-}  // namespace
-
 FileReplacement::FileReplacement(const fs::path& file, std::uintmax_t writeLimit) : room_(writeLimit) {
     const std::optional<fs::path> target = FollowLinks(file);
     if (!target) {
@@ -74,17 +89,8 @@ FileReplacement::FileReplacement(const fs::path& file, std::uintmax_t writeLimit
     target_ = *target;
     // ".estraz09.txt.3f9a0c61d2b7.tmp": hidden where the system hides dot files, and never the
     // name of a file of the user's or of another writer's temporary file.
-    constexpr int kAttempts = 100;
-    for (int attempt = 0; attempt < kAttempts && out_ == nullptr; ++attempt) {
-        temporary_ = target_.parent_path() / ("." + target_.filename().string() + "." + RandomSuffix() + ".tmp");
-        errno = 0;
-        out_ = CreateNew(temporary_);
-        if (out_ == nullptr && errno != EEXIST) break;
-    }
-    if (out_ == nullptr) {
-        temporary_.clear();
-        failed_ = true;
-    }
+    out_ = CreateTemporary(target_, temporary_);
+    if (out_ == nullptr) failed_ = true;
 }
 
 FileReplacement::~FileReplacement() {
@@ -153,6 +159,40 @@ bool CopyWholeFile(const fs::path& from, const fs::path& to, std::uintmax_t writ
         out.Write(std::string_view(block.data(), got));
     }
     return !in.bad() && out.Commit();
+}
+
+TemporaryFile::TemporaryFile(const fs::path& file) {
+    if (std::FILE* out = CreateTemporary(file, path_)) std::fclose(out);
+}
+
+TemporaryFile::~TemporaryFile() {
+    std::error_code ignored;
+    if (ok()) fs::remove(path_, ignored);
+}
+
+bool IsTemporaryFileName(const std::string& name) {
+    constexpr std::string_view kEnd = ".tmp";
+    // "." + at least one character of the name + "." + the digits + ".tmp"
+    if (name.size() < 1 + 1 + 1 + kSuffixDigits + kEnd.size() || name.front() != '.') return false;
+    if (name.compare(name.size() - kEnd.size(), kEnd.size(), kEnd) != 0) return false;
+    const std::size_t digits = name.size() - kEnd.size() - kSuffixDigits;
+    if (name[digits - 1] != '.') return false;
+    return std::all_of(name.begin() + static_cast<std::ptrdiff_t>(digits), name.end() - kEnd.size(),
+                       [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
+}
+
+int RemoveStaleTemporaryFiles(const fs::path& folder, fs::file_time_type before) {
+    int removed = 0;
+    std::error_code ec;
+    for (auto it = fs::directory_iterator(folder, ec); !ec && it != fs::directory_iterator(); it.increment(ec)) {
+        std::error_code fileError;
+        if (!it->is_regular_file(fileError) || it->is_symlink(fileError)) continue;
+        if (!IsTemporaryFileName(it->path().filename().string())) continue;
+        const fs::file_time_type written = it->last_write_time(fileError);
+        if (fileError || written >= before) continue;
+        if (fs::remove(it->path(), fileError)) ++removed;
+    }
+    return removed;
 }
 
 }  // namespace fortunara

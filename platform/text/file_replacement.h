@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <filesystem>
 #include <limits>
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace fortunara {
@@ -44,5 +46,35 @@ private:
 // Copies a file through a FileReplacement: the copy is there whole or not at all.
 bool CopyWholeFile(const std::filesystem::path& from, const std::filesystem::path& to,
                    std::uintmax_t writeLimit = kNoWriteLimit);
+
+// A new empty file of a name no other file has, beside `file`, named as FileReplacement names its
+// temporary files; removed when the object goes. For content that is checked before it replaces a
+// file, such as a downloaded archive: each run has a file of its own.
+class TemporaryFile {
+public:
+    explicit TemporaryFile(const std::filesystem::path& file);
+    ~TemporaryFile();
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+    // False when no file could be created there; path() is then empty.
+    bool ok() const { return !path_.empty(); }
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+// The file a chain of symbolic links ends at (the path itself when it is no link); none when the
+// chain does not end.
+std::optional<std::filesystem::path> FollowLinks(std::filesystem::path path);
+
+// Whether a file name is one the program gives its temporary files: ".NAME.<12 hex digits>.tmp".
+bool IsTemporaryFileName(const std::string& name);
+
+// Removes from the folder (not from the folders inside it) the program's temporary files last
+// written before `before`: what a writer killed half-way left behind. No other file is touched.
+// Returns how many were removed.
+int RemoveStaleTemporaryFiles(const std::filesystem::path& folder, std::filesystem::file_time_type before);
 
 }  // namespace fortunara

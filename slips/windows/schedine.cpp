@@ -12,7 +12,6 @@
 #include <array>
 #include <utility>
 
-#include "platform/text/number_text.h"
 #include "ui/controls.h"
 #include "ui/look.h"
 #include "ui/strip_painter.h"
@@ -203,15 +202,6 @@ Schedine::Schedine(ProgramState& state, Platform& platform, CombinationSource re
     connect(CommandButton3, &QPushButton::clicked, this, &Schedine::PrintSlips);
     connect(CommandButton4, &QPushButton::clicked, this, &QDialog::close);
     for (QRadioButton* option : {Option3d1, Option3d2}) connect(option, &QRadioButton::clicked, this, &Schedine::Click);
-    // The change steps of the boxes the shared state follows.
-    const std::pair<QLineEdit*, int ProgramState::*> followed[] = {{Text1, &ProgramState::SlipX},
-                                                                   {Text2, &ProgramState::SlipY},
-                                                                   {Text3, &ProgramState::RangeFrom},
-                                                                   {Text4, &ProgramState::RangeTo}};
-    for (const auto& [box, variable] : followed) {
-        connect(box, &QLineEdit::textChanged, this,
-                [this, variable](const QString& text) { state_.*variable = NumericValue(text.toStdString()); });
-    }
     Load();
 }
 

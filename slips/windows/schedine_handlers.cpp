@@ -38,8 +38,6 @@ void Schedine::LoadLayout() {
         const std::optional<std::string>& text = read.texts[static_cast<std::size_t>(value)];
         if (text) ValueBox(value)->setText(QString::fromStdString(*text));
     }
-    state_.SlipX = NumericValue(Text1->text().toStdString());
-    state_.SlipY = NumericValue(Text2->text().toStdString());
 }
 
 void Schedine::SaveLayout() {

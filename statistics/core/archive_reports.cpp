@@ -73,32 +73,28 @@ ArchivePrintResult PrintArchive(Printer& printer, const std::filesystem::path& p
     return result;
 }
 
-void StoreArchivePrint(const ArchivePrintResult& result, const ScanRange& range, ProgramState& state) {
-    state.RangeFrom = range.from;
-    state.RangeTo = range.to;
+void StoreArchivePrint(const ArchivePrintResult& result, ProgramState& state) {
     state.RecordCount = result.recordCount;
     if (result.rows > 0)
         std::copy(result.lastNumbers.begin() + 1, result.lastNumbers.begin() + 9, state.DrawNumbers.begin() + 1);
 }
 
-SearchReportInput SearchReportFrom(const ProgramState& state, std::string dalCaption, std::string alCaption) {
+SearchReportInput SearchReportFrom(const ProgramState& state, std::string dalCaption, std::string alCaption,
+                                   int rangeSpan) {
     SearchReportInput input;
     // Indices the shared arrays do not hold are skipped, as the report skips an item it cannot print.
     const int marked = std::clamp(state.SearchCount - 1, 0, 90);
     for (int n = 1; n <= marked; ++n) input.numbers.push_back(state.SearchNumbers[static_cast<std::size_t>(n)]);
     input.sorte = state.SearchSorte;
-    input.methodPosition = state.MethodPosition;
+    input.allWheels = state.SearchCount > 0;
     input.dalCaption = std::move(dalCaption);
     input.alCaption = std::move(alCaption);
-    input.rangeSpan = state.RangeSpan;
+    input.rangeSpan = rangeSpan;
     input.delay = state.SearchDelay;
     input.maxDelay = state.SearchMaxDelay;
     input.total = state.SearchTotal;
     input.hitCount = state.SearchHitCount;
-    const std::size_t stored = state.CommentLines.empty() ? 0 : state.CommentLines.size() - 1;
-    const std::size_t texts =
-        std::min<std::size_t>({static_cast<std::size_t>(std::max(state.SearchHitCount, 0)), kListedHits, stored});
-    for (std::size_t h = 1; h <= texts; ++h) input.hitTexts.push_back(state.CommentLines[h]);
+    input.hitTexts = state.SearchHitTexts;
     return input;
 }
 
@@ -111,7 +107,7 @@ void PrintSearchReport(Printer& printer, const SearchReportInput& input) {
     for (int n : input.numbers) printer.Print({static_cast<long long>(n), std::string("  ")}, LineEnd::Open);
     printer.EndLine();
     printer.EndLine();
-    if (input.methodPosition + 1 == 11) printer.Print("RICERCA SU TUTTE LE RUOTE");
+    if (input.allWheels) printer.Print("RICERCA SU TUTTE LE RUOTE");
     printer.Print("PER LA SORTE DI ", LineEnd::Open);
     const std::string sorte = SorteText(input.sorte);
     if (!sorte.empty()) printer.Print(sorte);

@@ -28,24 +28,25 @@ struct ArchivePrintResult {
 // (none when from is below to), frame, end of job. Records beyond the archive are left out.
 ArchivePrintResult PrintArchive(Printer& printer, const std::filesystem::path& programFolder, const ScanRange& range,
                                 bool ruote);
-// RangeFrom, RangeTo, RecordCount and DrawNumbers as the archive print leaves them.
-void StoreArchivePrint(const ArchivePrintResult& result, const ScanRange& range, ProgramState& state);
+// RecordCount and DrawNumbers as the archive print leaves them.
+void StoreArchivePrint(const ArchivePrintResult& result, ProgramState& state);
 
-// What the search report prints, read from the shared state and the last search at the click.
+// What the search report prints, read from the last search and the search tab at the click.
 struct SearchReportInput {
     std::vector<int> numbers;  // SearchNumbers 1 .. SearchCount - 1
     int sorte = 0;
-    int methodPosition = 0;
+    bool allWheels = false;  // after a search: "RICERCA SU TUTTE LE RUOTE"
     std::string dalCaption;  // the search range's "DAL: " label
     std::string alCaption;   // its "AL: " label
-    int rangeSpan = 0;
+    int rangeSpan = 0;       // the distance between its ends
     int delay = 0;
     int maxDelay = 0;
     long long total = 0;
     int hitCount = 0;
-    std::vector<std::string> hitTexts;  // CommentLines 1 .. hitCount (at most kListedHits)
+    std::vector<std::string> hitTexts;  // SearchHitTexts: the listed hits (at most kListedHits)
 };
-SearchReportInput SearchReportFrom(const ProgramState& state, std::string dalCaption, std::string alCaption);
+SearchReportInput SearchReportFrom(const ProgramState& state, std::string dalCaption, std::string alCaption,
+                                   int rangeSpan);
 
 // The search report: numbers, kind of win, range, the three figures and the hit lines, one job.
 void PrintSearchReport(Printer& printer, const SearchReportInput& input);

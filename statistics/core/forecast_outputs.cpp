@@ -23,7 +23,7 @@ void PrintForecast(Printer& printer, const ForecastPrintInput& input) {
     printer.Print("NUMERI IN GIOCO :");
     int onLine = 0;
     for (int n = 1; n <= 90; ++n) {
-        if (input.searchNumbers[static_cast<std::size_t>(n)] != 1) continue;
+        if (input.forecastFlags[static_cast<std::size_t>(n)] != 1) continue;
         printer.Print(ThreeWide(n) + " ", LineEnd::Open);
         if (++onLine == kNumbersPerLine) {
             printer.EndLine();

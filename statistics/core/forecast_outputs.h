@@ -12,7 +12,7 @@ namespace fortunara {
 struct ForecastPrintInput {
     std::string baseCaption;                // the "DAL: " label of the forecast selector
     std::string quantityText;               // "NUMERI NEL SISTEMA" as typed
-    std::array<int, 91> searchNumbers{};    // element n = 1 prints number n
+    std::array<int, 91> forecastFlags{};    // ForecastFlags: element n = 1 prints number n
     std::vector<std::string> outcomeLines;  // the lines under "USCITE"
 };
 

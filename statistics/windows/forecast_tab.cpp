@@ -71,15 +71,13 @@ ForecastTab::ForecastTab(ProgramState& state, Platform& platform, ForecastOpener
     layout->addWidget(MakeCaption(this, "USCITE"));
     layout->addLayout(lists, 1);
 
-    ConnectRangeSelector({HScroll5, Label55, SelectorEnd::From, &ProgramState::ForecastBase}, state_);
+    ConnectRangeSelector({HScroll5, Label55, SelectorEnd::From}, state_);
     connect(CommandButton10, &QPushButton::clicked, this, &ForecastTab::MakeForecast);
     connect(CommandButton9, &QPushButton::clicked, this, &ForecastTab::PrintForecastReport);
     connect(CommandButton8, &QPushButton::clicked, this, &ForecastTab::HandOverToSystems);
     connect(CommandButton7, &QPushButton::clicked, this, &ForecastTab::BackToOutcomes);
     connect(CommandButton11, &QPushButton::clicked, this, &ForecastTab::ListMatrixFiles);
     connect(List6, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { OpenCheckWindow(*item); });
-    if (!openers_.ridotti) CommandButton8->setToolTip("In preparazione");
-    if (!openers_.presenti) List6->setToolTip("In preparazione");
 }
 
 }  // namespace fortunara

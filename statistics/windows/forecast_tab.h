@@ -16,8 +16,8 @@ class QScrollBar;
 
 namespace fortunara {
 
-// The windows the forecast tab opens. A missing one leaves its control without effect and says so
-// in its tooltip, "In preparazione".
+// The windows the forecast tab opens; the composition root gives both. A test may leave one out:
+// its control then has no effect.
 struct ForecastOpeners {
     // "RIDOTTI": the system window, modal, with the first `quantity` forecast numbers entered;
     // returns when it is closed.

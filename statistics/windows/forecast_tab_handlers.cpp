@@ -22,8 +22,7 @@ namespace {
 // TicketNumbers starts empty, indices 0 to 6000, for the matrix the check window loads.
 constexpr std::size_t kTicketNumbersSize = 6001;
 
-// Each item keeps its own file name: MatrixFiles is shared with the matrix window, whose listing
-// may have overwritten it while this list stayed on screen.
+// Each item keeps the file name of its matrix.
 constexpr int kFileNameRole = Qt::UserRole;
 
 }  // namespace
@@ -73,7 +72,7 @@ void ForecastTab::PrintForecastReport() {
     ForecastPrintInput input;
     input.baseCaption = Label55->text().toStdString();
     input.quantityText = Textbox1->text().toStdString();
-    input.searchNumbers = state_.SearchNumbers;
+    input.forecastFlags = state_.ForecastFlags;
     for (int i = 0; i < List3->count(); ++i) input.outcomeLines.push_back(List3->item(i)->text().toStdString());
     PrintForecast(platform_.printer, input);
 }
@@ -97,16 +96,14 @@ void ForecastTab::ListMatrixFiles() {
     List3->hide();
     PlayClickSound(state_, platform_.sounds);
     CommandButton7->setEnabled(true);
-    CommandButton8->setEnabled(static_cast<bool>(openers_.ridotti));
+    CommandButton8->setEnabled(true);
     List6->clear();
     state_.TicketNumbers.assign(kTicketNumbersSize, 0);
 
     // A quantity no list can hold has no matrices.
     const Quantity quantity = ReadQuantity(Textbox1->text().toStdString());
     const MatrixList list = ListMatrices(state_.programFolder, quantity.valid ? quantity.value : 0);
-    for (std::size_t k = 0; k < list.entries.size() && k < state_.MatrixFiles.size(); ++k) {
-        const MatrixListEntry& entry = list.entries[k];
-        state_.MatrixFiles[k] = entry.fileName;
+    for (const MatrixListEntry& entry : list.entries) {
         auto* item = new QListWidgetItem(QString::fromStdString(entry.listText), List6);
         item->setData(kFileNameRole, QString::fromStdString(entry.fileName));
     }
@@ -115,7 +112,6 @@ void ForecastTab::ListMatrixFiles() {
 }
 
 void ForecastTab::OpenCheckWindow(const QListWidgetItem& item) {
-    if (!openers_.presenti) return;
     state_.SelectedMatrixFile = item.data(kFileNameRole).toString().toStdString();
     state_.OpenedFromList = 1;
     RunModalWindow(platform_.modal, openers_.presenti, window());

@@ -77,7 +77,7 @@ void SearchTab::Search() {
     List1_1->clear();
 
     const SearchResult result = SearchArchive(request, state_.programFolder, scan);
-    StoreSearch(result, scan, request.positions, state_);
+    StoreSearch(result, state_);
     const SearchDisplay display = ShowSearch(result);
     Label22->setText(QString::fromStdString(display.frequenza));
     Label20->setText(QString::fromStdString(display.ritardo));
@@ -93,7 +93,7 @@ void SearchTab::Search() {
 void SearchTab::PrintReport() {
     PlayClickSound(state_, platform_.sounds, ClickCommands::OpenPlaySound);
     const SearchReportInput input =
-        SearchReportFrom(state_, range->FromCaption().toStdString(), range->ToCaption().toStdString());
+        SearchReportFrom(state_, range->FromCaption().toStdString(), range->ToCaption().toStdString(), range->Span());
     PrintSearchReport(platform_.printer, input);
 }
 

@@ -5,7 +5,6 @@
 #include "state/click_sound.h"
 #include "statistics/core/number_delays.h"
 #include "statistics/core/statistics_grid.h"
-#include "statistics/core/statistics_state.h"
 #include "statistics/windows/statistics_tab.h"
 #include "ui/data_grid.h"
 #include "ui/range_pair_box.h"
@@ -45,7 +44,7 @@ void StatisticsTab::ShowDelays() {
     PlayClickSound(state_, platform_.sounds);
     const PositionFlags positions = ReadPositions();
     const DelayTable table = ComputeDelays(state_.programFolder, scan, positions);
-    StoreScanState(scan, positions, table.recordCount, state_);
+    state_.RecordCount = table.recordCount;
     ShowTable(DelayGrid(table));
     ReportReadError(platform_.dialogs, table.error);
 }
@@ -55,7 +54,7 @@ void StatisticsTab::ShowDistribution(DistributionKind kind) {
     const ScanRange scan{range->From(), range->To()};
     const PositionFlags positions = ReadPositions();
     const DistributionTable table = ComputeDistribution(kind, state_.programFolder, scan, positions);
-    StoreScanState(scan, positions, table.recordCount, state_);
+    state_.RecordCount = table.recordCount;
     ShowTable(DistributionGrid(table));
     ReportReadError(platform_.dialogs, table.error);
 }

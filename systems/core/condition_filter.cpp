@@ -122,12 +122,6 @@ bool ConditionFilter::AcceptsTotals(const Prefix& six) const {
     return true;
 }
 
-bool ConditionFilter::Accepts(const std::array<int, 6>& numbers) const {
-    Prefix prefix;
-    for (const int x : numbers) prefix = Extend(prefix, x);
-    return AcceptsTotals(prefix);
-}
-
 PositionSet ConditionFilter::CompletingPositions(const Prefix& five) const {
     PositionSet set = all_;
     const PositionSet following = positionsOfNumber_[Index(five.last + 1)];

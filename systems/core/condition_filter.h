@@ -27,8 +27,7 @@ public:
     };
     Prefix Extend(const Prefix& prefix, int number) const;
 
-    // The verdict on six numbers (in candidate order), or on the totals of all six.
-    bool Accepts(const std::array<int, 6>& numbers) const;
+    // The verdict on the totals of all six numbers.
     bool AcceptsTotals(const Prefix& six) const;
     // The positions q whose number completes the five-number prefix to an accepted candidate.
     PositionSet CompletingPositions(const Prefix& fiveNumbers) const;

@@ -13,19 +13,18 @@
 namespace fortunara {
 
 inline constexpr int kSystemCapacity = 30000;
-// NumberSelected keeps positions 1 to 90: a position beyond has no number.
+// EnteredNumbers keeps positions 1 to 90: a position beyond has no number.
 inline constexpr int kHighestPosition = 90;
 
 // What "SVILUPPO" develops, read from the window's controls and the shared state.
 struct SystemRequest {
     int quantity = 0;  // N, the numeric value of Textbox1
-    // numbers[p - 1] = NumberSelected(p): at most 90 of them, each 0..90 (others are refused with
+    // numbers[p - 1] = EnteredNumbers(p): at most 90 of them, each 0..90 (others are refused with
     // std::invalid_argument). A position beyond the last one has no number: a combination that
     // reaches it stops the run, as a quantity above 90 does.
     std::vector<int> numbers;
     int guaranteeMode = 1;                        // 1 integral (possibly reduced), 2..5 "AMBO".."CINQUINA"
     int reductionOption = 0;                      // the selected OptionButton1 (0..3), -1 when none is selected
-    int methodKind = 0;                           // MethodKind, printed in the head of an integral/reduced report
     bool print = false;                           // "  STAMPA" ticked: build the report lines
     std::optional<ConditionSettings> conditions;  // set when "  ATTIVA CONDIZIONI" is ticked
     int capacity = kSystemCapacity;               // the program always uses 30000
@@ -43,7 +42,7 @@ enum class RunEnd {
 struct SystemRun {
     RunEnd end = RunEnd::Completed;
     std::vector<std::array<int, 6>> positions;  // recorded combinations, positions ascending
-    std::vector<std::array<int, 6>> numbers;    // the same, as NumberSelected of each position
+    std::vector<std::array<int, 6>> numbers;    // the same, as EnteredNumbers of each position
     bool conditioned = false;                   // List1 shows "condizionati"
     // The report as printed lines (only when printing). A run that stops keeps its last line
     // even when it holds fewer than three combinations.

@@ -6,6 +6,14 @@
 
 namespace fortunara {
 
+std::string PlayedSystemDialogName(const ProgramState& state) {
+    return (state.programFolder / "*.SSI").string();
+}
+
+bool PlayedSystemChosen(const std::string& answer, const std::string& dialogName) {
+    return !answer.empty() && answer != dialogName && std::filesystem::path(answer).filename() != "*.SSI";
+}
+
 FileOutcome SaveAsPlayedSystem(const ProgramState& state, const MatrixData& data, const std::filesystem::path& file) {
     const std::filesystem::path target = file.is_absolute() ? file : state.programFolder / file;
     return WriteSystemFile(target, data);
@@ -19,7 +27,7 @@ LoadedSystem LoadPlayedSystem(ProgramState& state, const std::filesystem::path& 
         loaded.error = read.error;
         return loaded;
     }
-    loaded.cut = read.cut;
+    loaded.notice = read.Notice();
     const MatrixData& data = read.data;
     state.SystemNumberCount = data.numberCount;
     state.SystemComboCount = data.comboCount;
@@ -43,10 +51,22 @@ LoadedSystem LoadPlayedSystem(ProgramState& state, const std::filesystem::path& 
         }
         loaded.report.push_back(std::move(line));
     }
-    for (int i = 0; i < read.commentsRead; ++i) {
-        state.CommentLines[static_cast<std::size_t>(i + 1)] = data.comments[static_cast<std::size_t>(i)];
-    }
+    // Comment lines the file lacks are empty: a shorter file never keeps the lines of the one before.
+    for (std::size_t i = 0; i < data.comments.size(); ++i) state.CommentLines[i + 1] = data.comments[i];
     return loaded;
+}
+
+void TakeGridTickets(ProgramState& state, const std::vector<std::vector<int>>& rows) {
+    state.TicketSize = state.SystemComboSize;
+    const std::size_t size = static_cast<std::size_t>(std::max(state.TicketSize, 0));
+    state.TicketNumbers.assign(1, 0);
+    int whole = 0;
+    for (const std::vector<int>& row : rows) {
+        if (row.size() != size) continue;
+        state.TicketNumbers.insert(state.TicketNumbers.end(), row.begin(), row.end());
+        ++whole;
+    }
+    state.TicketCount = whole;
 }
 
 }  // namespace fortunara

@@ -10,6 +10,12 @@
 
 namespace fortunara {
 
+// The file dialogs of "CARICA" and "SALVA" start in the program folder on the name "*.SSI"; a
+// dialog that gives back that name (or nothing, or the bare pattern) was cancelled.
+inline constexpr const char* kPlayedSystemFilter = "Sistemi giocati (*.SSI)";
+std::string PlayedSystemDialogName(const ProgramState& state);
+bool PlayedSystemChosen(const std::string& answer, const std::string& dialogName);
+
 // Writes a prepared system (PrepareSystemSave) as a played-system file; a relative path is taken
 // from the program folder.
 FileOutcome SaveAsPlayedSystem(const ProgramState& state, const MatrixData& data, const std::filesystem::path& file);
@@ -21,13 +27,19 @@ struct LoadedSystem {
     std::vector<std::vector<int>> rows;
     // The listing printed when "  STAMPA" is ticked: an empty line, then one line per row.
     std::vector<std::string> report;
-    std::string error;  // Italian; the file could not be read at all
-    std::string cut;    // Italian; the file held more than the loader keeps, which was left out
+    std::string error;   // Italian; the file could not be read at all
+    std::string notice;  // Italian; what is wrong with the file, which was loaded all the same
 };
 // Reads the file: SystemNumberCount, SystemComboCount, SystemComboSize, TicketSize, TicketNumbers
 // and TicketCount (the combinations the file really holds, so that nothing beyond them is handed
-// on) and the comment lines read. SystemCombos is not touched: a later "SALVA" saves the last
-// development.
+// on) and all ten comment lines, empty where the file has none. SystemCombos is not touched: a
+// later "SALVA" saves the last development.
 LoadedSystem LoadPlayedSystem(ProgramState& state, const std::filesystem::path& file);
+
+// "CONTROLLO": the combinations of the result grid become the current system. TicketSize is
+// SystemComboSize (6 after a development, the file's size after "CARICA"); TicketNumbers and
+// TicketCount take the grid's rows of that many numbers, so a row cut short by the end of a file
+// is not handed on, nor anything another window left in the counts.
+void TakeGridTickets(ProgramState& state, const std::vector<std::vector<int>>& rows);
 
 }  // namespace fortunara

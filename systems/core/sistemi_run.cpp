@@ -12,10 +12,9 @@ SystemRequest SistemiRequest(const ProgramState& state, int quantity, int reduct
     SystemRequest request;
     request.quantity = quantity;
     const int known = std::clamp(quantity, 0, kHighestPosition);
-    request.numbers.assign(state.NumberSelected.begin() + 1, state.NumberSelected.begin() + 1 + known);
+    request.numbers.assign(state.EnteredNumbers.begin() + 1, state.EnteredNumbers.begin() + 1 + known);
     request.guaranteeMode = state.GuaranteeMode;
     request.reductionOption = reductionOption;
-    request.methodKind = state.MethodKind;
     request.print = print;
     request.conditions = std::move(conditions);
     return request;
@@ -25,14 +24,13 @@ HandedNumbers TakeForecastNumbers(ProgramState& state, int quantity) {
     const int n = std::clamp(quantity, 0, kHighestPosition);
     HandedNumbers handed{Plain(n), Plain(n) + state.CurrentMatrixName + " NUMERI    :   "};
     for (std::size_t i = 1; i <= static_cast<std::size_t>(n); ++i) {
-        state.NumberSelected[i] = state.ForecastNumbers[i];
-        handed.label += TwoDigits(state.NumberSelected[i]) + "   ";
+        state.EnteredNumbers[i] = state.ForecastNumbers[i];
+        handed.label += TwoDigits(state.EnteredNumbers[i]) + "   ";
     }
     return handed;
 }
 
 std::string ChooseCheckDraw(ProgramState& state, int record) {
-    state.CheckDrawRecord = record;
     const std::vector<DrawRecord> draws = LoadDraws(state.programFolder, record, record);
     const DrawRecord draw = draws.empty() ? DrawRecord{} : draws.front();
     const std::array<int, 6> sorted = SortedMain(draw);

@@ -48,7 +48,8 @@ void PrintReportHead(const SystemRequest& request, ReportLines& report) {
         report.Line("    SISTEMA  DI " + GuaranteeDescription(request.quantity, mode) + " A GARANZIA DI " +
                     std::string(kGuaranteeNames[static_cast<std::size_t>(mode - 1)]));
     } else if (mode == 1) {
-        report.Line("    SISTEMA RIDOTTO N - " + PrintedNumber(request.methodKind));
+        // The option the development applied: none selected develops the integral system, n - 0.
+        report.Line("    SISTEMA RIDOTTO N - " + PrintedNumber(std::max(request.reductionOption, 0)));
     } else {
         report.Line("");  // Combo1 offers no other mode; the line stays empty.
     }

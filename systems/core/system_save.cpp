@@ -11,6 +11,9 @@ namespace {
 
 const std::string kHyphens(80, '-');
 
+// Every development the window can save must read back whole.
+static_assert(kSystemCapacity <= kMostFileCombinations, "a saved development would be cut on reading");
+
 }  // namespace
 
 void StoreDevelopment(const SystemRequest& request, const SystemRun& run, ProgramState& state) {
@@ -29,7 +32,7 @@ bool EntryIsConsecutiveRun(const ProgramState& state, int quantity) {
     if (quantity > kHighestPosition) return false;
     // The entry box can give the smallest int, so no "quantity - 1" here.
     for (int i = 1; i < quantity; ++i) {
-        if (state.NumberSelected[Index(i)] + 1 != state.NumberSelected[Index(i + 1)]) return false;
+        if (state.EnteredNumbers[Index(i)] + 1 != state.EnteredNumbers[Index(i + 1)]) return false;
     }
     return true;
 }
@@ -45,7 +48,7 @@ MatrixData PrepareSystemSave(ProgramState& state, const SaveChoice& choice) {
         for (int c = 1; c <= 6; ++c) {
             const int position = state.SystemCombos[Index(r)][Index(c)];
             state.TicketNumbers[Index(++k)] =
-                position >= 1 && position <= kHighestPosition ? state.NumberSelected[Index(position)] : 0;
+                position >= 1 && position <= kHighestPosition ? state.EnteredNumbers[Index(position)] : 0;
         }
     }
 

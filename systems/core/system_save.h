@@ -16,7 +16,7 @@ namespace fortunara {
 void StoreDevelopment(const SystemRequest& request, const SystemRun& run, ProgramState& state);
 
 // "SALVA" asks whether to save a matrix when the quantity's numbers follow each other in entry
-// order: NumberSelected(i) + 1 = NumberSelected(i + 1) for i = 1 .. N - 1. A quantity above 90
+// order: EnteredNumbers(i) + 1 = EnteredNumbers(i + 1) for i = 1 .. N - 1. A quantity above 90
 // has no such run.
 bool EntryIsConsecutiveRun(const ProgramState& state, int quantity);
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/api/platform.h"
+#include "slips/core/slip_printing.h"
 #include "state/program_state.h"
 #include "systems/core/development.h"
 #include "systems/core/sistemi_memory.h"
@@ -32,11 +33,14 @@ namespace fortunara {
 
 class SystemGridModel;
 
-// The windows the system window hands its system to. An empty factory leaves its button disabled
-// with the tooltip "In preparazione".
+// The slip window on the combinations of a result grid.
+using SlipWindowFactory = std::function<QWidget*(QWidget* parent, CombinationSource resultGrid)>;
+
+// The windows the system window hands its system to; the composition root fills them (a test may
+// leave one out).
 struct SistemiOpeners {
-    WindowFactory Controllo;  // "CONTROLLO": the win check, modal
-    WindowFactory Schedine;   // "SCHEDINE": the play slips, modal
+    WindowFactory Controllo;     // "CONTROLLO": the win check, modal
+    SlipWindowFactory Schedine;  // "SCHEDINE": the play slips on the result grid, modal
 };
 
 // The system window: the numbers of a system, its development (integral, guarantee, reduction,
@@ -52,7 +56,7 @@ public:
     ~Sistemi() override;
 
     // "RIDOTTI" of the forecast tab: the quantity into Textbox1, ForecastNumbers(i) into
-    // NumberSelected(i) for i = 1 to quantity (0 to 90), and Label1 = quantity, CurrentMatrixName,
+    // EnteredNumbers(i) for i = 1 to quantity (0 to 90), and Label1 = quantity, CurrentMatrixName,
     // " NUMERI    :   " and each number as "00" with three blanks.
     void HandOverForecast(int quantity);
 
@@ -123,7 +127,7 @@ private:
     // Handlers.
     void EnterNumbers();
     void GuaranteeChosen(int index);
-    void ReductionChosen(int option);
+    void ReductionChosen();
     void DrawChosen(int record);
     void CopySelection();
     void EnterGroupCell(int row, int column);
@@ -143,6 +147,8 @@ private:
     // Waits for a running development to end, asking it to stop first.
     void StopWorker();
     void ShowModalChild(const WindowFactory& factory);
+    // The result grid's rows, as the slip window reads them: row r is combination r.
+    CombinationSource GridCombinations() const;
 
     ProgramState& state_;
     Platform& platform_;

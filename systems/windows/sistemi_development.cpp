@@ -114,8 +114,8 @@ void Sistemi::SetRunning(bool running) {
                                             CheckBox1, CommandButton11, CommandButton2, CommandButton3};
     for (QWidget* control : inputs) control->setEnabled(!running);
     for (int tab = 1; tab < SSTab1->count(); ++tab) SSTab1->widget(tab)->setEnabled(!running);
-    CommandButton6->setEnabled(!running && static_cast<bool>(openers_.Controllo));
-    CommandButton7->setEnabled(!running && static_cast<bool>(openers_.Schedine));
+    CommandButton6->setEnabled(!running);
+    CommandButton7->setEnabled(!running);
 }
 
 }  // namespace fortunara

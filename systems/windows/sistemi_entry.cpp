@@ -20,10 +20,7 @@ namespace fortunara {
 void Sistemi::ConnectSystemTab() {
     connect(CommandButton1, &QPushButton::clicked, this, &Sistemi::EnterNumbers);
     connect(Combo1, &QComboBox::activated, this, &Sistemi::GuaranteeChosen);
-    for (int i = 0; i < 4; ++i) {
-        connect(OptionButton1[static_cast<std::size_t>(i)], &QRadioButton::clicked, this,
-                [this, i] { ReductionChosen(i); });
-    }
+    for (QRadioButton* option : OptionButton1) connect(option, &QRadioButton::clicked, this, &Sistemi::ReductionChosen);
     connect(HScroll1, &QScrollBar::valueChanged, this, &Sistemi::DrawChosen);
     connect(CommandButton5, &QPushButton::pressed, this, [this] { platform_.clipboard.Clear(); });
     connect(CommandButton5, &QPushButton::clicked, this, &Sistemi::CopySelection);
@@ -37,12 +34,6 @@ void Sistemi::ConnectSystemTab() {
     connect(CommandButton2, &QPushButton::clicked, this, &Sistemi::LoadFile);
     connect(CommandButton6, &QPushButton::clicked, this, &Sistemi::OpenCheck);
     connect(CommandButton7, &QPushButton::clicked, this, &Sistemi::OpenSlips);
-    for (QPushButton* button : {CommandButton6, CommandButton7}) {
-        const bool ready =
-            button == CommandButton6 ? static_cast<bool>(openers_.Controllo) : static_cast<bool>(openers_.Schedine);
-        button->setEnabled(ready);
-        if (!ready) button->setToolTip("In preparazione");
-    }
 }
 
 void Sistemi::EnterNumbers() {
@@ -50,7 +41,7 @@ void Sistemi::EnterNumbers() {
     std::string label = state_.CurrentMatrixName + " NUMERI    :   ";
     Label1->setText(QString::fromStdString(label));
     const int n = NumericValue(Textbox1->text().toStdString());
-    // NumberSelected holds 90 entries: a larger quantity asks for 90 numbers at most.
+    // EnteredNumbers holds 90 entries: a larger quantity asks for 90 numbers at most.
     for (int i = 1; i <= std::min(n, 90); ++i) {
         const std::string title = "INSERISCI IL " + TextForm(i) + "' NUMERO ! ";
         std::string answer;
@@ -60,7 +51,7 @@ void Sistemi::EnterNumbers() {
             value = NumericValue(answer);
         } while (value < 0 || value > 90);
         if (answer.empty()) break;
-        state_.NumberSelected[static_cast<std::size_t>(i)] = value;
+        state_.EnteredNumbers[static_cast<std::size_t>(i)] = value;
         label += answer + "   ";
         Label1->setText(QString::fromStdString(label));
     }
@@ -75,9 +66,8 @@ void Sistemi::GuaranteeChosen(int index) {
     for (QRadioButton* option : OptionButton1) option->setAutoExclusive(true);
 }
 
-void Sistemi::ReductionChosen(int option) {
+void Sistemi::ReductionChosen() {
     state_.GuaranteeMode = 1;
-    state_.MethodKind = option;
 }
 
 int Sistemi::SelectedOption() const {
@@ -88,7 +78,6 @@ int Sistemi::SelectedOption() const {
 }
 
 void Sistemi::DrawChosen(int record) {
-    if (state_.ForecastBase == -1) return;
     Label2->setText(QString::fromStdString(ChooseCheckDraw(state_, record)));
 }
 

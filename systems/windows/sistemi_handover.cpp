@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <algorithm>
 
 #include "platform/text/number_text.h"
@@ -17,8 +18,6 @@ namespace fortunara {
 
 namespace {
 
-constexpr const char* kSystemFileName = "*.SSI";
-constexpr const char* kSystemFilePattern = "Sistemi giocati (*.SSI)";
 constexpr int kSlipsFromResultGrid = 99;
 
 }  // namespace
@@ -47,8 +46,9 @@ void Sistemi::Save() {
         // played system.
         if (!save.refused) return;
     }
-    const std::string file = platform_.dialogs.SaveFile("SALVA SISTEMA", kSystemFileName, kSystemFilePattern);
-    if (file == kSystemFileName || file.empty()) return;
+    const std::string initial = PlayedSystemDialogName(state_);
+    const std::string file = platform_.dialogs.SaveFile("SALVA SISTEMA", initial, kPlayedSystemFilter);
+    if (!PlayedSystemChosen(file, initial)) return;
     choice.kind = SavedSystemKind::PlayedSystem;
     const FileOutcome outcome = SaveAsPlayedSystem(state_, PrepareSystemSave(state_, choice), file);
     if (!outcome.ok()) {
@@ -58,8 +58,9 @@ void Sistemi::Save() {
 
 void Sistemi::LoadFile() {
     Click();
-    const std::string file = platform_.dialogs.OpenFile("CARICA SISTEMA", kSystemFileName, kSystemFilePattern);
-    if (file == kSystemFileName || file.empty()) return;
+    const std::string initial = PlayedSystemDialogName(state_);
+    const std::string file = platform_.dialogs.OpenFile("CARICA SISTEMA", initial, kPlayedSystemFilter);
+    if (!PlayedSystemChosen(file, initial)) return;
     const bool print = CheckBox1->isChecked();
     if (print) state_.PrintMode = 1;
     List1->clear();
@@ -89,31 +90,31 @@ void Sistemi::LoadFile() {
         platform_.printer.EndJob();
     }
     state_.PrintMode = 0;
-    if (!loaded.cut.empty()) {
-        platform_.dialogs.Message(loaded.cut, "ATTENZIONE!!", DialogButtons::Ok, DialogIcon::Warning);
+    if (!loaded.notice.empty()) {
+        platform_.dialogs.Message(loaded.notice, "ATTENZIONE!!", DialogButtons::Ok, DialogIcon::Warning);
     }
 }
 
 void Sistemi::OpenCheck() {
     if (!openers_.Controllo) return;
     Click();
-    state_.TicketSize = state_.SystemComboSize;
-    const int count = std::max(state_.TicketCount, 0);
-    const int size = std::max(state_.TicketSize, 0);
-    state_.TicketNumbers.assign(1, 0);
-    for (int r = 1; r <= count; ++r) {
-        for (int c = 1; c <= size; ++c) {
-            state_.TicketNumbers.push_back(NumericValue(model_->CellText(r, c).toStdString()));
-        }
-    }
+    TakeGridTickets(state_, model_->Combinations());
     ShowModalChild(openers_.Controllo);
 }
 
 void Sistemi::OpenSlips() {
     if (!openers_.Schedine) return;
     state_.SlipSource = kSlipsFromResultGrid;
-    ShowModalChild(openers_.Schedine);
+    ShowModalChild([this](QWidget* parent) { return openers_.Schedine(parent, GridCombinations()); });
     Click();
+}
+
+CombinationSource Sistemi::GridCombinations() const {
+    const QPointer<SystemGridModel> model = model_;
+    return [model](int row) -> std::optional<SlipCombination> {
+        if (!model || row < 1 || row > model->Rows()) return std::nullopt;
+        return model->Numbers(row);
+    };
 }
 
 void Sistemi::ShowModalChild(const WindowFactory& factory) {

@@ -23,10 +23,6 @@ public:
     // entered (Sistemi::HandOverForecast), shown modal. Returns when the window is closed.
     void OpenWithForecast(QWidget* parent, int quantity) const;
 
-    // The check and slip windows, once they exist.
-    SistemiOpeners& Openers() { return openers_; }
-    SistemiMemory& Memory() const { return memory_; }
-
 private:
     ProgramState& state_;
     Platform& platform_;

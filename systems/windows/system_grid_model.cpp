@@ -33,6 +33,19 @@ QString SystemGridModel::CellText(int row, int column) const {
     return QString::fromStdString(form_ == CellForm::Plain ? Plain(n) : TextForm(n));
 }
 
+std::vector<int> SystemGridModel::Numbers(int row) const {
+    if (row < 1 || row > Rows()) return {};
+    const Row& r = rows_[static_cast<std::size_t>(row - 1)];
+    return std::vector<int>(r.numbers.begin(), r.numbers.begin() + r.filled);
+}
+
+std::vector<std::vector<int>> SystemGridModel::Combinations() const {
+    std::vector<std::vector<int>> combinations;
+    combinations.reserve(rows_.size());
+    for (int row = 1; row <= Rows(); ++row) combinations.push_back(Numbers(row));
+    return combinations;
+}
+
 int SystemGridModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : Rows();
 }

@@ -32,6 +32,10 @@ public:
     int Rows() const { return static_cast<int>(rows_.size()); }
     // Cell text as shown; row from 1 (row 0 is the header row), "" outside the filled cells.
     QString CellText(int row, int column) const;
+    // The numbers of a row (from 1) as they were put in; none outside the rows.
+    std::vector<int> Numbers(int row) const;
+    // Every row's numbers, the first row first.
+    std::vector<std::vector<int>> Combinations() const;
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;

@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "archive/core/archive_files.h"
+#include "archive/core/archive_lock.h"
 #include "tests/support/temp_folder.h"
 
 namespace fortunara {
@@ -19,7 +22,20 @@ std::string RecordAt(const std::string& archive, int k) {
     return archive.substr(static_cast<std::size_t>(k - 1) * 25, 25);
 }
 
-TEST(TextArchiveEntries, LinesCommasBlanksAndQuotes) {
+std::vector<std::string> Entries(const std::string& text) {
+    std::istringstream in(text);
+    TextArchiveReader reader(in);
+    std::vector<std::string> entries;
+    while (std::optional<std::string> entry = reader.Next()) entries.push_back(*entry);
+    return entries;
+}
+
+ConversionResult Convert(const TempFolder& folder, std::uintmax_t writeLimit = kNoWriteLimit) {
+    const ArchiveLock lock(folder.path());
+    return ConvertTextArchive(folder.path(), folder.path() / "archivio.txt", lock, writeLimit);
+}
+
+TEST(TextArchiveReader, LinesCommasBlanksQuotesAndAByteOrderMark) {
     const struct {
         const char* name;
         std::string text;
@@ -32,15 +48,26 @@ TEST(TextArchiveEntries, LinesCommasBlanksAndQuotes) {
         {"quoted", "\"A B\",\"C,D\" tail,E", {"A B", "C,D", "E"}},
         {"empty lines and entries are none", "A\r\n\r\n,,B\r\n   \r\n", {"A", "B"}},
         {"long entry kept whole here", "01GEN20090102030405060708XYZ", {"01GEN20090102030405060708XYZ"}},
+        {"byte-order mark dropped",
+         "\xEF\xBB\xBF"
+         "A\r\nB",
+         {"A", "B"}},
+        {"byte-order mark only at the start",
+         "A\r\n\xEF\xBB\xBF"
+         "B",
+         {"A",
+          "\xEF\xBB\xBF"
+          "B"}},
+        {"shorter than a mark", "\xEF\xBB", {"\xEF\xBB"}},
     };
-    for (const auto& c : cases) EXPECT_EQ(TextArchiveEntries(c.text), c.entries) << c.name;
+    for (const auto& c : cases) EXPECT_EQ(Entries(c.text), c.entries) << c.name;
 }
 
 TEST(ConvertTextArchive, ThreeEntriesIntoAnEmptyArchiveFillTheGapWithBlankRecords) {
     TempFolder folder;
     folder.WriteArchive("");
     folder.WriteFile("archivio.txt", Record(3) + "XYZ\r\n" + Record(2) + "," + Record(1) + "\r\n");
-    const ConversionResult result = ConvertTextArchive(folder.path(), folder.path() / "archivio.txt");
+    const ConversionResult result = Convert(folder);
     ASSERT_TRUE(result.ok()) << result.error;
     EXPECT_EQ(result.written, 3);
     EXPECT_EQ(result.recordCount, 1428);
@@ -62,9 +89,10 @@ TEST(ConvertTextArchive, ExactlyTheTopRecordsInReverseAndTheRestKept) {
     for (int j = 1; j <= 1428; ++j) text += "0" + std::to_string(j % 9 + 1) + "FEB2010" + "1112131415161718\r\n";
     text.replace(0, 9, "28FEB2010");  // the newest, first in the file
     folder.WriteFile("archivio.txt", text);
-    const ConversionResult result = ConvertTextArchive(folder.path(), folder.path() / "archivio.txt");
+    const ConversionResult result = Convert(folder);
     ASSERT_TRUE(result.ok()) << result.error;
     const std::string archive = folder.ReadFile("dati/estraz09.txt");
+    EXPECT_FALSE(result.more);
     EXPECT_EQ(RecordAt(archive, 1428), "28FEB20101112131415161718");
     EXPECT_EQ(RecordAt(archive, 1), "0" + std::to_string(1428 % 9 + 1) + "FEB20101112131415161718");
     // Records above 1428 keep their content; the old archive is kept once.
@@ -73,19 +101,19 @@ TEST(ConvertTextArchive, ExactlyTheTopRecordsInReverseAndTheRestKept) {
     EXPECT_EQ(folder.ReadFile("dati/estraz09.bak"), old);
 }
 
-TEST(ConvertTextArchive, MoreThanTheTopConvertsTheFirstAndSaysHowManyWereLeftOut) {
+TEST(ConvertTextArchive, MoreThanTheTopConvertsTheFirstAndReadsNoFurther) {
     TempFolder folder;
     folder.WriteArchive("");
     std::string text;
     for (int j = 1; j <= 1431; ++j) text += Record(j) + "\r\n";
     folder.WriteFile("archivio.txt", text);
-    const ConversionResult result = ConvertTextArchive(folder.path(), folder.path() / "archivio.txt");
+    const ConversionResult result = Convert(folder);
     ASSERT_TRUE(result.ok());
     EXPECT_EQ(result.written, 1428);
-    EXPECT_EQ(result.leftOut, 3);
+    EXPECT_TRUE(result.more);
     EXPECT_EQ(RecordAt(folder.ReadFile("dati/estraz09.txt"), 1), Record(1428));
     EXPECT_EQ(LeftOutMessage(result),
-              "CONVERTITE LE PRIME 1428 ESTRAZIONI DELL'ARCHIVIO DI TESTO: LE ALTRE 3 NON SONO STATE CONVERTITE "
+              "L'ARCHIVIO DI TESTO HA PIU' DI 1428 ESTRAZIONI: CONVERTITE LE PRIME 1428, LE ALTRE NON SONO STATE LETTE "
               "(L'ARCHIVIO NE RICEVE AL MASSIMO 1428)");
 }
 
@@ -93,7 +121,7 @@ TEST(ConvertTextArchive, PartialLastRecordIsPaddedNotLeftWithAHole) {
     TempFolder folder;
     folder.WriteArchive(Record(1) + Record(2) + "03FEB2009 1 2");
     folder.WriteFile("archivio.txt", Record(5));
-    ASSERT_TRUE(ConvertTextArchive(folder.path(), folder.path() / "archivio.txt").ok());
+    ASSERT_TRUE(Convert(folder).ok());
     const std::string archive = folder.ReadFile("dati/estraz09.txt");
     EXPECT_EQ(RecordAt(archive, 3), "03FEB2009 1 2            ");
     EXPECT_EQ(archive.find('\0'), std::string::npos);
@@ -102,12 +130,48 @@ TEST(ConvertTextArchive, PartialLastRecordIsPaddedNotLeftWithAHole) {
 TEST(ConvertTextArchive, MissingOrEmptyTextArchiveWritesNothing) {
     TempFolder folder;
     folder.WriteArchive(Record(1));
-    const ConversionResult missing = ConvertTextArchive(folder.path(), folder.path() / "archivio.txt");
+    const ConversionResult missing = Convert(folder);
     EXPECT_NE(missing.error.find("IMPOSSIBILE LEGGERE L'ARCHIVIO DI TESTO"), std::string::npos) << missing.error;
     folder.WriteFile("archivio.txt", "\r\n\r\n");
-    const ConversionResult empty = ConvertTextArchive(folder.path(), folder.path() / "archivio.txt");
+    const ConversionResult empty = Convert(folder);
     EXPECT_NE(empty.error.find("NON CONTIENE ESTRAZIONI"), std::string::npos) << empty.error;
     EXPECT_EQ(folder.ReadFile("dati/estraz09.txt"), Record(1));
+}
+
+TEST(ConvertTextArchive, AnEntryThatIsNoDrawRefusesTheWholeText) {
+    const struct {
+        const char* name;
+        std::string text;
+        std::string error;  // what the error says after the file's name
+    } cases[] = {
+        {"numbers of 99", Record(2) + "\r\n01GEN20099999999999999999\r\n",
+         " HA 1 ESTRAZIONE NON VALIDA: NON E' STATO CONVERTITO NIENTE\nRIGA 2: NUMERO 1 FUORI DA 1-90: 99"},
+        {"letters and a repeat on one line",
+         "QUESTA RIGA NON E' UN'ESTRAZIONE," + Record(1).substr(0, 11) + "01" + Record(1).substr(13),
+         " HA 2 ESTRAZIONI NON VALIDE: NON E' STATO CONVERTITO NIENTE\nRIGA 1: DATA NON VALIDA: \"QUESTA RI\"\n"
+         "RIGA 1: NUMERO 2 RIPETUTO: 1"},
+        {"a short entry", Record(1).substr(0, 21),
+         " HA 1 ESTRAZIONE NON VALIDA: NON E' STATO CONVERTITO NIENTE\n"
+         "RIGA 1: JOLLY FUORI DA 1-90: 0"},
+        {"no line end for ever", std::string(5000, '7'),
+         "LA RIGA 1 DELL'ARCHIVIO DI TESTO {} E' TROPPO LUNGA (PIU' DI 4096 CARATTERI): NON E' STATO CONVERTITO "
+         "NIENTE"},
+    };
+    for (const auto& c : cases) {
+        TempFolder folder;
+        folder.WriteArchive(Record(1));
+        folder.WriteFile("archivio.txt", c.text);
+        const ConversionResult result = Convert(folder);
+        const std::string name = (folder.path() / "archivio.txt").string();
+        std::string expected = c.error;
+        if (const std::size_t at = expected.find("{}"); at != std::string::npos) {
+            expected.replace(at, 2, name);
+        } else {
+            expected = "L'ARCHIVIO DI TESTO " + name + expected;
+        }
+        EXPECT_EQ(result.error, expected) << c.name;
+        EXPECT_EQ(folder.ReadFile("dati/estraz09.txt"), Record(1)) << c.name;
+    }
 }
 
 TEST(ReplaceFileBytes, ReplacesTheFileOrSaysWhyNot) {

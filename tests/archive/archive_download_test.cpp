@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "archive/core/address_settings.h"
+#include "archive/core/archive_lock.h"
+#include "archive/core/draw_archive.h"
 #include "tests/fakes/fake_downloader.h"
 #include "tests/support/temp_folder.h"
 
@@ -22,9 +24,11 @@ std::string Draws(int count, int first = 1) {
 
 TEST(FetchArchiveCopy, WebAddressesGoToTheDownloaderLocalPathsAreCopied) {
     TempFolder folder;
+    folder.WriteArchive("");
     test::FakeDownloader downloader;
     downloader.bytes = Draws(2);
-    const auto copy = ArchiveCopyPath(folder.path());
+    const TemporaryFile file(DrawArchive::ArchivePath(folder.path()));
+    const std::filesystem::path& copy = file.path();
     EXPECT_TRUE(FetchArchiveCopy(downloader, "  https://esempio.it/estraz09.txt ", copy, nullptr).ok);
     ASSERT_EQ(downloader.requests.size(), 1u);
     EXPECT_EQ(downloader.requests[0].url, "https://esempio.it/estraz09.txt");
@@ -32,7 +36,7 @@ TEST(FetchArchiveCopy, WebAddressesGoToTheDownloaderLocalPathsAreCopied) {
 
     folder.WriteFile("salvato.txt", Draws(3));
     EXPECT_TRUE(FetchArchiveCopy(downloader, (folder.path() / "salvato.txt").string(), copy, nullptr).ok);
-    EXPECT_EQ(folder.ReadFile("dati/estraz09.scaricato"), Draws(3));
+    EXPECT_EQ(folder.ReadFile(copy.lexically_relative(folder.path())), Draws(3));
     EXPECT_EQ(downloader.requests.size(), 1u);
 
     EXPECT_EQ(FetchArchiveCopy(downloader, " ", copy, nullptr).error, "MANCA L'INDIRIZZO DELL'ARCHIVIO DA SCARICARE");
@@ -42,7 +46,7 @@ TEST(FetchArchiveCopy, WebAddressesGoToTheDownloaderLocalPathsAreCopied) {
 TEST(CheckArchiveCopy, ShorterOrDifferentCopiesNeedTheUsersYes) {
     TempFolder folder;
     folder.WriteArchive(Draws(10));
-    const auto copy = ArchiveCopyPath(folder.path());
+    const std::filesystem::path copy = folder.path() / "copia.txt";
     const struct {
         const char* name;
         std::string bytes;
@@ -58,7 +62,7 @@ TEST(CheckArchiveCopy, ShorterOrDifferentCopiesNeedTheUsersYes) {
         {"same draws other form", "02GEN2009 1 2 3 4 5 6 7 8" + Draws(11, 2), false, false, false},
     };
     for (const auto& c : cases) {
-        folder.WriteFile("dati/estraz09.scaricato", c.bytes);
+        folder.WriteFile("copia.txt", c.bytes);
         const ArchiveCopyCheck check = CheckArchiveCopy(folder.path(), copy);
         ASSERT_TRUE(check.ok()) << c.name << ": " << check.error;
         EXPECT_EQ(check.NeedsConfirmation(), c.confirm) << c.name;
@@ -66,7 +70,7 @@ TEST(CheckArchiveCopy, ShorterOrDifferentCopiesNeedTheUsersYes) {
         EXPECT_EQ(check.differs, c.differs) << c.name;
         EXPECT_EQ(check.currentCount, 10);
     }
-    folder.WriteFile("dati/estraz09.scaricato", Draws(9));
+    folder.WriteFile("copia.txt", Draws(9));
     EXPECT_EQ(ReplacementQuestion(CheckArchiveCopy(folder.path(), copy)),
               "L'ARCHIVIO SCARICATO HA 9 ESTRAZIONI, QUELLO ATTUALE 10.\n"
               "L'ARCHIVIO SCARICATO HA MENO ESTRAZIONI DI QUELLO ATTUALE.\n"
@@ -76,11 +80,11 @@ TEST(CheckArchiveCopy, ShorterOrDifferentCopiesNeedTheUsersYes) {
 TEST(InstallArchiveCopy, TheOldArchiveBecomesTheBackup) {
     TempFolder folder;
     folder.WriteArchive(Draws(2));
-    folder.WriteFile("dati/estraz09.scaricato", Draws(3));
-    EXPECT_EQ(InstallArchiveCopy(folder.path(), ArchiveCopyPath(folder.path())), "");
+    folder.WriteFile("copia.txt", Draws(3));
+    const ArchiveLock lock(folder.path());
+    EXPECT_EQ(InstallArchiveCopy(folder.path(), folder.path() / "copia.txt", lock), "");
     EXPECT_EQ(folder.ReadFile("dati/estraz09.txt"), Draws(3));
     EXPECT_EQ(folder.ReadFile("dati/estraz09.bak"), Draws(2));
-    EXPECT_FALSE(std::filesystem::exists(ArchiveCopyPath(folder.path())));
 }
 
 TEST(ArchiveAddresses, RememberedInTheProgramFolderAndEmptyAtFirst) {

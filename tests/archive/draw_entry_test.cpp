@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "archive/core/archive_lock.h"
 #include "archive/core/draw_save.h"
 #include "tests/support/temp_folder.h"
 
@@ -97,6 +98,33 @@ TEST(FindDateAmongNewest, OnlyTheNewest105Records) {
     EXPECT_TRUE(FindDateAmongNewest(folder.path(), "03gen2009").records.empty());
 }
 
+TEST(CheckAppendOrder, AnOlderDateOrOneFartherBackNamesTheNewerDraw) {
+    TempFolder folder;
+    std::string archive;
+    for (int k = 1; k <= 120; ++k) archive += "01GEN" + std::to_string(1900 + k) + Dated(1).substr(9);
+    folder.WriteArchive(archive);
+    const struct {
+        const char* date;
+        std::string text;
+    } cases[] = {
+        {"01GEN2021", ""},
+        {"15GEN2019", "L'ESTRAZIONE 120 DEL 01GEN2020 E' PIU' RECENTE DEL 15GEN2019"},
+        // Among the 105 newest the save's own search finds it.
+        {"01GEN2019", "L'ESTRAZIONE 120 DEL 01GEN2020 E' PIU' RECENTE DEL 01GEN2019"},
+        {"01GEN1910",
+         "L'ESTRAZIONE 120 DEL 01GEN2020 E' PIU' RECENTE DEL 01GEN1910\nIL 01GEN1910 C'E' GIA': E' L'ESTRAZIONE 10"},
+    };
+    for (const auto& c : cases) {
+        const AppendOrder order = CheckAppendOrder(folder.path(), c.date);
+        EXPECT_EQ(order.InOrder(), c.text.empty()) << c.date;
+        EXPECT_EQ(AppendOrderText(order, c.date), c.text) << c.date;
+    }
+    // A date already there, farther back, in an archive whose newest draw is older still.
+    folder.WriteArchive(archive + "01GEN1800" + Dated(1).substr(9));
+    EXPECT_EQ(AppendOrderText(CheckAppendOrder(folder.path(), "01GEN1910"), "01GEN1910"),
+              "IL 01GEN1910 C'E' GIA': E' L'ESTRAZIONE 10");
+}
+
 TEST(ChooseSaveTarget, TheAnswerAboutTheLastMatchDecides) {
     const std::vector<int> matches = {118, 16};
     const auto answers = [](bool first, bool second) {
@@ -112,7 +140,8 @@ TEST(WriteDraw, ReplaceKeepsTheBackupAppendPadsAPartialRecord) {
     TempFolder folder;
     const std::string old = Dated(1) + Dated(2);
     folder.WriteArchive(old);
-    const DrawWrite replaced = WriteDraw(folder.path(), Dated(9), 1);
+    const ArchiveLock lock(folder.path());
+    const DrawWrite replaced = WriteDraw(folder.path(), Dated(9), 1, lock);
     ASSERT_TRUE(replaced.ok()) << replaced.error;
     EXPECT_EQ(replaced.record, 1);
     EXPECT_EQ(folder.ReadFile("dati/estraz09.txt"), Dated(9) + Dated(2));
@@ -120,7 +149,7 @@ TEST(WriteDraw, ReplaceKeepsTheBackupAppendPadsAPartialRecord) {
 
     // 63 bytes: two records and a partial third; the append pads the third with blanks.
     folder.WriteArchive(old + "03FEB2009 1 2");
-    const DrawWrite appended = WriteDraw(folder.path(), Dated(4), 0);
+    const DrawWrite appended = WriteDraw(folder.path(), Dated(4), 0, lock);
     ASSERT_TRUE(appended.ok()) << appended.error;
     EXPECT_EQ(appended.record, 4);
     EXPECT_EQ(appended.recordCount, 4);

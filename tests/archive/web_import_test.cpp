@@ -23,8 +23,18 @@ TEST(ConvertPastedRow, RowsAsTheyArePasted) {
         {"no tab early", "15 marzo 2009 dopo " + kNumbers, "0102030405060708"},
         {"not a date", "ieri\t" + kNumbers, "0102030405060708"},
         {"empty", "", ""},
+        // The date of one row never goes with the numbers of another.
+        {"two rows", "21/08/2026\t11\t12\t13\t14\t15\t16\t17\t18\r\n22/08/2026\t" + kNumbers, ""},
     };
     for (const auto& c : cases) EXPECT_EQ(ConvertPastedRow(c.row), c.record) << c.name;
+}
+
+TEST(PastedRowFault, OneRowWithOrWithoutItsLineEnd) {
+    const std::string row = "15/03/2009\t" + kNumbers;
+    EXPECT_EQ(PastedRowFault(row), "");
+    EXPECT_EQ(PastedRowFault("\r\n" + row + "\r\n \t\r\n"), "");
+    EXPECT_EQ(PastedRowFault(row + "\n" + row + "\r" + row),
+              "IL TESTO INCOLLATO HA 3 RIGHE: CONVERTO UN'ESTRAZIONE ALLA VOLTA, INCOLLANE UNA RIGA SOLA");
 }
 
 TEST(ImportFault, LengthFirstThenTheDraw) {

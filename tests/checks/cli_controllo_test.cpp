@@ -110,5 +110,43 @@ TEST(CliControllo, Refusals) {
     EXPECT_EQ(empty.out, "");
 }
 
+// A file that is not the system it says it is, or was not read whole, is not checked; a ticket
+// holding a number twice is said, and the number counts once.
+TEST(CliControllo, DamagedFilesAreNotChecked) {
+    const ControlloFolder f;
+    const auto write = [&f](const std::string& name, const std::vector<std::string>& fields) {
+        std::string file;
+        for (const std::string& field : fields) file += "\"" + field + "\"\r\n";
+        for (int i = 0; i < 10; ++i) file += "\"\"\r\n";
+        f.folder.WriteFile(name, file);
+    };
+    write("matrion/07N00006.SIS", {"7", "-3", "6"});
+    write("matrion/07N05006.SIS", {"7", "50", "6", "1", "2", "3", "4", "5", "6"});
+    write("matrion/07N00206.SIS", {"7", "2", "6", "1", "2", "3", "4", "5", "91", "0", "2", "3", "4", "5", "6"});
+    write("LUNGO.SSI", {"6", "1", "6", "11", "22", "33", "44", "55", "66", std::string(kLongestLine, 'L')});
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"--matrice", "07N00006.SIS", "--numeri", "1-7"}, "IL FILE 07N00006.SIS NON HA COMBINAZIONI: NE DICE -3"},
+        {{"--matrice", "07N05006.SIS", "--numeri", "1-7"},
+         "IL FILE 07N05006.SIS DICE 50 COMBINAZIONI MA FINISCE PRIMA: 16 RIGHE DOPO LE PRIME TRE, NE SERVONO 310"},
+        {{"--matrice", "07N00206.SIS", "--numeri", "1-7"},
+         "IL FILE 07N00206.SIS HA LA POSIZIONE 91 NELLA COMBINAZIONE 1: LE POSIZIONI VANNO DA 1 A 7"},
+        {{"--sistema", (f.folder.path() / "LUNGO.SSI").string()},
+         "IL FILE LUNGO.SSI E' TROPPO LUNGO: LETTO FINO A 4096 CARATTERI PER RIGA"},
+    };
+    for (auto [arguments, message] : cases) {
+        arguments.insert(arguments.end(), {"--estrazione", "ultima"});
+        const CliRun run = f.Run(arguments);
+        EXPECT_EQ(run.status, 2) << message;
+        EXPECT_TRUE(run.err.starts_with(message + "\n")) << run.err;
+        EXPECT_EQ(run.out, "") << message;
+    }
+
+    write("DOPPIO.SSI", {"6", "1", "6", "11", "11", "22", "33", "44", "55"});
+    const CliRun twice = f.Run({"--sistema", (f.folder.path() / "DOPPIO.SSI").string(), "--estrazione", "ultima"});
+    EXPECT_EQ(twice.status, 0) << twice.err;
+    EXPECT_EQ(twice.err, "IL FILE DOPPIO.SSI HA IL NUMERO 11 DUE VOLTE NELLA COMBINAZIONE 1: CONTA UNA VOLTA SOLA\n");
+    EXPECT_EQ(twice.out, "0 0 1 0 0\n1 11 22 33 44 55\n");
+}
+
 }  // namespace
 }  // namespace fortunara

@@ -51,10 +51,10 @@ TEST(PlayedSystem, MatrixAppliedBecomesTheCurrentSystem) {
     EXPECT_EQ(applied.combinations, (std::vector<std::vector<int>>{{40, 7, 61}, {7, 0, 15}}));
 
     ProgramState state;
-    state.SearchNumbers[15] = 1;
-    state.SearchNumbers[3] = 1;
-    state.SearchNumbers[90] = 1;
-    state.SearchNumbers[4] = 2;
+    state.ForecastFlags[15] = 1;
+    state.ForecastFlags[3] = 1;
+    state.ForecastFlags[90] = 1;
+    state.ForecastFlags[4] = 2;
     EXPECT_EQ(ForecastMarks(state), (std::vector<int>{3, 15, 90}));
 
     state.CommentLines[10] = "old";

@@ -50,6 +50,8 @@ INSTANTIATE_TEST_SUITE_P(
                    {1, 5, 12, 17, 33, 40, 80, 90},
                    {0, 0, 0, 1, 0},
                    "000001    5 12 17 33 40 80 Jolly "},
+        // A number the ticket holds twice counts once: five numbers, not a sestina.
+        TicketCase{"a number twice", {12, 12, 5, 17, 33, 40}, {0, 0, 1, 0, 0}, "000001    12 5 17 33 40 "},
         // Zeros are places without a number: a blank draw field never matches them.
         TicketCase{"empty places", {0, 0, 0, 5, 12, 1}, {}, ""}),
     [](const testing::TestParamInfo<TicketCase>& info) {

@@ -72,6 +72,27 @@ TEST(ProgramStart, AScriptedStartSaysWhyTheArchiveCannotBeOpenedAndGoesOn) {
     EXPECT_NE(result.output.find("ATTENZIONE !!!: IMPOSSIBILE APRIRE L'ARCHIVIO"), std::string::npos) << result.output;
 }
 
+TEST(ProgramStart, BothFrontEndsRemoveTheTemporaryFilesOfAKilledRun) {
+    const fs::path stale[] = {"dati/.estraz09.txt.3f9a0c61d2b7.tmp", "matrion/.SISTEMI.TXT.00000000000a.tmp",
+                              ".indirizzi.txt.0123456789ab.tmp"};
+    const fs::path kept[] = {"dati/estraz09.txt.tmp", "matrion/.appunti.txt"};
+    for (const bool program : {true, false}) {
+        TempFolder folder;
+        for (const fs::path& name : stale) {
+            folder.WriteFile(name, "half a copy");
+            fs::last_write_time(folder.path() / name, fs::file_time_type::clock::now() - std::chrono::minutes(5));
+        }
+        for (const fs::path& name : kept) folder.WriteFile(name, "the user's");
+        const std::string command = program ? std::string("QT_QPA_PLATFORM=offscreen ") + FORTUNARA_PROGRAM +
+                                                  " --cartella " + Quoted(folder.path()) + " --esci-dopo-avvio"
+                                            : std::string(FORTUNARA_CLI) + " --cartella " + Quoted(folder.path()) +
+                                                  " archivio --dal 1 --al 1 >/dev/null";
+        ASSERT_EQ(RunCommand(command + " 2>/dev/null").status, 0) << command;
+        for (const fs::path& name : stale) EXPECT_FALSE(fs::exists(folder.path() / name)) << name << command;
+        for (const fs::path& name : kept) EXPECT_TRUE(fs::exists(folder.path() / name)) << name << command;
+    }
+}
+
 TEST(ProgramStart, CliPrintsTheThreeOldestDraws) {
     TempFolder folder;
     const std::string command =

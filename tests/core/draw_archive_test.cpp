@@ -173,6 +173,37 @@ TEST(DrawArchive, AppendingOverAShortFragmentReplacesIt) {
     EXPECT_EQ(fs::file_size(folder.path() / "dati" / "estraz09.txt"), 75u);
 }
 
+TEST(DrawArchive, AWriteCutShortLeavesTheFileAsItWas) {
+    const std::string record = "22AGO20260102030405060708";
+    struct Case {
+        const char* name;
+        const char* fixture;
+        int k;  // 0: append
+        std::uintmax_t writeLimit;
+    };
+    const Case cases[] = {
+        {"disk full at once", "archive-ten-draws.txt", 0, 0},
+        {"half a record", "archive-ten-draws.txt", 0, 20},
+        {"one byte short", "archive-ten-draws.txt", 0, 24},
+        {"a replacement cut short", "archive-ten-draws.txt", 2, 10},
+        {"the padding of a partial record, not the record", "archive-partial-record.txt", 0, 12},
+        {"over a short fragment", "archive-short-fragment.txt", 0, 5},
+    };
+    for (const Case& c : cases) {
+        TempFolder folder;
+        folder.CopyFixture(c.fixture, "dati/estraz09.txt");
+        const std::string before = folder.ReadFile("dati/estraz09.txt");
+        DrawArchive archive(folder.path(), c.writeLimit);
+        ASSERT_TRUE(archive.OpenDrawArchive()) << c.name;
+        const int count = archive.RecordCount();
+        EXPECT_FALSE(archive.WriteDrawRecord(c.k == 0 ? count + 1 : c.k, record)) << c.name;
+        EXPECT_EQ(archive.Error(), "SCRITTURA DELL'ARCHIVIO NON RIUSCITA: L'ARCHIVIO E' RIMASTO COM'ERA") << c.name;
+        EXPECT_EQ(archive.RecordCount(), count) << c.name;
+        archive.CloseDrawArchive();
+        EXPECT_EQ(folder.ReadFile("dati/estraz09.txt"), before) << c.name;
+    }
+}
+
 TEST(DrawArchive, UnusableFolderGivesAnItalianErrorAndNoCrash) {
     TempFolder folder;
     folder.WriteFile("dati", "a file where the folder should be");

@@ -106,5 +106,50 @@ TEST(FileReplacement, FollowsSymbolicLinks) {
     EXPECT_TRUE(fs::is_symlink(folder.path() / "loop-a"));
 }
 
+TEST(RemoveStaleTemporaryFiles, OnlyTheProgramsOwnNamesWrittenBeforeTheStart) {
+    TempFolder folder;
+    const fs::file_time_type start = fs::file_time_type::clock::now();
+    const struct {
+        const char* name;
+        bool old;
+        bool removed;
+    } cases[] = {
+        {".estraz09.txt.3f9a0c61d2b7.tmp", true, true},
+        {"..estraz09.txt.3f9a0c61d2b7.tmp.00000000000a.tmp", true, true},  // the downloader's, inside a copy
+        {".estraz09.txt.3f9a0c61d2b7.tmp", false, false},                  // another run's, still at work
+        {"estraz09.txt.tmp", true, false},
+        {".estraz09.txt.3F9A0C61D2B7.tmp", true, false},
+        {".estraz09.txt.3f9a0c61d2b.tmp", true, false},
+        {"..3f9a0c61d2b7.tmp", true, false},
+        {".estraz09.txt.lock", true, false},
+    };
+    for (const auto& c : cases) {
+        const fs::path sub = folder.path() / (c.old ? "vecchi" : "nuovi");
+        folder.WriteFile(sub.lexically_relative(folder.path()) / c.name, "");
+        if (c.old) fs::last_write_time(sub / c.name, start - std::chrono::hours(1));
+    }
+    EXPECT_EQ(RemoveStaleTemporaryFiles(folder.path() / "vecchi", start), 2);
+    EXPECT_EQ(RemoveStaleTemporaryFiles(folder.path() / "nuovi", start), 0);
+    for (const auto& c : cases) {
+        EXPECT_NE(fs::exists(folder.path() / (c.old ? "vecchi" : "nuovi") / c.name), c.removed) << c.name;
+    }
+}
+
+TEST(TemporaryFile, EachOneHasANameOfItsOwnAndGoesWithTheObject) {
+    TempFolder folder;
+    fs::path first;
+    {
+        const TemporaryFile a(folder.path() / "estraz09.txt");
+        const TemporaryFile b(folder.path() / "estraz09.txt");
+        ASSERT_TRUE(a.ok() && b.ok());
+        EXPECT_NE(a.path(), b.path());
+        EXPECT_TRUE(IsTemporaryFileName(a.path().filename().string()));
+        first = a.path();
+        EXPECT_TRUE(fs::exists(first));
+    }
+    EXPECT_FALSE(fs::exists(first));
+    EXPECT_FALSE(TemporaryFile(folder.path() / "manca" / "estraz09.txt").ok());
+}
+
 }  // namespace
 }  // namespace fortunara

@@ -124,7 +124,8 @@ TEST(MatrixFiles, BytesTheCodePageLeavesUndefinedSurviveALoadAndASave) {
     EXPECT_EQ(folder.ReadFile("gioco.SSI"), file);
 }
 
-// The played-system and matrix readers keep what the loader's list holds and say where they stopped.
+// The readers take whole every system the program can make (30000 combinations of up to ten
+// numbers), say where they stopped on a larger file, and such a file is never saved over.
 TEST(MatrixFiles, ReadingStopsAtWhatTheLoaderHolds) {
     struct Case {
         const char* name;
@@ -135,23 +136,128 @@ TEST(MatrixFiles, ReadingStopsAtWhatTheLoaderHolds) {
         bool cut;
     };
     const Case cases[] = {
-        {"exactly the most numbers", 2000, 10000, 10000, true, false},
-        {"more numbers than the list holds", 2001, 10006, 10000, false, true},
-        {"a count beyond the list, the file ends at the most", 3000, 9990, 10000, false, false},
+        {"the largest system", 30000, 300000, 300000, true, false},
+        {"more numbers than the readers take", 30001, 300010, 300000, false, true},
+        {"a count beyond the most, the file ends at the most", 30001, 299990, 300000, false, false},
         {"a count far beyond a short file", 2000000000, 7, 17, false, false},  // comments read as numbers
     };
     for (const Case& c : cases) {
         TempFolder folder;
-        std::string file = "\"90\"\r\n\"" + std::to_string(c.comboCount) + "\"\r\n\"5\"\r\n";
+        std::string file = "\"90\"\r\n\"" + std::to_string(c.comboCount) + "\"\r\n\"10\"\r\n";
         for (int i = 0; i < c.numbersInFile; ++i) file += "\"" + std::to_string(1 + i % 90) + "\"\r\n";
         for (int i = 1; i <= 10; ++i) file += "\"COMMENTO " + std::to_string(i) + "\"\r\n";
         folder.WriteFile("grande.SSI", file);
         const MatrixRead read = ReadSystemFile(folder.path() / "grande.SSI");
         EXPECT_EQ(read.data.numbers.size(), c.numbersRead) << c.name;
         EXPECT_EQ(read.complete, c.complete) << c.name;
-        EXPECT_EQ(read.cut, c.cut ? "IL FILE grande.SSI E' TROPPO LUNGO: LETTO FINO A 10000 NUMERI" : "") << c.name;
+        EXPECT_EQ(read.Sound(), c.complete) << c.name;
+        EXPECT_EQ(read.cut, c.cut ? "IL FILE grande.SSI E' TROPPO LUNGO: LETTO FINO A 300000 NUMERI" : "") << c.name;
         EXPECT_EQ(read.commentsRead, c.complete ? 10 : 0) << c.name;
+        if (c.cut) {
+            EXPECT_FALSE(WriteSystemFile(folder.path() / "grande.SSI", read.data).ok()) << c.name;
+            EXPECT_EQ(folder.ReadFile("grande.SSI"), file) << c.name;
+        }
     }
+}
+
+// What is wrong with a file is said as it is read: the file is not the system its first lines
+// describe (a fault), or a combination holds a value twice (a repeat, which counts once).
+TEST(MatrixFiles, ContentThatIsNoSystemIsSaid) {
+    struct Case {
+        const char* name;
+        bool matrix;
+        std::vector<std::string> fields;  // the lines before the ten comment lines
+        std::vector<std::string> faults;
+        std::string repeat;
+    };
+    const std::string m = "IL FILE 07N00206.SIS";
+    const std::string g = "IL FILE GIOCO.SSI";
+    const Case cases[] = {
+        {"sound", true, {"7", "2", "6", "1", "2", "3", "4", "5", "6", "2", "3", "4", "5", "6", "7"}, {}, ""},
+        {"no combinations", true, {"7", "-3", "6"}, {m + " NON HA COMBINAZIONI: NE DICE -3"}, ""},
+        {"letters for a count", true, {"7", "ABC", "6"}, {m + " NON HA COMBINAZIONI: NE DICE 0"}, ""},
+        {"no numbers in a combination",
+         true,
+         {"7", "2", "-6"},
+         {m + " NON HA NUMERI NELLE COMBINAZIONI: NE DICE -6 PER COMBINAZIONE"},
+         ""},
+        {"a matrix for no numbers",
+         true,
+         {"0", "1", "1", "1"},
+         {m + " DICE 0 NUMERI DEL SISTEMA: DEVONO ESSERE DA 1 A 90"},
+         ""},
+        {"fewer combinations than said",
+         true,
+         {"7", "50", "6", "1", "2", "3", "4", "5", "6"},
+         {m + " DICE 50 COMBINAZIONI MA FINISCE PRIMA: 16 RIGHE DOPO LE PRIME TRE, NE SERVONO 310"},
+         ""},
+        {"positions 0 and 91",
+         true,
+         {"7", "2", "6", "1", "2", "3", "4", "5", "91", "0", "2", "3", "4", "5", "6"},
+         {m + " HA LA POSIZIONE 91 NELLA COMBINAZIONE 1: LE POSIZIONI VANNO DA 1 A 7"},
+         ""},
+        {"a position twice",
+         true,
+         {"7", "2", "6", "1", "2", "3", "4", "5", "6", "2", "3", "3", "5", "6", "7"},
+         {},
+         m + " HA LA POSIZIONE 3 DUE VOLTE NELLA COMBINAZIONE 2: CONTA UNA VOLTA SOLA"},
+        {"a number twice",
+         false,
+         {"6", "1", "6", "12", "12", "25", "27", "28", "39"},
+         {},
+         g + " HA IL NUMERO 12 DUE VOLTE NELLA COMBINAZIONE 1: CONTA UNA VOLTA SOLA"},
+        {"a number above 90",
+         false,
+         {"6", "1", "6", "12", "91", "25", "27", "28", "39"},
+         {g + " HA IL NUMERO 91 NELLA COMBINAZIONE 1: I NUMERI VANNO DA 1 A 90"},
+         ""},
+    };
+    for (const Case& c : cases) {
+        TempFolder folder;
+        std::string file;
+        for (const std::string& field : c.fields) file += " " + field + " \r\n";
+        for (int i = 1; i <= 10; ++i) file += "\"\"\r\n";
+        folder.WriteFile(c.matrix ? "matrion/07N00206.SIS" : "GIOCO.SSI", file);
+        const MatrixRead read =
+            c.matrix ? ReadMatrixFile(folder.path(), "07N00206.SIS") : ReadSystemFile(folder.path() / "GIOCO.SSI");
+        EXPECT_EQ(read.faults, c.faults) << c.name;
+        EXPECT_EQ(read.repeat, c.repeat) << c.name;
+        EXPECT_EQ(read.Sound(), c.faults.empty()) << c.name;
+    }
+}
+
+// A writer never writes a file that would not read back as written, and never replaces a file the
+// readers cut: each refusal leaves the old file as it was.
+TEST(MatrixFiles, WritersRefuseWhatWouldNotReadBack) {
+    TempFolder folder;
+    const std::filesystem::path file = folder.path() / "gioco.SSI";
+    ASSERT_TRUE(WriteSystemFile(file, SampleData()).ok());
+    const std::string before = folder.ReadFile("gioco.SSI");
+
+    MatrixData tooLarge = SampleData();
+    tooLarge.comboSize = 10;
+    tooLarge.comboCount = kMostFileCombinations + 1;
+    tooLarge.numbers.assign(static_cast<std::size_t>(tooLarge.comboCount) * 10, 5);
+    MatrixData notWhole = SampleData();
+    notWhole.comboCount = 3;
+    MatrixData longComment = SampleData();
+    longComment.comments[9] = std::string(kLongestLine - 1, 'A');  // with its quotes one byte too long
+    for (const MatrixData& data : {tooLarge, notWhole, longComment}) {
+        EXPECT_FALSE(WriteSystemFile(file, data).ok());
+        EXPECT_FALSE(WriteMatrixFile(folder.path(), "07N00206.SIS", data).ok());
+    }
+    EXPECT_EQ(folder.ReadFile("gioco.SSI"), before);
+    EXPECT_FALSE(std::filesystem::exists(MatrixFolder(folder.path()) / "07N00206.SIS"));
+
+    // A file with a line cut on reading is not saved over with what was read of it.
+    const std::string cutFile = before.substr(0, before.size() - 6) + "\"" + std::string(kLongestLine, 'B') + "\"\r\n";
+    folder.WriteFile("lungo.SSI", cutFile);
+    MatrixData cut = ReadSystemFile(folder.path() / "lungo.SSI").data;
+    cut.comments[9].clear();
+    EXPECT_EQ(WriteSystemFile(folder.path() / "lungo.SSI", cut).error,
+              "IL FILE lungo.SSI E' PIU' LUNGO DI QUANTO IL PROGRAMMA LEGGE: NON VIENE SOSTITUITO, SALVA CON UN ALTRO "
+              "NOME");
+    EXPECT_EQ(folder.ReadFile("lungo.SSI"), cutFile);
 }
 
 TEST(MatrixFiles, OverlongLinesAreCutAndSaid) {

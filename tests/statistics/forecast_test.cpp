@@ -133,30 +133,25 @@ TEST(Forecast, QuantityIsTheLeadingNumberOfTheTextWithinZeroToNinety) {
     }
 }
 
-TEST(Forecast, StoreLeavesFlagsListAndClearsTheSearchFigures) {
+TEST(Forecast, StoreLeavesFlagsAndListAndLeavesTheSearchAlone) {
     const std::vector<DrawRecord> archive = {MakeDraw("01GEN2009", {9, 8, 7, 6, 5, 4}), FillerDraw()};
     const ForecastResult result = ForecastOver(archive, 2, 3);
     ProgramState state;
-    state.SearchNumbers[1] = 12;
-    state.SearchNumbers[0] = 77;
+    state.ForecastFlags[1] = 1;
     state.ForecastNumbers[4] = 33;
-    state.MethodKind = 9;
-    state.SearchTotal = 5;
+    state.SearchNumbers[1] = 12;
     state.SearchMaxDelay = 9;
     state.SearchHitCount = 6;
     StoreForecast(result, state);
-    EXPECT_EQ(state.ForecastBase, 2);
-    EXPECT_EQ(state.MethodKind, 0);
-    EXPECT_EQ(state.SearchNumbers[0], 77);
-    EXPECT_EQ(state.SearchNumbers[1], 0);
-    EXPECT_EQ(state.SearchNumbers[4], 1);
-    EXPECT_EQ(state.SearchNumbers[6], 1);
-    EXPECT_EQ(state.SearchNumbers[7], 0);
+    std::array<int, 91> flags{};
+    flags[4] = flags[5] = flags[6] = 1;
+    EXPECT_EQ(state.ForecastFlags, flags);
     EXPECT_EQ(std::vector<int>(state.ForecastNumbers.begin() + 1, state.ForecastNumbers.begin() + 5),
               (std::vector<int>{4, 5, 6, 33}));
-    EXPECT_EQ(state.SearchHitCount, 0);
-    EXPECT_EQ(state.SearchMaxDelay, 0);
-    EXPECT_EQ(state.SearchTotal, 5);
+    // What the search report prints stays the search's.
+    EXPECT_EQ(state.SearchNumbers[1], 12);
+    EXPECT_EQ(state.SearchHitCount, 6);
+    EXPECT_EQ(state.SearchMaxDelay, 9);
 }
 
 }  // namespace

@@ -139,35 +139,31 @@ TEST(NumberSearch, MoreHitsThanTheListHoldsKeepCountingAndSayHowManyMore) {
     EXPECT_EQ(display.listLines.back(), "... E ALTRI 3 COLPI NON ELENCATI");
 
     ProgramState state;
-    StoreSearch(result, {1, 5003}, MainPositions(), state);
+    StoreSearch(result, state);
     EXPECT_EQ(state.SearchHitCount, kListedHits + 3);
-    EXPECT_EQ(state.CommentLines.size(), static_cast<std::size_t>(kListedHits + 1));
-    EXPECT_EQ(state.CommentLines[kListedHits], "01GEN2009  7  ( 4999) ");
+    EXPECT_EQ(state.SearchHitTexts.size(), static_cast<std::size_t>(kListedHits));
+    EXPECT_EQ(state.SearchHitTexts.back(), "01GEN2009  7  ( 4999) ");
 }
 
-TEST(NumberSearch, StoreLeavesTheSharedResultsForTheReportAndTheForecastOutputs) {
+TEST(NumberSearch, StoreLeavesItsResultsForTheReportAndNoOtherWindowsNumbers) {
     ProgramState state;
     state.ForecastNumbers = {0, 90, 89, 88, 87};
+    state.ForecastFlags[90] = 1;
     state.CommentLines[1] = "commento del sistema";
     state.SearchNumbers[3] = 99;
+    const ProgramState before = state;
     const auto draws = ScanWith(
         5, {{1, MakeDraw("01FEB2009", {45, 12, 1, 2, 3, 4})}, {3, MakeDraw("08FEB2009", {12, 45, 1, 2, 3, 4})}});
-    PositionFlags positions = MainPositions();
-    positions[8] = true;
     const SearchResult result = SearchArchive(Marked({45, 12}, 2), draws);
-    StoreSearch(result, {40, 36}, positions, state);
+    StoreSearch(result, state);
 
-    EXPECT_EQ(state.RangeFrom, 40);
-    EXPECT_EQ(state.RangeTo, 36);
-    EXPECT_EQ(state.MethodPosition, 10);
-    EXPECT_EQ(state.PositionOn[8], 1);
-    EXPECT_EQ(state.PositionOn[7], 0);
     EXPECT_EQ(std::vector<int>(state.SearchNumbers.begin() + 1, state.SearchNumbers.begin() + 4),
               (std::vector<int>{12, 45, 99}));  // only the marked count is rewritten
-    EXPECT_EQ(std::vector<int>(state.ForecastNumbers.begin(), state.ForecastNumbers.begin() + 5),
-              (std::vector<int>{0, 12, 45, 88, 87}));
-    EXPECT_EQ(state.CommentLines[1], "01FEB2009  12  45  ( 1) ");
-    EXPECT_EQ(state.CommentLines[2], "08FEB2009  12  45  ( 3) ");
+    EXPECT_EQ(state.SearchHitTexts, (std::vector<std::string>{"01FEB2009  12  45  ( 1) ", "08FEB2009  12  45  ( 3) "}));
+    // The forecast's numbers and the current system's comments are not the search's to change.
+    EXPECT_EQ(state.ForecastNumbers, before.ForecastNumbers);
+    EXPECT_EQ(state.ForecastFlags, before.ForecastFlags);
+    EXPECT_EQ(state.CommentLines, before.CommentLines);
     EXPECT_EQ(state.CurrentDrawDate, "08FEB2009");
     EXPECT_EQ(state.SearchCount, 3);
     EXPECT_EQ(state.SearchSorte, 2);
@@ -177,14 +173,12 @@ TEST(NumberSearch, StoreLeavesTheSharedResultsForTheReportAndTheForecastOutputs)
     EXPECT_EQ(state.SearchHitCount, 2);
 }
 
-TEST(NumberSearch, SearchWithoutHitsKeepsCommentLinesAndForecastNumbers) {
+TEST(NumberSearch, SearchWithoutHitsLeavesNoHitOfTheSearchBefore) {
     ProgramState state;
-    state.ForecastNumbers[1] = 5;
-    state.CommentLines[1] = "commento del sistema";
+    state.SearchHitTexts = {"01GEN2009  1  ( 0) "};
     state.CurrentDrawDate = "01GEN2009";
-    StoreSearch(SearchArchive(Marked({1}, 1), std::vector<DrawRecord>{FillerDraw()}), {1, 1}, MainPositions(), state);
-    EXPECT_EQ(state.ForecastNumbers[1], 5);
-    EXPECT_EQ(state.CommentLines[1], "commento del sistema");
+    StoreSearch(SearchArchive(Marked({1}, 1), std::vector<DrawRecord>{FillerDraw()}), state);
+    EXPECT_TRUE(state.SearchHitTexts.empty());
     EXPECT_EQ(state.CurrentDrawDate, "01GEN2009");
     EXPECT_EQ(state.SearchHitCount, 0);
 }

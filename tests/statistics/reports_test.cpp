@@ -45,9 +45,7 @@ TEST(ArchivePrint, PrintsNewestFirstBetweenFrameAndHeading) {
     EXPECT_EQ(result.rows, 2);
 
     ProgramState state;
-    StoreArchivePrint(result, {3, 2}, state);
-    EXPECT_EQ(state.RangeFrom, 3);
-    EXPECT_EQ(state.RangeTo, 2);
+    StoreArchivePrint(result, state);
     EXPECT_EQ(std::vector<int>(state.DrawNumbers.begin() + 1, state.DrawNumbers.begin() + 9),
               (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8}));
 }
@@ -74,7 +72,7 @@ SearchReportInput AmboReport() {
     SearchReportInput input;
     input.numbers = {12, 45};
     input.sorte = 2;
-    input.methodPosition = 10;
+    input.allWheels = true;
     input.dalCaption = "DAL: 07MAR2026";
     input.alCaption = "AL: 01GEN2009";
     input.rangeSpan = 100;
@@ -99,7 +97,7 @@ TEST(SearchReport, PrintsNumbersKindRangeFiguresAndHits) {
 TEST(SearchReport, SestinaLeavesTheKindLineOpenForTheRange) {
     SearchReportInput input = AmboReport();
     input.sorte = 6;
-    input.methodPosition = 3;  // not after a search: no "tutte le ruote" line
+    input.allWheels = false;  // before any search
     FakePrinter printer;
     PrintSearchReport(printer, input);
     const Lines lines = printer.AllLines();
@@ -107,29 +105,30 @@ TEST(SearchReport, SestinaLeavesTheKindLineOpenForTheRange) {
     EXPECT_EQ(lines[7], "PER UN TOTALE DI  100  SETTIMANE");
 }
 
-TEST(SearchReport, ReadsTheSharedStateAsTheLastSearchLeftIt) {
+TEST(SearchReport, PrintsTheLastSearchWhateverOtherWindowsLeftSince) {
     ProgramState state;
     SearchRequest request;
     request.marked[12] = request.marked[45] = true;
     request.sorte = 2;
     const std::vector<DrawRecord> draws = {test::FillerDraw(), test::MakeDraw("08FEB2009", {45, 12, 1, 2, 3, 4})};
-    StoreSearch(SearchArchive(request, draws), {2, 1}, MainPositions(), state);
-    state.RangeSpan = 1;
+    StoreSearch(SearchArchive(request, draws), state);
     FakePrinter printer;
-    PrintSearchReport(printer, SearchReportFrom(state, "DAL: 08FEB2009", "AL: 01GEN2020"));
+    PrintSearchReport(printer, SearchReportFrom(state, "DAL: 08FEB2009", "AL: 01GEN2020", 1));
     const Lines lines = printer.AllLines();
     EXPECT_EQ(lines[4], "NUMERI:  12    45   ");
     EXPECT_EQ(lines[6], "RICERCA SU TUTTE LE RUOTE");
+    EXPECT_EQ(lines[9], "PER UN TOTALE DI  1  SETTIMANE");
     EXPECT_EQ(lines[12], "RITARDO    :  1 ");
     EXPECT_EQ(lines.back(), " 1 08FEB2009  12  45  ( 1) ");
 
-    // A forecast afterwards clears the hit count: the report then lists no hit.
+    // A forecast and a loaded system's comment lines afterwards: the same report.
     ForecastResult forecast;
     forecast.flags[1] = true;
+    forecast.numbers = {1};
     StoreForecast(forecast, state);
-    PrintSearchReport(printer, SearchReportFrom(state, "DAL: 08FEB2009", "AL: 01GEN2020"));
-    EXPECT_EQ(printer.AllLines().back(), "");
-    EXPECT_EQ(printer.AllLines()[4], "NUMERI:  1    0   ");
+    state.CommentLines[1] = " SISTEMA DI 10 NUMERI IN  35 ";
+    PrintSearchReport(printer, SearchReportFrom(state, "DAL: 08FEB2009", "AL: 01GEN2020", 1));
+    EXPECT_EQ(printer.AllLines(), lines);
 }
 
 TEST(SearchReport, NoHitsPrintsZerosAndNoHitLine) {
@@ -153,7 +152,7 @@ ForecastPrintInput ForecastPrint(std::initializer_list<int> numbers, Lines outco
     ForecastPrintInput input;
     input.baseCaption = "DAL: 07MAR2026";
     input.quantityText = Plain(static_cast<long long>(numbers.size()));
-    for (int n : numbers) input.searchNumbers[static_cast<std::size_t>(n)] = 1;
+    for (int n : numbers) input.forecastFlags[static_cast<std::size_t>(n)] = 1;
     input.outcomeLines = std::move(outcomes);
     return input;
 }
@@ -194,7 +193,7 @@ TEST(ForecastPrint, NineNumbersPrintAFullLineThenAnEmptyOne) {
 
 TEST(ForecastPrint, OnlyElementsEqualToOnePrint) {
     ForecastPrintInput input = ForecastPrint({5, 12}, {});
-    input.searchNumbers[30] = 30;  // a search's list value, not a flag
+    input.forecastFlags[30] = 30;  // no flag
     FakePrinter printer;
     PrintForecast(printer, input);
     EXPECT_EQ(printer.AllLines()[8], "  5  12 ");

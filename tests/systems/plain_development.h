@@ -95,7 +95,7 @@ private:
                 if (shared > 6 - threshold_) return;
             }
         }
-        // NumberSelected has no element beyond 90: reading one stops the run.
+        // EnteredNumbers has no element beyond 90: reading one stops the run.
         std::array<int, 7> x{};
         for (int p = 1; p <= 6; ++p) {
             if (combo_[p] > static_cast<int>(request_.numbers.size())) {

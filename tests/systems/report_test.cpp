@@ -25,8 +25,7 @@ int Separators(const std::string& line) {
 }
 
 TEST(SystemReport, TenNumbersPrintSeventyLinesOfThree) {
-    SystemRequest request = RequestFor(10);
-    request.methodKind = 0;
+    const SystemRequest request = RequestFor(10);
     const SystemRun run = Printed(request);
     const std::vector<std::string>& report = run.report;
     ASSERT_EQ(report.size(), 9u + 70u + 1u);
@@ -64,10 +63,9 @@ TEST(SystemReport, GuaranteeHeadNamesTheSystem) {
     EXPECT_EQ(run.report.size(), 9u + 12u);  // 35 combinations: 11 full lines and one open
 }
 
-TEST(SystemReport, ReducedHeadShowsTheMethodKind) {
-    SystemRequest request = RequestFor(8, 1, 2);
-    request.methodKind = 2;
-    EXPECT_EQ(Printed(request).report[3], "    SISTEMA RIDOTTO N -  2 ");
+TEST(SystemReport, ReducedHeadShowsTheReductionOption) {
+    EXPECT_EQ(Printed(RequestFor(8, 1, 2)).report[3], "    SISTEMA RIDOTTO N -  2 ");
+    EXPECT_EQ(Printed(RequestFor(8, 1, -1)).report[3], "    SISTEMA RIDOTTO N -  0 ");  // none selected
 }
 
 TEST(SystemReport, StoppedRunsKeepWhatWasPrinted) {
@@ -79,7 +77,7 @@ TEST(SystemReport, StoppedRunsKeepWhatWasPrinted) {
     const SystemRun tooFew = Printed(RequestFor(5));
     EXPECT_EQ(tooFew.report.size(), 6u);  // the head was printed before the check
 
-    // NumberSelected ends at 90: the number line stops there, before any combination.
+    // EnteredNumbers ends at 90: the number line stops there, before any combination.
     const SystemRun beyond = Printed(RequestFor(95));
     EXPECT_EQ(beyond.end, RunEnd::PositionWithoutNumber);
     EXPECT_EQ(beyond.Count(), 0);

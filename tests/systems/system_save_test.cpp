@@ -17,7 +17,7 @@ using test::TempFolder;
 // A state after entering numbers and developing them, as the window leaves it.
 ProgramState Developed(const std::vector<int>& numbers, int guaranteeMode, int option) {
     ProgramState state;
-    for (std::size_t i = 0; i < numbers.size(); ++i) state.NumberSelected[i + 1] = numbers[i];
+    for (std::size_t i = 0; i < numbers.size(); ++i) state.EnteredNumbers[i + 1] = numbers[i];
     state.GuaranteeMode = guaranteeMode;
     SystemRequest request = test::RequestWithNumbers(numbers);
     request.guaranteeMode = guaranteeMode;
@@ -149,7 +149,7 @@ TEST(SystemSave, CommentLinesFollowTheGuaranteeAndTheOption) {
 TEST(SystemSave, ConsecutiveRunsInEntryOrder) {
     ProgramState state;
     const auto enter = [&state](const std::vector<int>& numbers) {
-        for (std::size_t i = 0; i < numbers.size(); ++i) state.NumberSelected[i + 1] = numbers[i];
+        for (std::size_t i = 0; i < numbers.size(); ++i) state.EnteredNumbers[i + 1] = numbers[i];
         return static_cast<int>(numbers.size());
     };
     EXPECT_TRUE(EntryIsConsecutiveRun(state, enter({5, 6, 7, 8, 9, 10, 11, 12, 13, 14})));

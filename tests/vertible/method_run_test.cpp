@@ -81,10 +81,8 @@ protected:
     }
 
     std::vector<int> Records(int from, int to) {
-        state_.RangeFrom = from;
-        state_.RangeTo = to;
         std::vector<int> records;
-        for (const ForecastLine& line : RunMethod(state_, kVertibleMethod, 1).lines) {
+        for (const ForecastLine& line : RunMethod(state_, kVertibleMethod, 1, {from, to}).lines) {
             if (line.kind == ForecastKind::Superstar) records.push_back(line.record);
         }
         return records;
@@ -103,18 +101,17 @@ TEST_F(MethodRunOnArchive, WalksTheRangeEitherWayCutToTheArchive) {
     // Forty draws write 120 rows from row 2 on: the grid grows from 100 to 130 rows.
     Records(50, 11);
     EXPECT_EQ(state_.ForecastRowCount, 120);
-    EXPECT_EQ(state_.ForecastRow, 121);
     EXPECT_EQ(ForecastGridRows(state_.ForecastRowCount), 130);
     EXPECT_EQ(ForecastGridRows(98), 100);
     EXPECT_EQ(ForecastGridRows(99), 110);
 }
 
 TEST_F(MethodRunOnArchive, APositionBeyondFiveRunsNothing) {
-    state_.MethodPosition = 2;
-    const MethodRun run = RunMethod(state_, kVertibleMethod, 6);
+    state_.ForecastRowCount = 7;
+    const MethodRun run = RunMethod(state_, kVertibleMethod, 6, {50, 1});
     EXPECT_EQ(run.error, kPositionMessage);
     EXPECT_TRUE(run.lines.empty());
-    EXPECT_EQ(state_.MethodPosition, 2);
+    EXPECT_EQ(state_.ForecastRowCount, 7);
 }
 
 }  // namespace

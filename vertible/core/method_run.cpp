@@ -90,28 +90,23 @@ std::array<ForecastLine, 3> ForecastGroup(const MethodValues& values, int record
             ForecastLine{record, date, ForecastKind::Slip, PlaySlip(shown, v, d + 1, d + 2, g + 2, v + 2)}};
 }
 
-MethodRun RunMethod(ProgramState& state, int kind, int position) {
+MethodRun RunMethod(ProgramState& state, int kind, int position, MethodRange range) {
     MethodRun run;
     // Beyond position 5 the method would read past the ten places of a draw.
     if (position < 1 || position > 5) {
         run.error = kPositionMessage;
         return run;
     }
-    state.MethodKind = kind;
-    state.MethodPosition = position;
-    state.ForecastRow = 1;
     state.ForecastRowCount = 0;
     const MethodWalk walk =
-        WalkMethod(state.programFolder, state.RangeFrom, state.RangeTo, kind, position, false,
+        WalkMethod(state.programFolder, range.from, range.to, kind, position, false,
                    [&run](const ForecastLine& line, const LineOutcome*) { run.lines.push_back(line); });
     if (!walk.error.empty()) {
         run.error = walk.error;
         return run;
     }
     state.RecordCount = walk.recordCount;
-    if (walk.lines > 0) state.Diametral = walk.diametral;
     state.ForecastRowCount = static_cast<int>(run.lines.size());
-    state.ForecastRow = state.ForecastRowCount + 1;
     return run;
 }
 

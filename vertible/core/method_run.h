@@ -10,11 +10,11 @@
 
 namespace fortunara {
 
-// The values the shared MethodKind takes for the two methods.
+// The method kinds: 9 the vertible method, 5 the twin method.
 inline constexpr int kVertibleMethod = 9;
 inline constexpr int kTwinMethod = 5;
 
-// MethodKind from the text of the method box: 9 for exactly "VERTIBILI", 5 for anything else.
+// The method kind from the text of the method box: 9 for exactly "VERTIBILI", 5 for anything else.
 int MethodKindOf(std::string_view methodText);
 // MethodPosition from the text of the position box ("CALCOLO SUL N°3" gives 3): its last character,
 // when that is a digit 1 to 5. The box also takes typing, so anything else is refused.
@@ -58,11 +58,16 @@ struct MethodRun {
     std::string error;                // the archive could not be opened
 };
 
-// Applies the method (kind 9 or 5, position 1 to 5) to every draw from RangeFrom to RangeTo, both
-// included, newest first when RangeFrom is the larger. Range ends beyond the newest draw are cut
-// at it, ends below 1 count as 1. Writes MethodKind, MethodPosition, RecordCount, ForecastRow,
-// ForecastRowCount and Diametral (the last draw's D). A position outside 1 to 5 runs nothing and
-// changes nothing: the error is kPositionMessage.
-MethodRun RunMethod(ProgramState& state, int kind, int position);
+// The draws a run takes, as record numbers: from `from` to `to`, both included.
+struct MethodRange {
+    int from = 0;
+    int to = 0;
+};
+
+// Applies the method (kind 9 or 5, position 1 to 5) to every draw of the range, newest first when
+// `from` is the larger. Range ends beyond the newest draw are cut at it, ends below 1 count as 1.
+// Writes RecordCount and ForecastRowCount. A position outside 1 to 5
+// runs nothing and changes nothing: the error is kPositionMessage.
+MethodRun RunMethod(ProgramState& state, int kind, int position, MethodRange range);
 
 }  // namespace fortunara

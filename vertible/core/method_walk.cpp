@@ -33,7 +33,6 @@ MethodWalk WalkMethod(const std::filesystem::path& programFolder, int from, int 
         for (const DrawRecord& draw : block) {
             const MethodNumbers n = MethodNumbersOf(draw.numbers);
             const MethodValues values = kind == kVertibleMethod ? VertibleMethod(n, position) : TwinMethod(n, position);
-            walk.diametral = values.diametral;
             for (const ForecastLine& line : ForecastGroup(values, record, draw.date)) {
                 ++walk.lines;
                 if (check) {

@@ -12,7 +12,6 @@ namespace fortunara {
 struct MethodWalk {
     int recordCount = 0;  // the archive's
     int lines = 0;        // lines made, three per draw
-    int diametral = 0;    // the last draw's D
     ForecastCheck check;  // the figures, when the lines were checked (no outcomes)
     std::string error;    // the archive could not be opened
 };

@@ -116,10 +116,8 @@ METODOVERTIBILI::METODOVERTIBILI(ProgramState& state, Platform& platform, QWidge
     BuildPanel();
     resize(kWidth, kHeight);
 
-    ConnectRangeSelector(
-        {HScroll1, Label1, SelectorEnd::From, &ProgramState::RangeFrom, nullptr, nullptr, nullptr, true}, state_);
-    ConnectRangeSelector({HScroll2, Label2, SelectorEnd::To, &ProgramState::RangeTo, nullptr, nullptr, nullptr, true},
-                         state_);
+    ConnectRangeSelector({HScroll1, Label1, SelectorEnd::From, nullptr, nullptr, nullptr, true}, state_);
+    ConnectRangeSelector({HScroll2, Label2, SelectorEnd::To, nullptr, nullptr, nullptr, true}, state_);
     connect(Combo2, &QComboBox::activated, this, &METODOVERTIBILI::RunChosenMethod);
     connect(Command1, &QPushButton::clicked, this, &METODOVERTIBILI::CheckForecastsClicked);
     connect(Command3, &QPushButton::clicked, this, [this] { SlidePanel(false); });

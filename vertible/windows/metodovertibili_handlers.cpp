@@ -44,16 +44,13 @@ QColor ForecastColour(int column) {
 }  // namespace
 
 void METODOVERTIBILI::Load() {
-    state_.MethodPosition = 1;
     const int records = ReadSelectorDate(state_.programFolder, 0).recordCount;
     state_.RecordCount = records;
     const int from = records;
     const int to = records >= 1 ? std::max(records - kDefaultSpan, 1) : 0;
-    // Each bar runs its change step: the dates of both ends, RangeFrom and RangeTo.
+    // Each bar runs its change step: the dates of both ends.
     SetScrollPosition(*HScroll1, records, from);
     SetScrollPosition(*HScroll2, records, to);
-    state_.RangeFrom = from;
-    state_.RangeTo = to;
     SetUpGrids(std::abs(from - to));
     state_.FillWheelNames();
     state_.WheelNames[11] = "NAZIONALE";
@@ -68,7 +65,8 @@ void METODOVERTIBILI::RunChosenMethod() {
         return;
     }
     const BusyPointer busy(*Command1);
-    const MethodRun run = RunMethod(state_, kind, *position);
+    // The range the window's own bars show, whatever the main window's selectors show meanwhile.
+    const MethodRun run = RunMethod(state_, kind, *position, {HScroll1->value(), HScroll2->value()});
     ReportReadError(platform_.dialogs, run.error);
     ShowForecasts(run.lines);
 }

@@ -15,6 +15,7 @@ private slots:
     void knownDateReplacedOrAppended_data();
     void knownDateReplacedOrAppended();
     void badDateOrNumbersWriteNothing();
+    void busyArchiveWritesNothing();
     void conversionFromTheProgramFolder();
 };
 
@@ -27,6 +28,7 @@ private slots:
     void pastedRowConvertedAndAppended();
     void rowsOfTheWrongLengthAreRefused_data();
     void rowsOfTheWrongLengthAreRefused();
+    void twoRowsAreRefused();
     void resultsPageAddressIsRemembered();
 };
 

@@ -107,6 +107,18 @@ void BrowserTest::rowsOfTheWrongLengthAreRefused() {
     QCOMPARE(program.Find<QScrollBar>("VScroll3")->value(), 30);
 }
 
+void BrowserTest::twoRowsAreRefused() {
+    StartedProgram program(MadeUpArchive(30));
+    QWidget* browser = OpenBrowser(program);
+    In<QPlainTextEdit>(browser, "Text1")->setPlainText(QString::fromStdString(kRow + "\r\n" + kRow));
+    program.fakes.dialogs.Answer(DialogAnswer::Ok);
+    Click(browser, "Command1");
+    QCOMPARE(program.fakes.dialogs.MessageTexts(),
+             std::vector<std::string>(
+                 {"IL TESTO INCOLLATO HA 2 RIGHE: CONVERTO UN'ESTRAZIONE ALLA VOLTA, INCOLLANE UNA RIGA SOLA"}));
+    QVERIFY(In<QLineEdit>(browser, "Text3")->text().isEmpty());
+}
+
 void BrowserTest::resultsPageAddressIsRemembered() {
     StartedProgram program(MadeUpArchive(30));
     QWidget* browser = OpenBrowser(program);

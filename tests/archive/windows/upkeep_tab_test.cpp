@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <QTest>
 
+#include "archive/core/archive_lock.h"
 #include "tests/archive/windows/archive_window_tests.h"
 #include "tests/windows/started_program.h"
 #include "ui/animated_picture.h"
@@ -116,22 +117,34 @@ void UpkeepTabTest::entryKeptWhileTheTableScrolls() {
 
 void UpkeepTabTest::knownDateReplacedOrAppended_data() {
     QTest::addColumn<int>("answer");
-    QTest::addColumn<int>("written");
-    QTest::newRow("yes replaces") << static_cast<int>(DialogAnswer::Yes) << 25;
-    QTest::newRow("no appends") << static_cast<int>(DialogAnswer::No) << 31;
+    QTest::addColumn<int>("orderAnswer");  // to the question about an append behind the newest draw
+    QTest::addColumn<int>("written");      // 0: nothing
+    const int yes = static_cast<int>(DialogAnswer::Yes);
+    const int no = static_cast<int>(DialogAnswer::No);
+    QTest::newRow("yes replaces") << yes << -1 << 25;
+    QTest::newRow("no, then yes appends behind the newest") << no << yes << 31;
+    QTest::newRow("no, then no writes nothing") << no << no << 0;
 }
 
 void UpkeepTabTest::knownDateReplacedOrAppended() {
     QFETCH(int, answer);
+    QFETCH(int, orderAnswer);
     QFETCH(int, written);
     StartedProgram program(MadeUpArchive(30));
     const std::string before = program.folder.ReadFile("dati/estraz09.txt");
     // The single draw on record 25 leaves its numbers, sorted, and its date for the save.
     program.Find<QScrollBar>("VScroll1")->setValue(25);
     program.fakes.dialogs.Answer(static_cast<DialogAnswer>(answer));
+    if (orderAnswer >= 0) program.fakes.dialogs.Answer(static_cast<DialogAnswer>(orderAnswer));
     ReleaseOn(program.Find<AnimatedPicture>("Animazione_Salva"));
 
-    QCOMPARE(program.fakes.dialogs.questions().size(), std::size_t{1});
+    QCOMPARE(program.fakes.dialogs.questions().size(), std::size_t{orderAnswer >= 0 ? 2u : 1u});
+    if (orderAnswer >= 0) {
+        const DialogQuestion& order = program.fakes.dialogs.questions().back();
+        QCOMPARE(order.text, std::string("L'ESTRAZIONE 30 DEL 02FEB1990 E' PIU' RECENTE DEL 25GEN1990\n"
+                                         "AGGIUNGO LO STESSO LA NUOVA ESTRAZIONE IN CODA ALL'ARCHIVIO ?"));
+        QCOMPARE(order.buttons, DialogButtons::YesNoDefaultNo);
+    }
     const DialogQuestion& question = program.fakes.dialogs.questions().front();
     QCOMPARE(question.text, std::string("LA DATA E' GIA' PRESENTE !!!!  SOSTITUISCO ?"));
     QCOMPARE(question.title, std::string("ATTENZIONE !"));
@@ -143,11 +156,11 @@ void UpkeepTabTest::knownDateReplacedOrAppended() {
         QCOMPARE(archive, before.substr(0, 24 * 25) + record + before.substr(25 * 25));
         QCOMPARE(program.folder.ReadFile("dati/estraz09.bak"), before);
     } else {
-        QCOMPARE(archive, before + record);
+        QCOMPARE(archive, written == 31 ? before + record : before);
         QVERIFY(!std::filesystem::exists(program.folder.path() / "dati" / "estraz09.bak"));
     }
-    QCOMPARE(program.Find<QScrollBar>("VScroll1")->value(), written);
-    QCOMPARE(program.Find<QScrollBar>("VScroll3")->value(), written);
+    QCOMPARE(program.Find<QScrollBar>("VScroll1")->value(), written == 0 ? 25 : written);
+    QCOMPARE(program.Find<QScrollBar>("VScroll3")->value(), written == 0 ? 30 : written);
 }
 
 void UpkeepTabTest::badDateOrNumbersWriteNothing() {
@@ -170,6 +183,18 @@ void UpkeepTabTest::badDateOrNumbersWriteNothing() {
     QCOMPARE(program.Find<QScrollBar>("VScroll1")->value(), 30);
 }
 
+void UpkeepTabTest::busyArchiveWritesNothing() {
+    StartedProgram program(MadeUpArchive(30));
+    const std::string before = program.folder.ReadFile("dati/estraz09.txt");
+    const ArchiveLock other(program.folder.path());  // another program writing the archive
+    program.fakes.dialogs.Answer(DialogAnswer::Ok);
+    Save(program, "12GEN2010");
+    QCOMPARE(program.fakes.dialogs.MessageTexts(),
+             std::vector<std::string>({"L'ARCHIVIO E' IN USO: UN ALTRO PROGRAMMA LO STA AGGIORNANDO. RIPROVA FRA "
+                                       "POCO: NON E' STATO SCRITTO NIENTE"}));
+    QCOMPARE(program.folder.ReadFile("dati/estraz09.txt"), before);
+}
+
 void UpkeepTabTest::conversionFromTheProgramFolder() {
     StartedProgram program(MadeUpArchive(30));
     const std::string before = program.folder.ReadFile("dati/estraz09.txt");
@@ -179,7 +204,9 @@ void UpkeepTabTest::conversionFromTheProgramFolder() {
     program.fakes.dialogs.Answer(DialogAnswer::Ok);
     QTest::mouseClick(program.Find<QPushButton>("Command1"), Qt::LeftButton);
     QCOMPARE(program.fakes.dialogs.MessageTexts().size(), std::size_t{1});
-    QVERIFY(program.fakes.dialogs.MessageTexts()[0].find("LE ALTRE 2 NON SONO STATE CONVERTITE") != std::string::npos);
+    QCOMPARE(program.fakes.dialogs.MessageTexts()[0],
+             std::string("L'ARCHIVIO DI TESTO HA PIU' DI 1428 ESTRAZIONI: CONVERTITE LE PRIME 1428, LE ALTRE NON "
+                         "SONO STATE LETTE (L'ARCHIVIO NE RICEVE AL MASSIMO 1428)"));
     const std::string archive = program.folder.ReadFile("dati/estraz09.txt");
     QCOMPARE(archive.size(), std::size_t{1428 * 25});
     QCOMPARE(archive.substr(1427 * 25), MadeUpRecord(1430));
@@ -187,10 +214,19 @@ void UpkeepTabTest::conversionFromTheProgramFolder() {
     QCOMPARE(program.state.RecordCount, 1428);
     QCOMPARE(program.folder.ReadFile("dati/estraz09.bak"), before);
 
+    // A text saved with a byte-order mark converts; an entry that is no draw refuses the text.
+    program.folder.WriteFile("archivio.txt", "\xEF\xBB\xBF" + MadeUpRecord(1) + "\r\n01GEN20099999999999999999\r\n");
+    program.fakes.dialogs.Answer(DialogAnswer::Ok);
+    QTest::mouseClick(program.Find<QPushButton>("Command1"), Qt::LeftButton);
+    QCOMPARE(program.fakes.dialogs.MessageTexts()[1],
+             "L'ARCHIVIO DI TESTO " + (program.folder.path() / "archivio.txt").string() +
+                 " HA 1 ESTRAZIONE NON VALIDA: NON E' STATO CONVERTITO NIENTE\nRIGA 2: NUMERO 1 FUORI DA 1-90: 99");
+    QCOMPARE(program.folder.ReadFile("dati/estraz09.txt"), archive);
+
     std::filesystem::remove(program.folder.path() / "archivio.txt");
     program.fakes.dialogs.Answer(DialogAnswer::Ok);
     QTest::mouseClick(program.Find<QPushButton>("Command1"), Qt::LeftButton);
-    QVERIFY(program.fakes.dialogs.MessageTexts()[1].find("IMPOSSIBILE LEGGERE L'ARCHIVIO DI TESTO") !=
+    QVERIFY(program.fakes.dialogs.MessageTexts()[2].find("IMPOSSIBILE LEGGERE L'ARCHIVIO DI TESTO") !=
             std::string::npos);
     QCOMPARE(program.folder.ReadFile("dati/estraz09.txt"), archive);
 }

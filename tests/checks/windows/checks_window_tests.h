@@ -14,6 +14,7 @@ private slots:
     void opensFromTheMatrixListWithTheForecastNumbers();
     void forecastWithTooFewNumbersIsSaid();
     void loadPrintSaveAndTheStopOfSistema();
+    void damagedFilesAreSaidAndNeverSavedOver();
 };
 
 // Controllo on a system set in the shared state.

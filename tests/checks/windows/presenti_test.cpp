@@ -103,9 +103,6 @@ void PresentiTest::opensFromArchivioAndAppliesTheMatrixToTypedNumbers() {
             QCOMPARE(bar->maximum(), 30);
             QCOMPARE(bar->value(), 30);
             QCOMPARE(LabelText(presenti, "Label2").toStdString(), MadeUpRecord(30).substr(0, 9));
-            QCOMPARE(program.state.CheckDrawRecord, 30);
-            QCOMPARE(program.state.RangeFrom, 30);
-            QCOMPARE(program.state.RangeTo, 30);
 
             // 91 and a repeated 3 are said and asked again.
             auto& dialogs = program.fakes.dialogs;
@@ -180,6 +177,13 @@ void PresentiTest::opensFromTheMatrixListWithTheForecastNumbers() {
     program.window->Tabella()->setCurrentIndex(5);
     program.Find<QLineEdit>("Textbox1")->setText("12");
     QTest::mouseClick(program.Find<QPushButton>("CommandButton10"), Qt::LeftButton);  // PREVISIONE
+    // A number search in between (1 and 33 marked, 33 found in the newest draw) is no part of
+    // what the list hands on.
+    program.window->Tabella()->setCurrentIndex(1);
+    for (const int n : {1, 33}) PressOn(program.Find<QWidget>(QString("Numero(%1)").arg(n - 1)));
+    ReleaseOn(program.Find<QWidget>("Animazione_Cerca"));
+    QVERIFY(program.state.SearchHitCount > 0);
+    program.window->Tabella()->setCurrentIndex(5);
     QTest::mouseClick(program.Find<QPushButton>("CommandButton11"), Qt::LeftButton);  // SISTEMI
     QListWidget* list = program.Find<QListWidget>("List6");
     QCOMPARE(list->item(0)->text(), QString("12 NUMERI  28 SESTINE"));
@@ -216,7 +220,7 @@ void PresentiTest::opensFromTheMatrixListWithTheForecastNumbers() {
 void PresentiTest::forecastWithTooFewNumbersIsSaid() {
     PresentiBench bench;
     bench.state.OpenedFromList = 1;
-    for (const int n : {3, 14, 25, 36, 47, 58, 69, 80}) bench.state.SearchNumbers[static_cast<std::size_t>(n)] = 1;
+    for (const int n : {3, 14, 25, 36, 47, 58, 69, 80}) bench.state.ForecastFlags[static_cast<std::size_t>(n)] = 1;
     bench.state.TicketNumbers.assign(6001, 0);
     bench.fakes.dialogs.Answer(DialogAnswer::Ok);
     bench.Open();
@@ -287,6 +291,58 @@ void PresentiTest::loadPrintSaveAndTheStopOfSistema() {
     QCOMPARE(bench.state.PrintMode, 0);
     QVERIFY(!print->isChecked());
     QVERIFY(bench.fakes.dialogs.unexpected().empty());
+}
+
+void PresentiTest::damagedFilesAreSaidAndNeverSavedOver() {
+    PresentiBench bench;
+    auto& dialogs = bench.fakes.dialogs;
+    const auto quoted = [](const std::vector<std::string>& fields) {
+        std::string file;
+        for (const std::string& field : fields) file += "\"" + field + "\"\r\n";
+        return file;
+    };
+    bench.folder.WriteFile("matrion/07N00306.SIS", quoted({"7", "-3", "6", "", "", "", "", "", "", "", "", "", ""}));
+    bench.folder.WriteFile("DIECI.SSI", quoted({"6", "1", "6", "1", "2", "3", "4", "5", "6", "C1", "C2", "C3", "C4",
+                                                "C5", "C6", "C7", "C8", "C9", "C10"}));
+    bench.folder.WriteFile("DOPPIO.SSI", quoted({"6", "1", "6", "12", "12", "25", "27", "28", "39", "UNO", "DUE"}));
+    const std::string cut = quoted({"6", "1", "6", "1", "2", "3", "4", "5", "6", std::string(kLongestLine, 'L')});
+    bench.folder.WriteFile("LUNGO.SSI", cut);
+    bench.state.SelectedMatrixFile = "07N00306.SIS";
+    bench.Open();
+
+    // A matrix without combinations is said and not applied: no number is asked for.
+    dialogs.Answer(DialogAnswer::Ok);
+    Click(*bench.window, "CommandButton1");
+    QCOMPARE(dialogs.MessageTexts().back(), std::string("IL FILE 07N00306.SIS NON HA COMBINAZIONI: NE DICE -3"));
+    QCOMPARE(bench.List().count(), 0);
+
+    // A load replaces all ten comment lines; a number twice in a ticket is said.
+    const std::string initial = (bench.folder.path() / "*.SSI").string();
+    bench.Answer({"DIECI.SSI"});
+    Click(*bench.window, "CommandButton2");
+    QCOMPARE(dialogs.questions().back().initial, initial);  // the program folder, not the current one
+    QCOMPARE(bench.state.CommentLines[10], std::string("C10"));
+    bench.Answer({"DOPPIO.SSI"});
+    dialogs.Answer(DialogAnswer::Ok);
+    Click(*bench.window, "CommandButton2");
+    QCOMPARE(dialogs.MessageTexts().back(),
+             std::string("IL FILE DOPPIO.SSI HA IL NUMERO 12 DUE VOLTE NELLA COMBINAZIONE 1: CONTA UNA VOLTA SOLA"));
+    QCOMPARE(std::vector<std::string>(bench.state.CommentLines.begin() + 1, bench.state.CommentLines.begin() + 11),
+             TenComments({"UNO", "DUE"}));
+
+    // A file cut on reading is never saved over with what was read of it.
+    bench.Answer({"LUNGO.SSI"});
+    dialogs.Answer(DialogAnswer::Ok);
+    Click(*bench.window, "CommandButton2");
+    QCOMPARE(dialogs.MessageTexts().back(),
+             std::string("IL FILE LUNGO.SSI E' TROPPO LUNGO: LETTO FINO A 4096 CARATTERI PER RIGA"));
+    bench.Answer({"LUNGO.SSI"});
+    dialogs.Answer(DialogAnswer::Ok);
+    Click(*bench.window, "CommandButton3");
+    QCOMPARE(dialogs.questions().back().title, std::string("ATTENZIONE !!!"));
+    QVERIFY(dialogs.MessageTexts().back().starts_with("IL FILE LUNGO.SSI E' PIU' LUNGO DI QUANTO IL PROGRAMMA LEGGE"));
+    QCOMPARE(bench.folder.ReadFile("LUNGO.SSI"), cut);
+    QVERIFY(dialogs.unexpected().empty());
 }
 
 }  // namespace fortunara::test

@@ -66,8 +66,6 @@ void ArchivioEditorTest::typedMatrixIsWrittenAndRegistered() {
     QCOMPARE(asked[3].text, std::string("I NUMERI DEVONO ESSERE DA 1 A  7"));
     QCOMPARE(asked[3].title, std::string("Fortunara"));
     QCOMPARE(bench.state.CurrentMatrixName, std::string("07N00806.SIS"));
-    QCOMPARE(bench.state.RangeFrom, 1);
-    QCOMPARE(bench.state.RangeTo, 8);
 
     // Three comments, then an empty answer: seven empty comment lines complete the ten.
     for (const char* comment : {"SETTE NUMERI", "OTTO SESTINE", "PROVA", ""}) bench.fakes.dialogs.AnswerText(comment);
@@ -117,7 +115,6 @@ void ArchivioEditorTest::refusalsWriteNothing() {
     QCOMPARE(bench.fakes.dialogs.questions().size(), std::size_t{3});
     QCOMPARE(MatrixFolderFiles(bench.folder), std::vector<std::string>{"SISTEMI.TXT"});
     QCOMPARE(bench.Find<QListWidget>("List2")->count(), 0);
-    QCOMPARE(bench.state.RangeFrom, 0);
     QVERIFY(bench.fakes.launcher.calls.empty());
 }
 

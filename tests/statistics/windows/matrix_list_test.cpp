@@ -78,8 +78,6 @@ void MatrixListTest::sistemiListsThenRidottiAndEsci() {
     ListMatrices(*program.window, "12");
     QVERIFY(MatrixListInView(*program.window));
     QCOMPARE(Texts(*program.Find<QListWidget>("List6")), kTwelve);
-    QCOMPARE(program.state.MatrixFiles[0], std::string("12N03006.SIS"));
-    QCOMPARE(program.state.MatrixFiles[1], std::string("12N02510.SIS"));
     QCOMPARE(program.state.TicketNumbers, std::vector<int>(6001, 0));
     QCOMPARE(program.fakes.sounds.log, program.ClickCommands({"OPEN", "prev", "PLAY"}));
     QVERIFY(program.fakes.dialogs.questions().empty());
@@ -102,7 +100,7 @@ void MatrixListTest::sistemiListsThenRidottiAndEsci() {
     Click(*program.window, "CommandButton8");
     QCOMPARE(program.fakes.modal.opened(), 1);
     QCOMPARE(quantity, QString("12"));
-    QCOMPARE(std::vector<int>(program.state.NumberSelected.begin() + 1, program.state.NumberSelected.begin() + 13),
+    QCOMPARE(std::vector<int>(program.state.EnteredNumbers.begin() + 1, program.state.EnteredNumbers.begin() + 13),
              std::vector<int>(program.state.ForecastNumbers.begin() + 1, program.state.ForecastNumbers.begin() + 13));
 
     // "ESCI" brings the untouched outcomes back and puts the matrix list away.
@@ -178,8 +176,6 @@ void MatrixListTest::itemOpensTheCheckWindow() {
     QCOMPARE(program.state.SelectedMatrixFile, std::string());
     QCOMPARE(program.state.OpenedFromList, 0);
 
-    // The matrix window lists into the same MatrixFiles; the item still opens its own matrix.
-    program.state.MatrixFiles[0] = "07N00806.SIS";
     ClickItem(list, 0);
     QCOMPARE(seen.back(), (std::pair<std::string, int>{"12N03006.SIS", 1}));
     QCOMPARE(program.state.SelectedMatrixFile, std::string());

@@ -100,13 +100,10 @@ void StatisticsForecastTest::tablesOfOneDraw() {
     QCOMPARE(GridHeaders(grid), std::vector<std::string>({"N°", "FREQ", "RIT", "RIT MAX", "CMAX"}));
     QCOMPARE(GridRows(grid), delaysWith({2, 3, 4, 5, 6, 17}));
     QVERIFY(qAbs(WidthRatio(grid, 1) - 1.5) < 0.05);
-    QCOMPARE(program.state.RangeFrom, 30);
-    QCOMPARE(program.state.RangeTo, 30);
 
     TickPositions(program, {0, 1, 2, 3, 4, 5, 6, 7, 8});
     Click(program, "CommandButton12");
     QCOMPARE(GridRows(grid), delaysWith({2, 3, 4, 5, 6, 17, 7, 8}));
-    QCOMPARE(program.state.PositionOn[8], 1);
     Click(program, "CommandButton3");
     QCOMPARE(title->text(), QString("Somma totale dei sei numeri"));
     QCOMPARE(GridHeaders(grid), std::vector<std::string>({"SOMMA", "FREQUENZA", "RITARDO"}));
@@ -182,10 +179,6 @@ void StatisticsForecastTest::tablesOnTheBundledArchive() {
     const std::string prefix = kind < 0 ? "ritardi-" : "tabella-";
     const std::string difference = GoldenDifference(prefix + TagSlug() + ".txt", JoinLines(shown));
     QVERIFY2(difference.empty(), difference.c_str());
-    QCOMPARE(program.state.RangeFrom, range.from);
-    QCOMPARE(program.state.RangeTo, range.to);
-    for (int k = 0; k <= 8; ++k)
-        QCOMPARE(program.state.PositionOn[static_cast<std::size_t>(k)], positions.contains(k) ? 1 : 0);
 }
 
 void StatisticsForecastTest::forecastShowsAndPrints() {
@@ -199,9 +192,8 @@ void StatisticsForecastTest::forecastShowsAndPrints() {
              std::vector<std::string>({" 1 13GEN2019   4 15 22", " 3 15GEN2019  59 61 70 77"}));
     QCOMPARE(std::vector<int>(program.state.ForecastNumbers.begin() + 1, program.state.ForecastNumbers.begin() + 11),
              std::vector<int>({2, 4, 15, 22, 38, 40, 59, 61, 70, 77}));
-    QCOMPARE(program.state.SearchNumbers[88], 0);
-    QCOMPARE(program.state.SearchNumbers[70], 1);
-    QCOMPARE(program.state.ForecastBase, 12);
+    QCOMPARE(program.state.ForecastFlags[88], 0);
+    QCOMPARE(program.state.ForecastFlags[70], 1);
 
     const std::string rule(38, '_');
     program.fakes.sounds.log.clear();
@@ -313,7 +305,7 @@ void StatisticsForecastTest::ridottiHandsOverTheForecast() {
     QCOMPARE(parentSeen, program.window.get());
     QCOMPARE(quantity, QString("6"));
     QCOMPARE(label, QString("6 NUMERI    :   04   15   22   38   61   77   "));
-    QCOMPARE(std::vector<int>(program.state.NumberSelected.begin() + 1, program.state.NumberSelected.begin() + 7),
+    QCOMPARE(std::vector<int>(program.state.EnteredNumbers.begin() + 1, program.state.EnteredNumbers.begin() + 7),
              std::vector<int>({4, 15, 22, 38, 61, 77}));
     QCOMPARE(std::vector<std::string>(program.fakes.sounds.log.begin(), program.fakes.sounds.log.begin() + 4),
              program.ClickCommands({"OPEN", "prev", "PLAY"}));

@@ -17,11 +17,11 @@ TEST(ForecastHandOver, TakesTheFirstForecastNumbersWithTheirLabel) {
     state.CurrentMatrixName = "\r\n";
     const int forecast[] = {4, 15, 22, 38, 61, 77, 80};
     for (std::size_t i = 0; i < 7; ++i) state.ForecastNumbers[i + 1] = forecast[i];
-    state.NumberSelected[7] = 9;
+    state.EnteredNumbers[7] = 9;
     const HandedNumbers six = TakeForecastNumbers(state, 6);
     EXPECT_EQ(six.quantityText, "6");
     EXPECT_EQ(six.label, "6\r\n NUMERI    :   04   15   22   38   61   77   ");
-    EXPECT_EQ(std::vector<int>(state.NumberSelected.begin() + 1, state.NumberSelected.begin() + 8),
+    EXPECT_EQ(std::vector<int>(state.EnteredNumbers.begin() + 1, state.EnteredNumbers.begin() + 8),
               (std::vector<int>{4, 15, 22, 38, 61, 77, 9}));
 
     state.CurrentMatrixName.clear();
@@ -31,13 +31,11 @@ TEST(ForecastHandOver, TakesTheFirstForecastNumbersWithTheirLabel) {
 
 TEST(SistemiRequest, TakesTheEnteredNumbersUpToPositionNinety) {
     ProgramState state;
-    for (int i = 1; i <= 90; ++i) state.NumberSelected[static_cast<std::size_t>(i)] = 91 - i;
+    for (int i = 1; i <= 90; ++i) state.EnteredNumbers[static_cast<std::size_t>(i)] = 91 - i;
     state.GuaranteeMode = 3;
-    state.MethodKind = 2;
     const SystemRequest ten = SistemiRequest(state, 10, 1, true, std::nullopt);
     EXPECT_EQ(ten.numbers, (std::vector<int>{90, 89, 88, 87, 86, 85, 84, 83, 82, 81}));
     EXPECT_EQ(ten.guaranteeMode, 3);
-    EXPECT_EQ(ten.methodKind, 2);
     EXPECT_EQ(ten.reductionOption, 1);
     EXPECT_TRUE(ten.print);
     EXPECT_EQ(SistemiRequest(state, 95, 0, false, std::nullopt).numbers.size(), 90u);
@@ -52,7 +50,6 @@ TEST(SistemiDraw, ARecordOutsideTheArchiveReadsEmpty) {
     EXPECT_EQ(ChooseCheckDraw(state, 10), "03GEN1998");
     EXPECT_EQ(state.DrawNumbers[6], 90);
     EXPECT_EQ(ChooseCheckDraw(state, 11), "");
-    EXPECT_EQ(state.CheckDrawRecord, 11);
     EXPECT_EQ(state.DrawNumbers, (std::array<int, 11>{}));
 }
 
@@ -72,7 +69,11 @@ TEST(SistemiLoad, AFileThatEndsEarlyHandsOnOnlyWholeCombinations) {
     EXPECT_EQ(state.TicketCount, 1);
     EXPECT_EQ(state.TicketSize, 6);
     EXPECT_EQ(state.TicketNumbers, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8}));
-    EXPECT_EQ(state.CommentLines[1], "PRIMA");
+    // The comment lines of the system loaded before do not outlive the load.
+    EXPECT_EQ(state.CommentLines[1], "");
+    EXPECT_EQ(loaded.notice,
+              "IL FILE CORTO.SSI DICE 3 COMBINAZIONI MA FINISCE PRIMA: 8 RIGHE DOPO LE PRIME TRE, NE "
+              "SERVONO 28");
     EXPECT_EQ(loaded.report, (std::vector<std::string>{"", "    1    2    3    4    5    6", "    7    8"}));
 }
 

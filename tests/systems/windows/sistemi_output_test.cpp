@@ -84,7 +84,8 @@ void SistemiOutputTest::integralSavedAsPlayedSystem() {
 
     // No run of consecutive numbers: no question, the save dialog at once.
     QCOMPARE(bench.fakes.dialogs.questions().back().kind, DialogKind::SaveFile);
-    QCOMPARE(bench.fakes.dialogs.questions().back().initial, std::string("*.SSI"));
+    // The dialog opens in the program folder, whatever the process's current folder.
+    QCOMPARE(bench.fakes.dialogs.questions().back().initial, (bench.folder.path() / "*.SSI").string());
     QVERIFY(bench.fakes.dialogs.MessageTexts().empty());
     const MatrixRead played = ReadSystemFile(file);
     QVERIFY(played.complete);
@@ -140,23 +141,22 @@ void SistemiOutputTest::loadFillsTheGridAndTheList() {
 
 void SistemiOutputTest::loadOfAFileTooLongSaysWhereItStopped() {
     SistemiBench bench;
-    MatrixData data = TwoCombinationSystem();
-    data.comboCount = 2000;  // 12000 numbers: the list holds 10000
-    data.numbers.clear();
-    for (int i = 0; i < 12000; ++i) data.numbers.push_back(1 + i % 90);
-    const std::filesystem::path file = bench.folder.path() / "GRANDE.SSI";
-    QVERIFY(WriteSystemFile(file, data).ok());
-    bench.fakes.dialogs.AnswerText(file.string());
+    // 300006 numbers in combinations of seven: the readers take 300000, the largest system the
+    // program makes. No writer of the program writes such a file.
+    std::string text = "\"90\"\r\n\"42858\"\r\n\"7\"\r\n";
+    for (int i = 0; i < 42858 * 7; ++i) text += "\"" + std::to_string(1 + i % 90) + "\"\r\n";
+    bench.folder.WriteFile("GRANDE.SSI", text);
+    bench.fakes.dialogs.AnswerText((bench.folder.path() / "GRANDE.SSI").string());
     bench.fakes.dialogs.Answer(DialogAnswer::Ok);
     bench.window->CommandButton2->click();
 
     const DialogQuestion& message = bench.fakes.dialogs.questions().back();
     QCOMPARE(message.kind, DialogKind::Message);
-    QCOMPARE(message.text, std::string("IL FILE GRANDE.SSI E' TROPPO LUNGO: LETTO FINO A 10000 NUMERI"));
+    QCOMPARE(message.text, std::string("IL FILE GRANDE.SSI E' TROPPO LUNGO: LETTO FINO A 300000 NUMERI"));
     QCOMPARE(message.title, std::string("ATTENZIONE!!"));
-    QCOMPARE(bench.state.TicketCount, 10000 / 6);
-    QCOMPARE(bench.window->GridModel().Rows(), 10000 / 6 + 1);  // the last row holds four numbers
-    QCOMPARE(bench.Cell(10000 / 6 + 1, 4), QString(" 10"));
+    QCOMPARE(bench.state.TicketCount, 300000 / 7);
+    QCOMPARE(bench.window->GridModel().Rows(), 300000 / 7 + 1);  // the last row holds one number
+    QCOMPARE(bench.Cell(300000 / 7 + 1, 1), QString(" 30"));
 }
 
 void SistemiOutputTest::saveAfterLoadSavesTheDevelopment() {
@@ -182,24 +182,35 @@ void SistemiOutputTest::saveAfterLoadSavesTheDevelopment() {
 void SistemiOutputTest::checkAndSlipsReceiveTheSystem() {
     std::vector<int> handedNumbers;
     int handedSize = 0;
+    int handedCount = 0;
     int slipSource = 0;
+    CombinationSource slipGrid;
     SistemiBench* open = nullptr;
-    // Stand-ins for the check and slip windows: they note what the shared state holds.
+    // Stand-ins for the check and slip windows: they note what they are handed.
     SistemiOpeners openers;
     openers.Controllo = [&](QWidget* parent) {
         handedNumbers = open->state.TicketNumbers;
         handedSize = open->state.TicketSize;
+        handedCount = open->state.TicketCount;
         return new QDialog(parent);
     };
-    openers.Schedine = [&](QWidget* parent) {
+    openers.Schedine = [&](QWidget* parent, CombinationSource grid) {
         slipSource = open->state.SlipSource;
+        slipGrid = std::move(grid);
         return new QDialog(parent);
     };
     SistemiBench bench(openers);
     open = &bench;
-    bench.fakes.modal.Expect([](QWidget&) {});
-    bench.fakes.modal.Expect([](QWidget&) {});
+    for (int k = 0; k < 3; ++k) bench.fakes.modal.Expect([](QWidget&) {});
     QVERIFY(bench.window->CommandButton6->isEnabled());
+    // The system the check window built last is not this window's: with an empty grid no ticket.
+    bench.state.TicketCount = 35;
+    bench.state.SystemComboSize = 6;
+    bench.state.TicketNumbers.assign(1 + 35 * 6, 7);
+    bench.window->CommandButton6->click();
+    QCOMPARE(handedCount, 0);
+    QCOMPARE(handedNumbers, std::vector<int>{0});
+
     const std::filesystem::path file = bench.folder.path() / "DUE.SSI";
     QVERIFY(WriteSystemFile(file, TwoCombinationSystem()).ok());
     bench.fakes.dialogs.AnswerText(file.string());
@@ -207,10 +218,15 @@ void SistemiOutputTest::checkAndSlipsReceiveTheSystem() {
 
     bench.window->CommandButton6->click();
     QCOMPARE(handedSize, 6);
+    QCOMPARE(handedCount, 2);
     QCOMPARE(handedNumbers, (std::vector<int>{0, 5, 12, 33, 40, 41, 90, 1, 2, 3, 4, 5, 6}));
     bench.window->CommandButton7->click();
     QCOMPARE(slipSource, 99);
-    QCOMPARE(bench.fakes.modal.opened(), 2);
+    QVERIFY(slipGrid);
+    QCOMPARE(slipGrid(1), std::optional<SlipCombination>({5, 12, 33, 40, 41, 90}));
+    QCOMPARE(slipGrid(2), std::optional<SlipCombination>({1, 2, 3, 4, 5, 6}));
+    QCOMPARE(slipGrid(3), std::optional<SlipCombination>());
+    QCOMPARE(bench.fakes.modal.opened(), 3);
 }
 
 void SistemiOutputTest::checkRightAfterDevelopmentGetsSixNumbersPerTicket() {

@@ -89,9 +89,6 @@ void MetodoVertibiliTest::opensFromMetodiWithTheNewestHundredAndFiveDraws() {
     QCOMPARE(Control<QScrollBar>(window, "HScroll2")->maximum(), 1000);
     QCOMPARE(Control<QLabel>(window, "Label1")->text().toStdString(), MadeUpRecord(1000).substr(0, 9));
     QCOMPARE(Control<QLabel>(window, "Label2")->text().toStdString(), MadeUpRecord(896).substr(0, 9));
-    QCOMPARE(program.state.RangeFrom, 1000);
-    QCOMPARE(program.state.RangeTo, 896);
-    QCOMPARE(program.state.MethodPosition, 1);
     QCOMPARE(program.state.WheelNames[11], std::string("NAZIONALE"));
     QCOMPARE(program.state.WheelNames[1], std::string("BARI     "));
     const DataGrid* grid2 = Control<DataGrid>(window, "grid2");
@@ -100,13 +97,21 @@ void MetodoVertibiliTest::opensFromMetodiWithTheNewestHundredAndFiveDraws() {
     QCOMPARE(Control<DataGrid>(window, "grid3")->Text(0, 2), QString("isione"));
     QVERIFY(!Control<QFrame>(window, "SSPanel1")->isVisible());
 
-    // A range selector of the main window moves the range of the next run, not this window's bars.
+    // The main window's range selectors and statistics move neither this window's bars nor the
+    // range of its run: it takes the 105 draws its bars show.
     program.window->Tabella()->setCurrentIndex(2);
     program.Find<QScrollBar>("HScroll3")->setValue(960);
-    QCOMPARE(program.state.RangeFrom, 960);
+    program.Find<QScrollBar>("HScroll4")->setValue(921);
+    QTest::mouseClick(program.Find<QPushButton>("CommandButton12"), Qt::LeftButton);
     QCOMPARE(Control<QScrollBar>(window, "HScroll1")->value(), 1000);
-    // Forty draws: 120 rows from row 2 on, grid2 grown from 100 to 130 rows, grid3 as many.
-    program.state.RangeTo = 921;
+    Choose(Control<QComboBox>(window, "Combo2"), "VERTIBILI");
+    QCOMPARE(program.state.ForecastRowCount, 315);
+    QCOMPARE(grid2->Text(2, 12), QString("1000"));
+    QCOMPARE(Control<DataGrid>(window, "grid3")->Text(315, 12), QString("896"));
+    // Forty draws from its own bars: 120 rows from row 2 on, grid2 grown from 100 to 130 rows,
+    // grid3 as many.
+    Control<QScrollBar>(window, "HScroll1")->setValue(960);
+    Control<QScrollBar>(window, "HScroll2")->setValue(921);
     Choose(Control<QComboBox>(window, "Combo2"), "VERTIBILI");
     QCOMPARE(grid2->Rows(), 130);
     QCOMPARE(Control<DataGrid>(window, "grid3")->Rows(), 130);
@@ -179,8 +184,8 @@ void MetodoVertibiliTest::checkBeforeAnyRunAndRefusedPosition() {
     QCOMPARE(program.state.ForecastRowCount, 0);
     position->setEditText("CALCOLO SUL N°5");
     Choose(Control<QComboBox>(window, "Combo2"), "GEMELLI");
-    QCOMPARE(program.state.MethodPosition, 5);
-    QCOMPARE(program.state.MethodKind, 5);
+    // The twins of 49 and 47, the fifth and sixth numbers of record 200: 9 counts as 1, so 11.
+    QCOMPARE(Control<DataGrid>(window, "grid2")->Text(2, 2), QString(" 11"));
     QCOMPARE(program.state.ForecastRowCount, 315);
 }
 
