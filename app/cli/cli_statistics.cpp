@@ -116,7 +116,7 @@ int RunRicerca(const CliContext& context) {
     request.positions = PositionsOf(context);
     if (context.arguments.Has("--mesi")) request.months = ParseMonths(context.arguments.Required("--mesi"));
     const ScanRange range = RangeOf(context);
-    const SearchResult figures = SearchArchive(request, context.folder, range, [](const SearchHit&) {});
+    const SearchResult figures = SearchFigures(request, context.folder, range);
     if (!figures.error.empty()) throw CliError(figures.error);
     HeadedWriter writer(context.out, context.Csv(), {"frequenza", "ritardo", "ritmax", "colpi"},
                         {Plain(figures.total), Plain(figures.delay), Plain(figures.maxDelay), Plain(figures.hitCount)},

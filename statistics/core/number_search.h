@@ -53,6 +53,9 @@ SearchResult SearchArchive(const SearchRequest& request, const std::filesystem::
 using SearchHitVisitor = std::function<void(const SearchHit&)>;
 SearchResult SearchArchive(const SearchRequest& request, const std::filesystem::path& programFolder,
                            const ScanRange& range, const SearchHitVisitor& onHit);
+// The figures alone (the hit count too), no hit made.
+SearchResult SearchFigures(const SearchRequest& request, const std::filesystem::path& programFolder,
+                           const ScanRange& range);
 
 // The hit text kept for the report: date, each matched number in its text form after a blank, then
 // "  (" scan position ") ". Example: "05GEN2019  12  45  ( 12) ".
