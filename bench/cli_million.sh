@@ -60,6 +60,7 @@ measure legge somma --dal ultima --al 1 --posizioni 1-8
 measure legge interruzioni --dal ultima --al 1
 measure legge ricerca --numeri 1-90 --sorte ambo --dal ultima --al 1
 measure legge --csv ricerca --numeri 1-90 --sorte ambo --dal ultima --al 1
+measure legge ricerca --numeri 1-45 --sorte ambo --dal ultima --al 1
 measure legge ricerca --numeri 12,45 --sorte ambo --dal ultima --al 1
 measure legge previsione --base ultima --quantita 90
 measure legge previsione --base 2 --quantita 10
