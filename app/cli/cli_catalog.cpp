@@ -12,6 +12,8 @@ constexpr std::string_view kPositions =
     "  --posizioni LISTA  le caselle delle posizioni spuntate: 1-6 i sei numeri in ordine crescente,\n"
     "                     7 il jolly, 8 il superstar (senza l'opzione: 1-6); \"nessuna\" non ne spunta alcuna\n";
 
+const OptionWays kSystemOrMatrix = {{{"--sistema"}, {"--matrice"}}, "SERVE --sistema FILE OPPURE --matrice FILE"};
+
 const std::vector<CommandEntry>& Commands() {
     static const std::vector<CommandEntry> commands = {
         {"archivio",
@@ -137,6 +139,46 @@ const std::vector<CommandEntry>& Commands() {
          "  --matrice FILE   una matrice della cartella matrion (per esempio 10N03506.SIS) applicata ai\n"
          "                   numeri di --numeri: la posizione p prende il p-esimo numero\n"
          "  --numeri LISTA   tanti numeri diversi da 1 a 90 quanti ne vuole la matrice\n"},
+        {"garanzia",
+         RunGaranzia,
+         {{"--sistema", "--matrice", "--numeri", "--prezzo"}, {}, {}, 0, {}, {}, {kSystemOrMatrix}},
+         "garanzia (--sistema FILE | --matrice FILE [--numeri LISTA]) [--prezzo P]",
+         "  che cosa garantisce un sistema, caso per caso: per ogni quantita' di estratti fra i suoi N numeri\n"
+         "  (da 2 a 6) e per ogni categoria una riga ESTRATTI GARANZIA CATEGORIA CASI QUOTA MEDIA: la vincita\n"
+         "  sicura nel caso peggiore, i casi in cui la bolletta migliore arriva a quella categoria, la loro\n"
+         "  percentuale e quante bollette vincono in media in quella categoria; poi per ogni categoria una\n"
+         "  riga estrazione CATEGORIA SISTEMA CASO: in un'estrazione il sistema vince almeno quella\n"
+         "  categoria 1 volta su SISTEMA, altrettante bollette a caso 1 volta su CASO; infine costo BOLLETTE\n"
+         "  IMPORTO. Oltre un minuto di calcolo esatto da' una stima su casi a caso, e lo dice\n"
+         "  --sistema FILE   un sistema giocato (*.SSI)\n"
+         "  --matrice FILE   una matrice della cartella matrion applicata ai numeri di --numeri (senza\n"
+         "                   --numeri, alle sue posizioni)\n"
+         "  --prezzo P       il prezzo di una bolletta di sei numeri (senza l'opzione: 1,00 euro)\n"},
+        {"buchi",
+         RunBuchi,
+         {{"--sistema", "--matrice", "--numeri", "--escono", "--almeno"},
+          {},
+          {},
+          0,
+          {"--escono", "--almeno"},
+          {},
+          {kSystemOrMatrix}},
+         "buchi (--sistema FILE | --matrice FILE [--numeri LISTA]) --escono m --almeno t",
+         "  i casi in cui, usciti m dei numeri del sistema, nessuna bolletta ne ha almeno t: BUCHI CASI\n"
+         "  NON_ELENCATI su una riga, poi i primi mille buchi, uno per riga\n"},
+        {"completa",
+         RunCompleta,
+         {{"--sistema", "--matrice", "--numeri", "--escono", "--almeno", "--salva"},
+          {},
+          {},
+          0,
+          {"--escono", "--almeno", "--salva"},
+          {},
+          {kSystemOrMatrix}},
+         "completa (--sistema FILE | --matrice FILE [--numeri LISTA]) --escono m --almeno t --salva FILE",
+         "  aggiunge al sistema le bollette che chiudono i suoi buchi (usciti m dei suoi numeri, almeno t in\n"
+         "  una bolletta) e scrive il sistema completo in FILE (*.SSI); stampa BOLLETTE AGGIUNTE BUCHI_PRIMA\n"
+         "  FILE\n"},
         {"matrici",
          RunMatrici,
          {{"--quantita"}, {}},

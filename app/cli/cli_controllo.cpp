@@ -1,14 +1,10 @@
 // controllo: the win check of a system against one draw, or its record over a range of draws.
-#include <algorithm>
-#include <set>
-
 #include "app/cli/cli_command.h"
 #include "app/cli/cli_output.h"
+#include "app/cli/cli_tickets.h"
 #include "archive/core/draw_archive.h"
-#include "checks/core/played_system.h"
 #include "checks/core/system_record.h"
 #include "checks/core/win_check.h"
-#include "matrices/core/matrix_files.h"
 #include "platform/text/number_text.h"
 
 namespace fortunara {
@@ -26,67 +22,6 @@ std::string Joined(const std::vector<int>& numbers) {
     std::string text;
     for (const int n : numbers) text += (text.empty() ? "" : " ") + Plain(n);
     return text;
-}
-
-// A file not read whole, or not the system it says it is, is not checked: a partial answer would
-// pass for the system's. A combination holding a number twice is said and checked, the number
-// counting once.
-void CheckSound(const MatrixRead& read, const CliContext& context) {
-    if (!read.Sound()) throw CliError(read.Notice());
-    if (!read.repeat.empty()) WriteMessage(context.err, read.repeat);
-}
-
-// --numeri for a matrix of N numbers: N different numbers from 1 to 90, position p taking the p-th.
-std::vector<int> MatrixNumbers(const CliArguments& arguments, const std::string& matrix, int needed) {
-    const std::vector<int> numbers = ParseList(arguments.Required("--numeri"), "--numeri");
-    std::set<int> seen;
-    for (const int n : numbers) {
-        if (n < 1 || n > 90) throw CliError("NUMERO NON VALIDO PER --numeri: " + Plain(n) + " (1 - 90)");
-        if (!seen.insert(n).second) throw CliError("IL NUMERO " + Plain(n) + " C'E' DUE VOLTE IN --numeri");
-    }
-    if (static_cast<int>(numbers.size()) != needed) {
-        throw CliError("LA MATRICE " + matrix + " VUOLE " + Plain(needed) + " NUMERI: --numeri NE HA " +
-                       Plain(static_cast<long long>(numbers.size())));
-    }
-    return numbers;
-}
-
-// The tickets of --sistema FILE, or of --matrice FILE applied to --numeri, one after the other.
-struct SystemTickets {
-    std::vector<int> numbers;
-    int size = 0;
-    int count = 0;
-    Tickets View() const { return {numbers, size, count}; }
-};
-
-SystemTickets ReadTickets(const CliContext& context) {
-    const CliArguments& arguments = context.arguments;
-    SystemTickets tickets;
-    if (arguments.Has("--sistema")) {
-        if (arguments.Has("--numeri")) throw CliError("--numeri VA CON --matrice, NON CON --sistema");
-        const MatrixRead read = ReadSystemFile(arguments.Required("--sistema"));
-        if (!read.ok()) throw CliError(read.error);
-        tickets.numbers = read.data.numbers;
-        tickets.size = read.data.comboSize;
-        tickets.count = std::clamp(read.data.comboCount, 0, TicketsOf(tickets.numbers, tickets.size).count);
-        // A file that is no played system reads as one without tickets: an answer of five zeros
-        // would look like a real check.
-        if (tickets.count == 0) {
-            throw CliError("IL FILE " + arguments.Required("--sistema") + " NON HA BOLLETTE DA CONTROLLARE");
-        }
-        CheckSound(read, context);
-        return tickets;
-    }
-    const std::string& name = arguments.Required("--matrice");
-    const MatrixRead read = ReadMatrixFile(context.folder, name);
-    if (!read.ok()) throw CliError(read.error);
-    CheckSound(read, context);
-    const std::vector<int> numbers = MatrixNumbers(arguments, name, read.data.numberCount);
-    const AppliedMatrix applied = ApplyMatrix(read.data, numbers);
-    tickets.numbers = applied.Flat();
-    tickets.size = read.data.comboSize;
-    tickets.count = static_cast<int>(applied.combinations.size());
-    return tickets;
 }
 
 int RecordCountOf(const CliContext& context) {
@@ -167,7 +102,7 @@ int RunControllo(const CliContext& context) {
     const CliArguments& arguments = context.arguments;
     const bool range = arguments.Has("--dal") || arguments.Has("--al");
     if (range == arguments.Has("--estrazione")) throw CliError("SERVE --estrazione R OPPURE --dal R --al R");
-    const SystemTickets tickets = ReadTickets(context);
+    const SystemTickets tickets = ReadSystemTickets(context);
     const int recordCount = RecordCountOf(context);
     if (!range) {
         CheckOneDraw(context, tickets.View(),

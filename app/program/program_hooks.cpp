@@ -15,6 +15,7 @@
 #include "statistics/windows/forecast_tab.h"
 #include "statistics/windows/search_tab.h"
 #include "statistics/windows/statistics_tab.h"
+#include "systems/windows/garanzie_window.h"
 #include "systems/windows/sistemi_launcher.h"
 #include "vertible/windows/metodovertibili.h"
 
@@ -50,10 +51,14 @@ SestineHooks ProgramHooks(ProgramState& state, Platform& platform) {
     const WindowFactory controllo = [&state, &platform](QWidget* parent) -> QWidget* {
         return new Controllo(state, platform, parent);
     };
+    // What the current system guarantees, from "GARANZIE" of Presenti.
+    const WindowFactory garanzie = [&state, &platform](QWidget* parent) -> QWidget* {
+        return new GaranzieWindow(state, platform, parent);
+    };
     // Presenti on the selected matrix, from the matrix buttons of Archivio and from the main
     // window's matrix list.
-    const WindowFactory presenti = [&state, &platform, controllo, schedine](QWidget* parent) -> QWidget* {
-        return new Presenti(state, platform, PresentiOpeners{controllo, schedine}, parent);
+    const WindowFactory presenti = [&state, &platform, controllo, schedine, garanzie](QWidget* parent) -> QWidget* {
+        return new Presenti(state, platform, PresentiOpeners{controllo, schedine, garanzie}, parent);
     };
     // The system window, from "RIDUZIONE SISTEMI", from "RIDOTTI" of the forecast tab and from the
     // matrix window's "RIDUZIONE GENERALE"; one launcher keeps what the window remembers between

@@ -58,12 +58,14 @@ Presenti::Presenti(ProgramState& state, Platform& platform, PresentiOpeners open
     CommandButton3 = MakeButton(this, "CommandButton3", "SALVA");
     CommandButton6 = MakeButton(this, "CommandButton6", "CONTROLLO");
     CommandButton7 = MakeButton(this, "CommandButton7", "SCHEDINE");
+    CommandButton8 = MakeButton(this, "CommandButton8", "GARANZIE");
+    CommandButton8->setToolTip("Che cosa garantisce il sistema, le sue probabilita', i suoi buchi e il suo resoconto");
     CommandButton4 = MakeButton(this, "CommandButton4", "ESCI");
     CheckBox1 = MakeCheckBox(this, "CheckBox1", "STAMPA", false);
 
     auto* buttons = new QVBoxLayout;
     for (QWidget* control : std::initializer_list<QWidget*>{CommandButton1, CommandButton2, CommandButton3, CheckBox1,
-                                                            CommandButton6, CommandButton7}) {
+                                                            CommandButton6, CommandButton7, CommandButton8}) {
         buttons->addWidget(control);
     }
     buttons->addStretch();
@@ -89,6 +91,7 @@ Presenti::Presenti(ProgramState& state, Platform& platform, PresentiOpeners open
     connect(CommandButton3, &QPushButton::clicked, this, &Presenti::SaveFile);
     connect(CommandButton6, &QPushButton::clicked, this, &Presenti::OpenCheck);
     connect(CommandButton7, &QPushButton::clicked, this, &Presenti::OpenSlips);
+    connect(CommandButton8, &QPushButton::clicked, this, &Presenti::OpenGuarantees);
     connect(CommandButton4, &QPushButton::clicked, this, [this] {
         Click();
         close();

@@ -23,6 +23,7 @@ namespace fortunara {
 struct PresentiOpeners {
     WindowFactory Controllo;  // "CONTROLLO": the win check, modal
     WindowFactory Schedine;   // "SCHEDINE": the play slips, modal
+    WindowFactory Garanzie;   // "GARANZIE": what the current system guarantees, modal
 };
 
 // The check window on a matrix of the library (SelectedMatrixFile): the matrix applied to typed
@@ -47,6 +48,7 @@ private:
     void SaveFile();
     void OpenCheck();
     void OpenSlips();
+    void OpenGuarantees();
     void PrintingSwitched(bool on);
 
     // Applying a matrix: the file, then its combinations and comment lines into List1.
@@ -72,6 +74,7 @@ private:
     QPushButton* CommandButton3;  // "SALVA"
     QPushButton* CommandButton6;  // "CONTROLLO"
     QPushButton* CommandButton7;  // "SCHEDINE"
+    QPushButton* CommandButton8;  // "GARANZIE"
     QPushButton* CommandButton4;  // "ESCI"
     QCheckBox* CheckBox1;         // "STAMPA"
     QLabel* TitoloSistema;        // "SISTEMA"

@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "checks/core/played_system.h"
+#include "checks/core/win_check.h"
 #include "checks/windows/presenti.h"
 #include "platform/text/number_text.h"
 #include "state/click_sound.h"
@@ -161,6 +162,23 @@ void Presenti::SaveFile() {
 void Presenti::OpenCheck() {
     Click();
     RunModalWindow(platform_.modal, openers_.Controllo, this);
+}
+
+void Presenti::OpenGuarantees() {
+    Click();
+    const int before = state_.TicketCount;
+    RunModalWindow(platform_.modal, openers_.Garanzie, this);
+    if (state_.TicketCount == before) return;
+    // "COMPLETA" added tickets to the current system: the list shows it whole.
+    const Tickets tickets = CurrentTickets(state_);
+    std::vector<std::vector<int>> combinations;
+    for (int t = 0; t < tickets.count; ++t) {
+        const auto first = tickets.numbers.begin() + static_cast<std::ptrdiff_t>(t) * tickets.size;
+        combinations.emplace_back(first, first + tickets.size);
+    }
+    List1->clear();
+    ListCombinations(combinations, true);
+    ListComments();
 }
 
 void Presenti::OpenSlips() {

@@ -8,10 +8,13 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "platform/text/number_text.h"
 #include "state/click_sound.h"
 #include "state/range_selector.h"
+#include "systems/core/guarantee_subject.h"
 #include "systems/core/sistemi_run.h"
 #include "systems/core/system_texts.h"
+#include "systems/windows/garanzie.h"
 #include "systems/windows/system_grid_model.h"
 #include "ui/look.h"
 
@@ -37,6 +40,15 @@ Sistemi::Sistemi(ProgramState& state, Platform& platform, SistemiMemory& memory,
     SSTab1->addTab(BuildSystemTab(), "Sistema");
     SSTab1->addTab(BuildConditionTab(), "Condizioni");
     SSTab1->addTab(BuildLinkTab(), "Link AND");
+    TabGaranzie =
+        new Garanzie(state_, platform_,
+                     GuaranteeHooks{[this] {
+                                        return GridSubject(state_, NumericValue(Textbox1->text().toStdString()),
+                                                           model_->Combinations());
+                                    },
+                                    [this](const std::vector<int>& added) { AdoptTickets(added); }},
+                     this);
+    SSTab1->addTab(TabGaranzie, "Garanzie");
     StyleTabs(*SSTab1);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
@@ -66,6 +78,7 @@ void Sistemi::Load() {
     Label2->setText(QString::fromStdString(state_.CurrentDrawDate));
     SetUpGrid2();
     SetUpGrid1();
+    TabGaranzie->Load(state_.RecordCount);
 }
 
 void Sistemi::HandOverForecast(int quantity) {
@@ -80,6 +93,7 @@ void Sistemi::Click() {
 }
 
 void Sistemi::StopWorker() {
+    TabGaranzie->Stop();
     if (!worker_.joinable()) return;
     cancel_ = true;
     worker_.join();

@@ -31,6 +31,7 @@ class QTableWidget;
 
 namespace fortunara {
 
+class Garanzie;
 class SystemGridModel;
 
 // The slip window on the combinations of a result grid.
@@ -106,6 +107,9 @@ public:
     std::array<QLineEdit*, 4> TextBox3;  // "DA"
     std::array<QLineEdit*, 4> TextBox4;  // "A"
 
+    // Tab "Garanzie": what the system in the grid guarantees (systems/windows/garanzie.h).
+    Garanzie* TabGaranzie;
+
     // Tab "Link AND".
     QGroupBox* Frame12;
     QTableWidget* grid2;
@@ -139,6 +143,9 @@ private:
     void LoadFile();
     void OpenCheck();
     void OpenSlips();
+    // "COMPLETA" of the tab "Garanzie": the added tickets join the grid and, for a development,
+    // the developed combinations that "SALVA" saves.
+    void AdoptTickets(const std::vector<int>& added);
 
     void Click();
     int SelectedOption() const;

@@ -72,14 +72,7 @@ void Sistemi::LoadFile() {
         platform_.dialogs.Message(loaded.error, "ATTENZIONE!!", DialogButtons::Ok, DialogIcon::Warning);
         return;
     }
-    std::vector<SystemGridModel::Row> rows(loaded.rows.size());
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        const std::vector<int>& values = loaded.rows[r];
-        const std::size_t shown = std::min<std::size_t>(values.size(), SystemGridModel::kNumberColumns);
-        std::copy_n(values.begin(), shown, rows[r].numbers.begin());
-        rows[r].filled = static_cast<int>(shown);
-    }
-    model_->SetRows(std::move(rows), SystemGridModel::CellForm::TextForm);
+    model_->SetCombinations(loaded.rows, SystemGridModel::CellForm::TextForm);
 
     List1->addItem(QString());
     for (int i = 1; i <= 10; ++i) {

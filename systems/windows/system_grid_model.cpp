@@ -1,5 +1,7 @@
 #include "systems/windows/system_grid_model.h"
 
+#include <algorithm>
+
 #include "platform/text/number_text.h"
 
 namespace fortunara {
@@ -37,6 +39,16 @@ std::vector<int> SystemGridModel::Numbers(int row) const {
     if (row < 1 || row > Rows()) return {};
     const Row& r = rows_[static_cast<std::size_t>(row - 1)];
     return std::vector<int>(r.numbers.begin(), r.numbers.begin() + r.filled);
+}
+
+void SystemGridModel::SetCombinations(const std::vector<std::vector<int>>& combinations, CellForm form) {
+    std::vector<Row> rows(combinations.size());
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const std::size_t shown = std::min<std::size_t>(combinations[r].size(), kNumberColumns);
+        std::copy_n(combinations[r].begin(), shown, rows[r].numbers.begin());
+        rows[r].filled = static_cast<int>(shown);
+    }
+    SetRows(std::move(rows), form);
 }
 
 std::vector<std::vector<int>> SystemGridModel::Combinations() const {

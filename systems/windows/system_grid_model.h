@@ -29,6 +29,8 @@ public:
 
     void Clear();
     void SetRows(std::vector<Row> rows, CellForm form);
+    // Rows of the given numbers, at most kNumberColumns of each shown.
+    void SetCombinations(const std::vector<std::vector<int>>& combinations, CellForm form);
     int Rows() const { return static_cast<int>(rows_.size()); }
     // Cell text as shown; row from 1 (row 0 is the header row), "" outside the filled cells.
     QString CellText(int row, int column) const;

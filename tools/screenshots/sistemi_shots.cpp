@@ -1,13 +1,16 @@
-// Renders each tab of the system window to PNG files, with a developed system in the grid.
+// Renders each tab of the system window to PNG files, with a developed system in the grid and its
+// guarantees worked out.
 // Usage: sistemi-screenshots PROGRAM_FOLDER OUTPUT_FOLDER (tools/screenshots.sh runs it offscreen).
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
 
+#include "systems/windows/garanzie.h"
 #include "systems/windows/sistemi.h"
 #include "systems/windows/sistemi_launcher.h"
 #include "tools/screenshots/shot_support.h"
@@ -37,10 +40,27 @@ int main(int argc, char** argv) {
     window->CommandButton11->click();
     if (!QTest::qWaitFor([&] { return !window->Running(); }, 10000)) return 1;
 
+    // The guarantees of that system: the certificate, the holes of "terno se escono 4", the record.
+    Garanzie* guarantees = window->TabGaranzie;
+    guarantees->Calcola->click();
+    if (!QTest::qWaitFor([&] { return !guarantees->Running(); }, 20000)) return 1;
+    guarantees->Escono->setCurrentIndex(2);
+    guarantees->Almeno->setCurrentIndex(1);
+    guarantees->Buchi->click();
+    if (!QTest::qWaitFor([&] { return !guarantees->Running(); }, 20000)) return 1;
+    guarantees->Premio[0]->setText("25");
+    guarantees->Resoconto->click();
+
     for (int tab = 0; tab < window->SSTab1->count(); ++tab) {
         window->SSTab1->setCurrentIndex(tab);
         QTest::qWait(50);
         if (!shots::SaveShot(*window, session, QString("sistemi-%1").arg(tab))) return 1;
+    }
+    // The other two pages of "Garanzie": garanzie-1 (the holes), garanzie-2 (the record).
+    for (int page = 1; page < guarantees->Schede->count(); ++page) {
+        guarantees->Schede->setCurrentIndex(page);
+        QTest::qWait(50);
+        if (!shots::SaveShot(*window, session, QString("garanzie-%1").arg(page))) return 1;
     }
     return 0;
 }

@@ -52,4 +52,14 @@ private slots:
     void checkRightAfterDevelopmentGetsSixNumbersPerTicket();
 };
 
+// The page "Garanzie", on its own window over the current system and as a tab of Sistemi.
+class GaranzieTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void certificateHolesAndCompletion();
+    void recordOfOneTicketCountedByHand();
+    void completionJoinsTheDevelopment();
+};
+
 }  // namespace fortunara::test

@@ -8,9 +8,11 @@ int main(int argc, char** argv) {
         fortunara::test::SistemiEntryTest entry;
         fortunara::test::SistemiDevelopmentTest development;
         fortunara::test::SistemiOutputTest output;
+        fortunara::test::GaranzieTest guarantees;
         int failures = QTest::qExec(&entry, count, arguments);
         failures += QTest::qExec(&development, count, arguments);
         failures += QTest::qExec(&output, count, arguments);
+        failures += QTest::qExec(&guarantees, count, arguments);
         return failures;
     });
 }
