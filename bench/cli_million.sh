@@ -75,10 +75,13 @@ measure legge controllo --matrice 10N03506.SIS --numeri 3,8,15,22,27,34,41,48,56
 measure legge controllo --matrice 10N03506.SIS --numeri 3,8,15,22,27,34,41,48,56,63 --dal ultima --al 1
 measure legge --csv controllo --matrice 10N03506.SIS --numeri 3,8,15,22,27,34,41,48,56,63 --dal ultima --al 1
 measure legge controllo --sistema "$work/GIOCO.SSI" --dal ultima --al 1
+measure legge garanzia --matrice 10N03506.SIS
+measure legge buchi --matrice 10N03506.SIS --escono 4 --almeno 3
 measure legge matrici
 measure legge schedine --prova
 measure legge schedine --sistema "$work/GIOCO.SSI"
 measure scrive libreria
+measure scrive completa --matrice 10N03506.SIS --escono 4 --almeno 3 --salva "$work/COMPLETO.SSI"
 measure scrive aggiungi --data 01GEN9999 --numeri 1,2,3,4,5,6,7,8
 measure scrive aggiungi --data "$newest" --numeri 1,2,3,4,5,6,7,8 --sostituisci
 measure scrive converti "$work/archivio.txt"

@@ -11,6 +11,9 @@ namespace fortunara {
 
 namespace {
 
+// At most this many winning draws (a few MB) are kept between the walks of a CSV record.
+constexpr std::size_t kHeldDraws = 65536;
+
 const std::vector<std::string> kCountsHeader = {"terni", "quaterne", "cinquine", "cinque+1", "sestine"};
 
 std::vector<std::string> CountFields(const WinCounts& counts) {
@@ -75,14 +78,23 @@ void RecordOverDraws(const CliContext& context, const Tickets& tickets, const Sc
     std::vector<std::string> drawHeader = {"estrazione", "data"};
     drawHeader.insert(drawHeader.end(), kCountsHeader.begin(), kCountsHeader.end());
     if (context.Csv()) {
-        const SystemRecord record = walk([](const DrawWins&) {});
+        // The winning draws of the first walk are kept while they are few, so that a usual system
+        // is walked once; past kHeldDraws the range is walked again to write them.
+        std::vector<DrawWins> held;
+        const SystemRecord record = walk([&held](const DrawWins& draw) {
+            if (held.size() <= kHeldDraws) held.push_back(draw);
+        });
         std::vector<std::string> header;
         for (const std::string& name : kCountsHeader) header.push_back("totale_" + name);
         header.insert(header.end(), {"estrazioni", "vincenti"});
         std::vector<std::string> heading = CountFields(record.total);
         heading.insert(heading.end(), {Plain(record.checked), Plain(won)});
         HeadedWriter writer(context.out, true, header, heading, drawHeader);
-        walk([&writer](const DrawWins& draw) { writer.Detail(WinFields(draw)); });
+        if (held.size() <= kHeldDraws) {
+            for (const DrawWins& draw : held) writer.Detail(WinFields(draw));
+        } else {
+            walk([&writer](const DrawWins& draw) { writer.Detail(WinFields(draw)); });
+        }
         writer.End();
         return;
     }
