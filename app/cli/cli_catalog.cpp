@@ -238,6 +238,7 @@ const OptionDeclaration& EveryCommandOption() {
 void PrintUsage(std::ostream& out) {
     out << "uso: fortunara-cli [--cartella CARTELLA] [--csv] COMANDO [OPZIONI]\n"
            "     fortunara-cli [COMANDO] --help\n"
+           "     fortunara-cli --version\n"
            "comandi:\n";
     for (const CommandEntry& entry : Commands()) out << "  " << entry.synopsis << '\n';
     out << "R: un numero di estrazione dell'archivio (1 la piu' vecchia) oppure \"ultima\"\n"
