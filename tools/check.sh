@@ -2,11 +2,12 @@
 # The checks beyond the tests, which CI runs after tools/test.sh: the format of every source file,
 # clang-tidy with the checked-in .clang-tidy (no finding allowed), and the whole suite built and run
 # again under AddressSanitizer and UndefinedBehaviorSanitizer, where any report fails its test.
-# Usage: tools/check.sh [format] [tidy] [asan]   (no word: all three, in this order)
+# Usage: tools/check.sh [format] [asan] [tidy]   (no word: all three, in this order; clang-tidy
+# reads the compile commands of the sanitizer build, with its generated sources in place)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 steps=("$@")
-[ ${#steps[@]} -eq 0 ] && steps=(format tidy asan)
+[ ${#steps[@]} -eq 0 ] && steps=(format asan tidy)
 tools/install-deps.sh
 
 sources() { git ls-files '*.cpp' '*.h'; }
@@ -31,7 +32,7 @@ for step in "${steps[@]}"; do
         ctest --preset asan
         ;;
     *)
-        echo "uso: tools/check.sh [format] [tidy] [asan]" >&2
+        echo "uso: tools/check.sh [format] [asan] [tidy]" >&2
         exit 2
         ;;
     esac
