@@ -68,6 +68,7 @@ void DataGrid::SetText(int row, int column, const QString& text) {
     if (column < 0 || column >= columnCount() || row < 0 || row > rowCount()) return;
     if (row == 0) {
         horizontalHeaderItem(column)->setText(text);
+        FitColumns();
         return;
     }
     Cell(row, column)->setText(text);
@@ -115,6 +116,12 @@ void DataGrid::resizeEvent(QResizeEvent* event) {
     FitColumns();
 }
 
+int DataGrid::HeaderWidth(int column) const {
+    const QTableWidgetItem* item = horizontalHeaderItem(column);
+    if (item == nullptr || item->text().isEmpty()) return 0;
+    return horizontalHeader()->sectionSizeHint(column);
+}
+
 void DataGrid::FitColumns() {
     int needed = 0;
     for (int c = 0; c < columnCount(); ++c) {
@@ -126,7 +133,8 @@ void DataGrid::FitColumns() {
     int lastShown = -1;
     for (int c = 0; c < columnCount(); ++c) {
         if (isColumnHidden(c)) continue;
-        const int width = static_cast<int>(TwipsToPixels(widthsTwips_[static_cast<std::size_t>(c)]) * grow);
+        const int width =
+            std::max(static_cast<int>(TwipsToPixels(widthsTwips_[static_cast<std::size_t>(c)]) * grow), HeaderWidth(c));
         setColumnWidth(c, width);
         used += width;
         lastShown = c;
