@@ -5,12 +5,14 @@
 // can cut its numbers with "…" in the other.
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFrame>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -69,8 +71,18 @@ void Settle(QWidget& window) {
     QApplication::processEvents();
 }
 
+// FORTUNARA_READABILITY_SHOTS=DIR keeps a picture of each window as it was checked, to look at.
+void KeepPicture(QWidget& window, const QString& what) {
+    const QString folder = qEnvironmentVariable("FORTUNARA_READABILITY_SHOTS");
+    if (folder.isEmpty()) return;
+    QString name = what;
+    name.replace(QRegularExpression("[^A-Za-z0-9]+"), "-");
+    window.grab().save(QDir(folder).filePath(name + ".png"));
+}
+
 void ExpectReadable(QWidget& window, const QString& what) {
     Settle(window);
+    KeepPicture(window, what);
     const std::vector<QString> unfit = UnfitTexts(window);
     QString report;
     for (const QString& finding : unfit) report += "\n  " + finding;
@@ -131,12 +143,13 @@ void ReadabilityTest::mainWindowTabs() {
     program.fakes.dialogs.lenient = true;
     Sestine& window = *program.window;
     Settle(window);
-    // Every number searched as a quaterna in all eight places: the largest frequency a search
-    // of this archive gives.
+    // Every number searched as a quaterna in all eight places over the whole archive: the largest
+    // frequency a search of this archive gives.
     for (int n = 0; n < 90; ++n)
         QTest::mouseClick(program.Find<NumberLabel>(QString("Numero(%1)").arg(n)), Qt::LeftButton);
     program.Find<QRadioButton>("Option1(3)")->setChecked(true);
     for (int p = 7; p <= 8; ++p) program.Find<QAbstractButton>(QString("Check2(%1)").arg(p))->setChecked(true);
+    program.Find<QScrollBar>("HScroll1")->setValue(1);
     QTest::mouseClick(program.Find<AnimatedPicture>("Animazione_Cerca"), Qt::LeftButton);
     program.Find<QPushButton>("CommandButton12")->click();
     program.Find<QLineEdit>("Textbox1")->setText("90");
