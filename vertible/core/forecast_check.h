@@ -46,7 +46,7 @@ struct ForecastCheck {
 // the newest draw holds no draw: it never wins, and chance counts only the draws the archive holds.
 ForecastCheck CheckForecasts(const std::filesystem::path& programFolder, const std::vector<ForecastLine>& lines);
 
-// A percentage as the result panel shows it: the mask "###.##" and " %" ("20, %", ", %").
+// A percentage as the result panel shows it: the mask "###.##" and " %" ("20, %", "0,11 %", "0, %").
 std::string PercentText(double percent);
 
 }  // namespace fortunara

@@ -171,7 +171,7 @@ void MetodoVertibiliTest::checkBeforeAnyRunAndRefusedPosition() {
     QTest::mouseClick(Control<QPushButton>(window, "Command1"), Qt::LeftButton);
     QCOMPARE(Control<QLabel>(window, "Label10")->text(), QString(" 1"));
     QCOMPARE(Control<QLabel>(window, "Label8")->text(), QString(" 0"));
-    QCOMPARE(Control<QLabel>(window, "Label11")->text(), QString(", %"));
+    QCOMPARE(Control<QLabel>(window, "Label11")->text(), QString("0, %"));
     for (const std::string& sound : program.fakes.sounds.log) QVERIFY2(sound.rfind("WAVE", 0) != 0, sound.c_str());
 
     QComboBox* position = Control<QComboBox>(window, "Combo3");
