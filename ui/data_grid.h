@@ -43,8 +43,6 @@ private:
     // The item of a data cell, made when it has none yet.
     QTableWidgetItem* Cell(int row, int column);
     void FitColumns();
-    // What the header text of the column needs, 0 when it has none.
-    int HeaderWidth(int column) const;
     Qt::Alignment AlignmentOf(int column) const;
 
     std::vector<int> widthsTwips_;
