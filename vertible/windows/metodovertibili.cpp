@@ -200,6 +200,11 @@ void METODOVERTIBILI::BuildPanel() {
 void METODOVERTIBILI::SetUpGrids(int rows) {
     forecasts_->SetLines(lines_, std::max(rows, 1));
     checks_->SetLines(lines_, std::max(rows, 1));
+    // A new run is shown from its first line, with nothing of the last one selected.
+    for (ModelGrid* grid : {grid2, grid3}) {
+        grid->clearSelection();
+        grid->scrollToTop();
+    }
 }
 
 void METODOVERTIBILI::resizeEvent(QResizeEvent* event) {
