@@ -19,7 +19,6 @@
 #include <QTest>
 
 #include "app/program/program_folder.h"
-#include "app/program/startup.h"
 #include "app/windows/setup_window.h"
 #include "archive/core/draw_record.h"
 #include "archive/windows/browser.h"
@@ -107,7 +106,7 @@ T* Find(const QWidget& window, const char* name) {
 // A program folder with the bundled matrices, sounds and slip values, and the widest archive.
 struct Folder {
     Folder() {
-        FillProgramFolder(folder.path(), BundledAssets());
+        QVERIFY(FillProgramFolder(folder.path(), Assets()).ok());
         folder.WriteArchive(WidestArchive());
         state.programFolder = folder.path();
         state.RecordCount = static_cast<int>(WidestArchive().size() / 25);
@@ -138,7 +137,7 @@ private slots:
 
 void ReadabilityTest::mainWindowTabs() {
     StartedProgram program(WidestArchive(), [](SestineHooks&, ProgramState& state, Platform&) {
-        FillProgramFolder(state.programFolder, BundledAssets());
+        QVERIFY(FillProgramFolder(state.programFolder, Assets()).ok());
     });
     program.fakes.dialogs.lenient = true;
     Sestine& window = *program.window;
