@@ -347,13 +347,10 @@ void PresentiTest::damagedFilesAreSaidAndNeverSavedOver() {
 
 void PresentiTest::loadShowsTheLoadedSystem() {
     PresentiBench bench;
-    MatrixData played;
-    played.numberCount = 7;
-    played.comboCount = 2;
-    played.comboSize = 6;
-    played.numbers = {5, 12, 33, 40, 61, 88, 88, 5, 12, 33, 40, 9};
     const fs::path file = bench.folder.path() / "GIOCO.SSI";
-    QVERIFY(WriteSystemFile(file, played).ok());
+    const MatrixData seven{
+        .numberCount = 7, .comboCount = 2, .comboSize = 6, .numbers = {5, 12, 33, 40, 61, 88, 88, 5, 12, 33, 40, 9}};
+    QVERIFY(WriteSystemFile(file, seven).ok());
     bench.Open();
     bench.Answer({"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"});
     Click(*bench.window, "CommandButton1");
