@@ -185,7 +185,7 @@ void ReadabilityTest::systemWindow() {
     auto* groups = Find<QTableWidget>(*window, "grid2");
     const struct {
         int row, column, value;
-    } typed[] = {{1, 1, 88}, {2, 1, 90}, {3, 1, 77}, {1, 49, 89}, {32, 1, 2}, {33, 1, 3}};
+    } typed[] = {{32, 1, 2}, {33, 1, 3}, {1, 49, 89}, {1, 1, 88}, {2, 1, 90}, {3, 1, 77}};
     for (const auto& cell : typed) {
         f.fakes.dialogs.AnswerText(std::to_string(cell.value));
         emit groups->cellClicked(cell.row, cell.column);
