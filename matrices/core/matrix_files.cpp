@@ -120,7 +120,8 @@ MatrixRead ReadMatrixData(const std::filesystem::path& file, FileKind kind) {
     MatrixRead read;
     TextLineReader in(file);
     if (!in.ok()) {
-        read.error = in.Error();
+        // A played system lies wherever the user keeps it: the path asked for tells which file it is.
+        read.error = kind == FileKind::PlayedSystem ? "IMPOSSIBILE LEGGERE IL FILE " + file.string() : in.Error();
         return read;
     }
     const bool capped = ReadFields(in, read);
