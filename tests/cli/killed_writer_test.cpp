@@ -1,9 +1,7 @@
 // The command line killed while it replaces the archive: the archive is the old one or the new one,
 // and the next start leaves no temporary file behind.
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <spawn.h>
 #include <sys/wait.h>
 
 #include <algorithm>
@@ -18,28 +16,11 @@
 #include "tests/cli/run_command.h"
 #include "tests/support/temp_folder.h"
 
-extern char** environ;
-
 namespace fortunara {
 namespace {
 
 namespace fs = std::filesystem;
 using test::TempFolder;
-
-// Starts the command line on the folder and returns its process.
-pid_t Start(const std::vector<std::string>& arguments) {
-    std::vector<char*> argv;
-    for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
-    argv.push_back(nullptr);
-    pid_t child = -1;
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    const int failed = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    return failed == 0 ? child : -1;
-}
 
 std::vector<std::string> TemporaryFiles(const fs::path& folder) {
     std::vector<std::string> names;
@@ -69,7 +50,7 @@ TEST(KilledWriter, AnImportKilledAnywhereLeavesTheOldOrTheNewArchive) {
     for (int run = 0; run < 3; ++run) {
         folder.WriteArchive(old);
         const auto started = std::chrono::steady_clock::now();
-        waitpid(Start(import), &status, 0);
+        waitpid(test::StartProgram(import), &status, 0);
         whole = std::min(whole, std::chrono::steady_clock::now() - started);
         ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
         ASSERT_EQ(folder.ReadFile("dati/estraz09.txt"), fresh);
@@ -82,7 +63,7 @@ TEST(KilledWriter, AnImportKilledAnywhereLeavesTheOldOrTheNewArchive) {
     int replaced = 0;
     for (int run = 0; run < 50; ++run) {
         folder.WriteArchive(old);
-        const pid_t child = Start(import);
+        const pid_t child = test::StartProgram(import);
         ASSERT_GT(child, 0);
         std::this_thread::sleep_for(std::chrono::microseconds(after(random)));
         kill(child, SIGKILL);
