@@ -86,7 +86,7 @@ TEST(ForecastCheck, NothingToCheckCountsOnePlayedAndNoneWon) {
     const ForecastCheck check = CheckForecasts(folder.path(), {});
     EXPECT_EQ(check.played, 1);
     EXPECT_EQ(check.won, 0);
-    EXPECT_EQ(PercentText(check.percent), ", %");
+    EXPECT_EQ(PercentText(check.percent), "0, %");
     EXPECT_EQ(check.chance.expected, 0.0);
     EXPECT_EQ(PercentText(100.0 * 21 / 105), "20, %");
 }

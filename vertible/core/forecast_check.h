@@ -71,7 +71,7 @@ private:
     double expected_ = 0.0;
 };
 
-// A percentage as the result panel shows it: the mask "###.##" and " %" ("20, %", ", %").
+// A percentage as the result panel shows it: the mask "###.##" and " %" ("20, %", "0,11 %", "0, %").
 std::string PercentText(double percent);
 
 }  // namespace fortunara
