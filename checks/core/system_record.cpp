@@ -1,11 +1,9 @@
 #include "checks/core/system_record.h"
 
-#include <algorithm>
-
 namespace fortunara {
 
 SystemRecord RecordOverRange(const std::filesystem::path& programFolder, const Tickets& tickets,
-                             const ScanRange& range) {
+                             const ScanRange& range, const DrawWinsVisitor& each) {
     SystemRecord record;
     // The scan positions of the winning draws, turned into record numbers once the walk has told
     // where in the archive it started.
@@ -13,6 +11,7 @@ SystemRecord RecordOverRange(const std::filesystem::path& programFolder, const T
     const ScanOutcome scan = VisitScan(programFolder, range, [&](std::span<const DrawRecord> block) {
         for (const DrawRecord& draw : block) {
             const WinCounts counts = CountWins(tickets, CheckDrawOf(draw));
+            if (each) each(draw, counts);
             if (counts.Any()) {
                 positions.push_back(record.checked);
                 record.draws.push_back({0, draw.date, counts});
@@ -22,10 +21,10 @@ SystemRecord RecordOverRange(const std::filesystem::path& programFolder, const T
         }
         return true;
     });
-    if (!scan.error.empty()) return {{}, {}, 0, scan.error};
+    if (!scan.error.empty()) return {{}, {}, 0, 0, scan.error};
+    record.start = scan.start;
     const int step = ScanStep(range);
-    const int start = step < 0 ? std::min(range.from, scan.recordCount) : std::max(range.from, 1);
-    for (std::size_t i = 0; i < positions.size(); ++i) record.draws[i].record = start + step * positions[i];
+    for (std::size_t i = 0; i < positions.size(); ++i) record.draws[i].record = scan.start + step * positions[i];
     return record;
 }
 

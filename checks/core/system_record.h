@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,12 +22,16 @@ struct SystemRecord {
     std::vector<DrawWins> draws;  // the draws with at least a terno, in scan order
     WinCounts total;              // over every draw of the range
     int checked = 0;              // draws of the range the archive holds
+    int start = 0;                // the record checked first, the others following in scan order
     std::string error;            // Italian; the archive could not be read
 };
+
+// Each draw of the walk with what the system won on it, for a record kept draw by draw.
+using DrawWinsVisitor = std::function<void(const DrawRecord& draw, const WinCounts& counts)>;
 
 // Walks the range in scan order a block of the archive at a time, so the whole archive is never
 // held; a range reaching beyond the archive is cut to the records it holds.
 SystemRecord RecordOverRange(const std::filesystem::path& programFolder, const Tickets& tickets,
-                             const ScanRange& range);
+                             const ScanRange& range, const DrawWinsVisitor& each = {});
 
 }  // namespace fortunara
