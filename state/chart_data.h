@@ -15,6 +15,10 @@ enum class ChartSeriesKind {
     Marker,  // points marked one by one
 };
 
+// What a series stands for, which gives its colour: what happened, what chance gives on average,
+// the line chance rarely passes, money paid.
+enum class ChartTone { Observed, Chance, Rare, Cost };
+
 struct ChartPoint {
     double x = 0;
     double y = 0;
@@ -25,6 +29,7 @@ struct ChartSeries {
     std::string name;   // the series' object name, by which windows and tests find it
     std::string label;  // its text in the legend
     ChartSeriesKind kind = ChartSeriesKind::Line;
+    ChartTone tone = ChartTone::Observed;
     std::vector<ChartPoint> points;
     std::vector<ChartPoint> upper;  // a band's upper edge, point for point
 };

@@ -87,10 +87,11 @@ ChartData RecordChart(const RecordHistory& history) {
     const int draws = static_cast<int>(points.size());
     chart.xFirst = 0;
     chart.xLast = std::max(draws - 1, 1);
-    chart.ticks = RoundTicks(0, draws - 1.0, 8, [&points](double x) { return points[static_cast<std::size_t>(x)].date; });
-    ChartSeries cost{"Costo", "COSTO", ChartSeriesKind::Line, {}, {}};
-    ChartSeries returns{"Vincite", "VINCITE", ChartSeriesKind::Line, {}, {}};
-    ChartSeries expected{"Attese", "VINCITE ATTESE DAL CASO", ChartSeriesKind::Line, {}, {}};
+    chart.ticks =
+        RoundTicks(0, draws - 1.0, 8, [&points](double x) { return points[static_cast<std::size_t>(x)].date; });
+    ChartSeries cost{"Costo", "COSTO", ChartSeriesKind::Line, ChartTone::Cost, {}, {}};
+    ChartSeries returns{"Vincite", "VINCITE", ChartSeriesKind::Line, ChartTone::Observed, {}, {}};
+    ChartSeries expected{"Attese", "VINCITE ATTESE DAL CASO", ChartSeriesKind::Line, ChartTone::Chance, {}, {}};
     for (int i = 0; i < draws; ++i) {
         const RecordPoint& point = points[static_cast<std::size_t>(i)];
         const double x = i;
@@ -112,8 +113,9 @@ ChartData RecordChart(const RecordHistory& history) {
     }
     chart.notes.push_back(period + LedgerLine(history.record, history.costPerDrawCents, history.prizes));
     if (!history.prizes.Any()) {
-        chart.notes.push_back("NESSUN PREMIO SCRITTO: IL GRAFICO MOSTRA SOLO IL COSTO. SCRIVI I PREMI PER VEDERE LE "
-                              "VINCITE");
+        chart.notes.push_back(
+            "NESSUN PREMIO SCRITTO: IL GRAFICO MOSTRA SOLO IL COSTO. SCRIVI I PREMI PER VEDERE LE "
+            "VINCITE");
     } else {
         const long long expectedTotal = Cents(history.expectedPerDrawCents * draws);
         const long long costTotal = history.costPerDrawCents * draws;

@@ -38,11 +38,12 @@ std::string Numbers(int count) {
     return Count(count) + (count == 1 ? " NUMERO" : " NUMERI");
 }
 
-ChartSeries Series(std::string name, std::string label, ChartSeriesKind kind) {
+ChartSeries Series(std::string name, std::string label, ChartSeriesKind kind, ChartTone tone) {
     ChartSeries series;
     series.name = std::move(name);
     series.label = std::move(label);
     series.kind = kind;
+    series.tone = tone;
     return series;
 }
 
@@ -70,6 +71,44 @@ std::string PositionsText(const PositionFlags& positions) {
     return text.empty() ? "nessuna" : text;
 }
 
+ChartOutcome MakeStatisticsChart(const std::filesystem::path& programFolder, const ChartRequest& request) {
+    ChartOutcome outcome;
+    const PositionFlags& positions = request.positions;
+    switch (request.chart) {
+        case StatisticsChart::Frequencies:
+        case StatisticsChart::CurrentDelays: {
+            const NumberScan scan = ScanNumbers(programFolder, request.range, positions);
+            outcome.recordCount = scan.table.recordCount;
+            outcome.error = scan.table.error;
+            outcome.chart = request.chart == StatisticsChart::Frequencies
+                                ? FrequencyChart(scan, FrequenciesAgainstChance(scan, positions), positions)
+                                : CurrentDelayChart(scan, CurrentDelaysAgainstChance(scan, positions), positions);
+            break;
+        }
+        case StatisticsChart::NumberDelay: {
+            const DelayHistory history = ComputeDelayHistory(programFolder, request.range, positions, request.number);
+            outcome.recordCount = history.recordCount;
+            outcome.error = history.error;
+            outcome.chart = DelayHistoryChart(history, positions);
+            break;
+        }
+        case StatisticsChart::Parity:
+        case StatisticsChart::Sums:
+        case StatisticsChart::Interruptions: {
+            const DistributionKind property = request.chart == StatisticsChart::Parity ? DistributionKind::Parity
+                                              : request.chart == StatisticsChart::Sums
+                                                  ? DistributionKind::Sum
+                                                  : DistributionKind::Interruptions;
+            const DistributionScan scan = ScanDistribution(property, programFolder, request.range, positions);
+            outcome.recordCount = scan.table.recordCount;
+            outcome.error = scan.table.error;
+            outcome.chart = DistributionChart(scan, DistributionAgainstChance(scan, positions), positions);
+            break;
+        }
+    }
+    return outcome;
+}
+
 ChartData FrequencyChart(const NumberScan& scan, const FrequencySeries& series, const PositionFlags& positions) {
     ChartData chart;
     chart.name = "grafico-frequenze";
@@ -79,10 +118,10 @@ ChartData FrequencyChart(const NumberScan& scan, const FrequencySeries& series, 
     chart.xFirst = -0.5;
     chart.xLast = 89.5;
     chart.ticks = NumberTicks();
-    ChartSeries bars = Series("Frequenze", "FREQUENZA", ChartSeriesKind::Bars);
-    ChartSeries mean = Series("Caso", kChanceLabel, ChartSeriesKind::Line);
+    ChartSeries bars = Series("Frequenze", "FREQUENZA", ChartSeriesKind::Bars, ChartTone::Observed);
+    ChartSeries mean = Series("Caso", kChanceLabel, ChartSeriesKind::Line, ChartTone::Chance);
     ChartSeries band = Series("Fascia", "FASCIA DEL CASO (ATTESA PIU' O MENO DUE DEVIAZIONI STANDARD)",
-                              ChartSeriesKind::Band);
+                              ChartSeriesKind::Band, ChartTone::Chance);
     std::vector<double> means;
     std::vector<int> outside;
     for (const FrequencyBar& bar : series.bars) {
@@ -96,8 +135,8 @@ ChartData FrequencyChart(const NumberScan& scan, const FrequencySeries& series, 
     }
     chart.series = {band, bars, mean};
     const int draws = scan.table.scanned;
-    chart.notes.push_back(RangeLine(draws, scan.dates.first, scan.dates.last, positions) +
-                          ": OGNI NUMERO E' ATTESO " + SameOrSpread(means, PlainDecimal2) + " VOLTE");
+    chart.notes.push_back(RangeLine(draws, scan.dates.first, scan.dates.last, positions) + ": OGNI NUMERO E' ATTESO " +
+                          SameOrSpread(means, PlainDecimal2) + " VOLTE");
     chart.notes.push_back("FUORI DALLA FASCIA DEL CASO: " + Numbers(series.outside) +
                           (outside.empty() ? "" : " (" + NumberList(outside) + ")") +
                           ". IL CASO DA SOLO NE METTE FUORI IN MEDIA " + PlainDecimal2(series.expectedOutside) +
@@ -105,8 +144,7 @@ ChartData FrequencyChart(const NumberScan& scan, const FrequencySeries& series, 
     return chart;
 }
 
-ChartData CurrentDelayChart(const NumberScan& scan, const CurrentDelaySeries& series,
-                            const PositionFlags& positions) {
+ChartData CurrentDelayChart(const NumberScan& scan, const CurrentDelaySeries& series, const PositionFlags& positions) {
     ChartData chart;
     chart.name = "grafico-ritardi";
     chart.title = "Ritardi attuali dei 90 numeri, dal maggiore";
@@ -115,9 +153,9 @@ ChartData CurrentDelayChart(const NumberScan& scan, const CurrentDelaySeries& se
     chart.xFirst = -0.5;
     chart.xLast = static_cast<double>(series.bars.size()) - 0.5;
     chart.tickAngle = -90;
-    ChartSeries bars = Series("Ritardi", "RITARDO ATTUALE", ChartSeriesKind::Bars);
-    ChartSeries mean = Series("Caso", "RITARDO MEDIO DEL CASO", ChartSeriesKind::Line);
-    ChartSeries rare = Series("Soglia", kRareLabel, ChartSeriesKind::Line);
+    ChartSeries bars = Series("Ritardi", "RITARDO ATTUALE", ChartSeriesKind::Bars, ChartTone::Observed);
+    ChartSeries mean = Series("Caso", "RITARDO MEDIO DEL CASO", ChartSeriesKind::Line, ChartTone::Chance);
+    ChartSeries rare = Series("Soglia", kRareLabel, ChartSeriesKind::Line, ChartTone::Rare);
     std::vector<double> means;
     std::vector<double> rares;
     std::vector<int> beyond;
@@ -135,13 +173,11 @@ ChartData CurrentDelayChart(const NumberScan& scan, const CurrentDelaySeries& se
     chart.series = {bars, mean, rare};
     const auto whole = [](double v) { return Plain(static_cast<long long>(v)); };
     chart.notes.push_back(RangeLine(scan.table.scanned, scan.dates.first, scan.dates.last, positions));
-    chart.notes.push_back("RITARDO MEDIO DEL CASO: " + SameOrSpread(means, PlainDecimal2) +
-                          ". SOGLIA DEL CASO: " + SameOrSpread(rares, whole) +
-                          ", UN RITARDO CHE IL CASO SUPERA SOLO 1 VOLTA SU 100");
-    chart.notes.push_back("OLTRE LA SOGLIA: " + Numbers(series.beyond) +
-                          (beyond.empty() ? "" : " (" + NumberList(beyond) + ")") +
-                          ". IL CASO DA SOLO NE METTE OLTRE IN MEDIA " + PlainDecimal2(series.expectedBeyond) +
-                          " SU 90");
+    chart.notes.push_back("RITARDO MEDIO DEL CASO: " + SameOrSpread(means, PlainDecimal2) + ". SOGLIA DEL CASO: " +
+                          SameOrSpread(rares, whole) + ", UN RITARDO CHE IL CASO SUPERA SOLO 1 VOLTA SU 100");
+    chart.notes.push_back(
+        "OLTRE LA SOGLIA: " + Numbers(series.beyond) + (beyond.empty() ? "" : " (" + NumberList(beyond) + ")") +
+        ". IL CASO DA SOLO NE METTE OLTRE IN MEDIA " + PlainDecimal2(series.expectedBeyond) + " SU 90");
     return chart;
 }
 
@@ -154,16 +190,17 @@ ChartData DelayHistoryChart(const DelayHistory& history, const PositionFlags& po
     const int draws = static_cast<int>(history.delays.size());
     chart.xFirst = 0;
     chart.xLast = std::max(draws - 1, 1);
-    chart.ticks = RoundTicks(0, draws - 1.0, 8, [&history](double x) {
-        return history.dates[static_cast<std::size_t>(x)];
-    });
-    ChartSeries delays = Series("Ritardo", "RITARDO", ChartSeriesKind::Line);
+    chart.ticks =
+        RoundTicks(0, draws - 1.0, 8, [&history](double x) { return history.dates[static_cast<std::size_t>(x)]; });
+    ChartSeries delays = Series("Ritardo", "RITARDO", ChartSeriesKind::Line, ChartTone::Observed);
     for (int i = 0; i < draws; ++i) {
-        delays.points.push_back({static_cast<double>(i), static_cast<double>(history.delays[static_cast<std::size_t>(i)])});
+        delays.points.push_back(
+            {static_cast<double>(i), static_cast<double>(history.delays[static_cast<std::size_t>(i)])});
     }
-    ChartSeries peak = Series("Massimo", "RITARDO MASSIMO", ChartSeriesKind::Marker);
-    for (const int at : history.maxAt) peak.points.push_back({static_cast<double>(at), static_cast<double>(history.maxDelay)});
-    ChartSeries rare = Series("Soglia", kRareLabel, ChartSeriesKind::Line);
+    ChartSeries peak = Series("Massimo", "RITARDO MASSIMO", ChartSeriesKind::Marker, ChartTone::Rare);
+    for (const int at : history.maxAt)
+        peak.points.push_back({static_cast<double>(at), static_cast<double>(history.maxDelay)});
+    ChartSeries rare = Series("Soglia", kRareLabel, ChartSeriesKind::Line, ChartTone::Rare);
     rare.points = {{chart.xFirst, static_cast<double>(history.rareGap)},
                    {chart.xLast, static_cast<double>(history.rareGap)}};
     chart.series = {delays, peak, rare};
@@ -200,8 +237,8 @@ ChartData DistributionChart(const DistributionScan& scan, const std::vector<Dist
     chart.yTitle = "ESTRAZIONI";
     chart.xFirst = -0.5;
     chart.xLast = static_cast<double>(bars.size()) - 0.5;
-    ChartSeries frequencies = Series("Frequenze", "FREQUENZA", ChartSeriesKind::Bars);
-    ChartSeries expected = Series("Caso", kChanceLabel, ChartSeriesKind::Line);
+    ChartSeries frequencies = Series("Frequenze", "FREQUENZA", ChartSeriesKind::Bars, ChartTone::Observed);
+    ChartSeries expected = Series("Caso", kChanceLabel, ChartSeriesKind::Line, ChartTone::Chance);
     for (std::size_t i = 0; i < bars.size(); ++i) {
         const double x = static_cast<double>(i);
         frequencies.points.push_back({x, static_cast<double>(bars[i].frequency)});
@@ -210,7 +247,8 @@ ChartData DistributionChart(const DistributionScan& scan, const std::vector<Dist
     chart.series = {frequencies, expected};
     if (scan.table.kind == DistributionKind::Sum && !bars.empty()) {
         const int first = bars.front().value;
-        chart.ticks = RoundTicks(first, bars.back().value, 12, [](double v) { return Plain(static_cast<long long>(v)); });
+        chart.ticks =
+            RoundTicks(first, bars.back().value, 12, [](double v) { return Plain(static_cast<long long>(v)); });
         for (ChartTick& tick : chart.ticks) tick.x -= first;
     } else {
         for (std::size_t i = 0; i < bars.size(); ++i) {
