@@ -8,7 +8,8 @@ if [ ! -f "$build/build.ninja" ]; then
     cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 fi
 cmake --build "$build" --target fortunara-screenshots sistemi-screenshots archive-screenshots \
-    archivio-screenshots metodovertibili-screenshots checks-screenshots schedine-screenshots
+    archivio-screenshots metodovertibili-screenshots checks-screenshots schedine-screenshots \
+    grafico-screenshots
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
@@ -38,3 +39,6 @@ QT_QPA_PLATFORM="offscreen:configfile=$work/screen.json" \
 # schedine-prova.png.
 QT_QPA_PLATFORM="offscreen:configfile=$work/screen.json" \
     "$build/tools/schedine-screenshots" "$work/cartella-schedine" docs/screenshots
+# The chart windows on the bundled archive: grafico-0 .. grafico-3 and grafico-sistema.
+QT_QPA_PLATFORM="offscreen:configfile=$work/screen.json" \
+    "$build/tools/grafico-screenshots" "$work/cartella-grafici" docs/screenshots

@@ -5,7 +5,9 @@
 #include <QBarSet>
 #include <QCategoryAxis>
 #include <QGraphicsScene>
+#include <QGraphicsSimpleTextItem>
 #include <QLineSeries>
+#include <QLocale>
 #include <QPainter>
 #include <QScatterSeries>
 #include <QValueAxis>
@@ -105,6 +107,44 @@ double Highest(const ChartData& data) {
     return highest > 0 ? highest : 1;
 }
 
+// The room under the plot area for labels stood up and the axis title under them.
+constexpr int kStandingRoom = 34;
+
+// Labels stood up, one per bar (the 90 numbers): Qt's axis cuts them to "..." wherever a bar is
+// narrower than a line of text, so they are drawn here, each centred under its bar, and placed again
+// whenever the plot area moves.
+void StandLabels(QChart& chart, const ChartData& data, QAbstractSeries& series) {
+    std::vector<QGraphicsSimpleTextItem*> items;
+    const std::vector<ChartTick>& ticks = data.ticks;
+    auto* title = new QGraphicsSimpleTextItem(Text(data.xTitle), &chart);
+    title->setFont(CaptionFont(8));
+    title->setBrush(look::kGreen);
+    for (const ChartTick& tick : ticks) {
+        auto* item = new QGraphicsSimpleTextItem(Text(tick.text), &chart);
+        item->setFont(QFont(look::kFontFamily, 8));
+        item->setBrush(look::kInk);
+        item->setRotation(-90);
+        items.push_back(item);
+    }
+    QObject::connect(
+        &chart, &QChart::plotAreaChanged, &chart, [&chart, &series, items, ticks, title](const QRectF& plot) {
+            qreal longest = 0;
+            qreal taken = plot.left() - 1000;  // where the last label shown ends, across
+            for (std::size_t i = 0; i < items.size(); ++i) {
+                const QRectF text = items[i]->boundingRect();
+                const qreal x = chart.mapToPosition(QPointF(ticks[i].x, 0), &series).x();
+                // Turned a quarter left about its top left corner, the text rises from
+                // its position. Where bars are narrower than a line, every other label or
+                // fewer is shown, never one over another.
+                items[i]->setPos(x - text.height() / 2, plot.bottom() + 4 + text.width());
+                items[i]->setVisible(x - text.height() / 2 >= taken);
+                if (items[i]->isVisible()) taken = x + text.height() / 2;
+                longest = std::max(longest, text.width());
+            }
+            title->setPos(plot.center().x() - title->boundingRect().width() / 2, plot.bottom() + 6 + longest);
+        });
+}
+
 QChart* MakeChart(const ChartData& data) {
     auto* chart = new QChart;
     chart->setAnimationOptions(QChart::NoAnimation);
@@ -113,6 +153,9 @@ QChart* MakeChart(const ChartData& data) {
     chart->setPlotAreaBackgroundBrush(QColor(255, 253, 247));
     chart->setPlotAreaBackgroundVisible(true);
     chart->setMargins(QMargins(4, 4, 4, 4));
+    // Values as the program writes them: 150.000, not 150000.
+    chart->setLocalizeNumbers(true);
+    chart->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
     chart->setTitle(Text(data.title));
     chart->setTitleFont(CaptionFont(11));
     chart->setTitleBrush(look::kGreen);
@@ -121,12 +164,16 @@ QChart* MakeChart(const ChartData& data) {
     chart->legend()->setLabelColor(look::kInk);
 
     const QFont labels(look::kFontFamily, 8);
+    const bool standing = data.tickAngle != 0;
     auto* across = new QCategoryAxis;
     across->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     across->setStartValue(data.xFirst);
-    for (const ChartTick& tick : data.ticks) across->append(Text(tick.text), tick.x);
+    if (standing) {
+        across->append(" ", data.xLast);  // no labels of its own (an axis without any draws a dot)
+    } else {
+        for (const ChartTick& tick : data.ticks) across->append(Text(tick.text), tick.x);
+    }
     across->setRange(data.xFirst, data.xLast);
-    across->setLabelsAngle(data.tickAngle);
     auto* up = new QValueAxis;
     up->setRange(0, Highest(data) * 1.05);
     up->applyNiceNumbers();
@@ -139,7 +186,13 @@ QChart* MakeChart(const ChartData& data) {
         axis->setLinePenColor(look::kGreen);
         axis->setGridLineColor(look::kIvoryDark);
     }
-    across->setTitleText(Text(data.xTitle));
+    // Standing labels and the title under them are drawn apart, in room left under the plot area:
+    // the legend goes over the chart.
+    across->setTitleText(standing ? QString() : Text(data.xTitle));
+    if (standing) {
+        chart->legend()->setAlignment(Qt::AlignTop);
+        chart->setMargins(QMargins(4, 4, 4, 4 + kStandingRoom));
+    }
     up->setTitleText(Text(data.yTitle));
     chart->addAxis(across, Qt::AlignBottom);
     chart->addAxis(up, Qt::AlignLeft);
@@ -149,6 +202,7 @@ QChart* MakeChart(const ChartData& data) {
         series->attachAxis(across);
         series->attachAxis(up);
     }
+    if (standing && !chart->series().isEmpty()) StandLabels(*chart, data, *chart->series().front());
     return chart;
 }
 

@@ -1,10 +1,13 @@
 #include "ui/chart_window.h"
 
 #include <QBuffer>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "state/chart_output.h"
 #include "state/click_sound.h"
@@ -48,7 +51,10 @@ ChartWindow::ChartWindow(ProgramState& state, Platform& platform, const QString&
     connect(StampaGrafico, &QPushButton::clicked, this, &ChartWindow::Print);
     connect(SalvaGrafico, &QPushButton::clicked, this, &ChartWindow::Save);
     connect(EsciGrafico, &QPushButton::clicked, this, &QDialog::close);
-    resize(1100, 680);
+    // As large as the charts are meant to be seen, within the screen.
+    const QScreen* screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen();
+    const QSize room = screen != nullptr ? screen->availableGeometry().size() : QSize(1100, 680);
+    resize(std::min(1100, room.width()), std::min(680, room.height()));
 }
 
 void ChartWindow::Show(const ChartData& data) {
