@@ -29,6 +29,20 @@ void AmboSchemeOnElevenToEighteen(ProgramState& state) {
     state.SystemNumberCount = 8;
 }
 
+// One ticket 1..6 over five draws: a terno, a quaterna, nothing, a cinque + 1, the sestina.
+std::vector<DrawRecord> OneTicketOverFiveDraws() {
+    return {MakeDraw("01GEN2020", {1, 2, 3, 40, 50, 60}, 70), MakeDraw("02GEN2020", {1, 2, 3, 4, 50, 60}, 70),
+            MakeDraw("03GEN2020", {70, 71, 72, 73, 74, 75}, 76), MakeDraw("04GEN2020", {1, 2, 3, 4, 5, 60}, 6),
+            MakeDraw("05GEN2020", {1, 2, 3, 4, 5, 6}, 70)};
+}
+
+void OneTicketOfSix(ProgramState& state) {
+    state.TicketNumbers = {0, 1, 2, 3, 4, 5, 6};
+    state.TicketSize = 6;
+    state.TicketCount = 1;
+    state.SystemNumberCount = 6;
+}
+
 struct GaranzieBench {
     TempFolder folder;
     ProgramState state;
@@ -91,15 +105,8 @@ void GaranzieTest::certificateHolesAndCompletion() {
 }
 
 void GaranzieTest::recordOfOneTicketCountedByHand() {
-    // One ticket 1..6 over five draws: a terno, a quaterna, nothing, a cinque + 1, the sestina.
-    GaranzieBench bench({MakeDraw("01GEN2020", {1, 2, 3, 40, 50, 60}, 70),
-                         MakeDraw("02GEN2020", {1, 2, 3, 4, 50, 60}, 70),
-                         MakeDraw("03GEN2020", {70, 71, 72, 73, 74, 75}, 76),
-                         MakeDraw("04GEN2020", {1, 2, 3, 4, 5, 60}, 6), MakeDraw("05GEN2020", {1, 2, 3, 4, 5, 6}, 70)});
-    bench.state.TicketNumbers = {0, 1, 2, 3, 4, 5, 6};
-    bench.state.TicketSize = 6;
-    bench.state.TicketCount = 1;
-    bench.state.SystemNumberCount = 6;
+    GaranzieBench bench(OneTicketOverFiveDraws());
+    OneTicketOfSix(bench.state);
     bench.Open();
     bench.Find<QLineEdit>("Premio(0)")->setText("10");
     QVERIFY(bench.Press("Resoconto"));
@@ -118,15 +125,9 @@ void GaranzieTest::recordOfOneTicketCountedByHand() {
 }
 
 void GaranzieTest::recordChartOfOneTicket() {
-    // The draws of recordOfOneTicketCountedByHand, a terno paid 10,00: the chart adds up from the oldest.
-    GaranzieBench bench({MakeDraw("01GEN2020", {1, 2, 3, 40, 50, 60}, 70),
-                         MakeDraw("02GEN2020", {1, 2, 3, 4, 50, 60}, 70),
-                         MakeDraw("03GEN2020", {70, 71, 72, 73, 74, 75}, 76),
-                         MakeDraw("04GEN2020", {1, 2, 3, 4, 5, 60}, 6), MakeDraw("05GEN2020", {1, 2, 3, 4, 5, 6}, 70)});
-    bench.state.TicketNumbers = {0, 1, 2, 3, 4, 5, 6};
-    bench.state.TicketSize = 6;
-    bench.state.TicketCount = 1;
-    bench.state.SystemNumberCount = 6;
+    // A terno paid 10,00: the chart adds up from the oldest draw.
+    GaranzieBench bench(OneTicketOverFiveDraws());
+    OneTicketOfSix(bench.state);
     bench.Open();
     bench.Find<QLineEdit>("Premio(0)")->setText("10");
     std::vector<QPointF> cost;
