@@ -40,13 +40,14 @@ long long Amount(const CliContext& context, const std::string& option, long long
 int RunGraficoFrequenze(const CliContext& context) {
     const PositionFlags positions = PositionsOf(context);
     const FrequencySeries series = FrequenciesAgainstChance(ScanOrFail(context, positions), positions);
-    Records bars{{"numero", "freq", "attesa", "bassa", "alta"}, {}};
+    HeadedWriter writer(context.out, context.Csv(), {"fuori", "attesi_fuori"},
+                        {Plain(series.outside), PlainDecimal2(series.expectedOutside)},
+                        {"numero", "freq", "attesa", "bassa", "alta"});
     for (const FrequencyBar& bar : series.bars) {
-        bars.rows.push_back({Plain(bar.number), Plain(bar.frequency), PlainDecimal2(bar.chance.mean),
-                             PlainDecimal2(bar.chance.low), PlainDecimal2(bar.chance.high)});
+        writer.Detail({Plain(bar.number), Plain(bar.frequency), PlainDecimal2(bar.chance.mean),
+                       PlainDecimal2(bar.chance.low), PlainDecimal2(bar.chance.high)});
     }
-    WriteHeadedRecords(context.out, context.Csv(), {"fuori", "attesi_fuori"},
-                       {Plain(series.outside), PlainDecimal2(series.expectedOutside)}, bars);
+    writer.End();
     return kCliOk;
 }
 
@@ -57,12 +58,13 @@ int RunGraficoRitardo(const CliContext& context) {
     if (number < 1 || number > 90) throw CliError("NUMERO NON VALIDO PER --numero: " + Plain(number) + " (1 - 90)");
     const DelayHistory history = ComputeDelayHistory(context.folder, RangeOf(context), PositionsOf(context), number);
     if (!history.error.empty()) throw CliError(history.error);
-    Records draws{{"estrazione", "data", "ritardo"}, {}};
+    HeadedWriter writer(context.out, context.Csv(), {"numero", "ritmax", "soglia"},
+                        {Plain(number), Plain(history.maxDelay), Plain(history.rareGap)},
+                        {"estrazione", "data", "ritardo"});
     for (std::size_t i = 0; i < history.delays.size(); ++i) {
-        draws.rows.push_back({Plain(history.records[i]), history.dates[i], Plain(history.delays[i])});
+        writer.Detail({Plain(history.records[i]), history.dates[i], Plain(history.delays[i])});
     }
-    WriteHeadedRecords(context.out, context.Csv(), {"numero", "ritmax", "soglia"},
-                       {Plain(number), Plain(history.maxDelay), Plain(history.rareGap)}, draws);
+    writer.End();
     return kCliOk;
 }
 
@@ -71,13 +73,14 @@ int RunGraficoRitardo(const CliContext& context) {
 int RunGraficoRitardi(const CliContext& context) {
     const PositionFlags positions = PositionsOf(context);
     const CurrentDelaySeries series = CurrentDelaysAgainstChance(ScanOrFail(context, positions), positions);
-    Records bars{{"numero", "rit", "media", "soglia"}, {}};
+    HeadedWriter writer(context.out, context.Csv(), {"oltre", "attesi_oltre"},
+                        {Plain(series.beyond), PlainDecimal2(series.expectedBeyond)},
+                        {"numero", "rit", "media", "soglia"});
     for (const CurrentDelayBar& bar : series.bars) {
-        bars.rows.push_back({Plain(bar.number), Plain(bar.delay), PlainDecimal2(bar.chance.mean),
-                             Plain(bar.chance.percentile)});
+        writer.Detail(
+            {Plain(bar.number), Plain(bar.delay), PlainDecimal2(bar.chance.mean), Plain(bar.chance.percentile)});
     }
-    WriteHeadedRecords(context.out, context.Csv(), {"oltre", "attesi_oltre"},
-                       {Plain(series.beyond), PlainDecimal2(series.expectedBeyond)}, bars);
+    writer.End();
     return kCliOk;
 }
 
@@ -108,17 +111,17 @@ int RunGraficoResoconto(const CliContext& context) {
     const RecordHistory history = ComputeRecordHistory(context.folder, tickets.View(), RangeOf(context),
                                                        SystemCostCents(tickets.count, tickets.size, price), prizes);
     if (!history.record.error.empty()) throw CliError(history.record.error);
-    Records draws{{"estrazione", "data", "costo", "vincite", "attese"}, {}};
-    for (const RecordPoint& point : history.points) {
-        draws.rows.push_back({Plain(point.record), point.date, Euros(static_cast<double>(point.costCents)),
-                              Euros(static_cast<double>(point.returnsCents)), Euros(point.expectedCents)});
-    }
     const RecordPoint last = history.points.empty() ? RecordPoint{} : history.points.back();
-    WriteHeadedRecords(context.out, context.Csv(), {"estrazioni", "vincenti", "costo", "vincite", "attese"},
-                       {Plain(history.record.checked), Plain(static_cast<long long>(history.record.draws.size())),
-                        Euros(static_cast<double>(last.costCents)), Euros(static_cast<double>(last.returnsCents)),
-                        Euros(last.expectedCents)},
-                       draws);
+    HeadedWriter writer(context.out, context.Csv(), {"estrazioni", "vincenti", "costo", "vincite", "attese"},
+                        {Plain(history.record.checked), Plain(static_cast<long long>(history.record.draws.size())),
+                         Euros(static_cast<double>(last.costCents)), Euros(static_cast<double>(last.returnsCents)),
+                         Euros(last.expectedCents)},
+                        {"estrazione", "data", "costo", "vincite", "attese"});
+    for (const RecordPoint& point : history.points) {
+        writer.Detail({Plain(point.record), point.date, Euros(static_cast<double>(point.costCents)),
+                       Euros(static_cast<double>(point.returnsCents)), Euros(point.expectedCents)});
+    }
+    writer.End();
     return kCliOk;
 }
 

@@ -57,9 +57,13 @@ RecordHistory ComputeRecordHistory(const std::filesystem::path& programFolder, c
     history.prizes = prizes;
     history.expectedPerDrawCents = ExpectedReturnsCents(tickets, prizes);
     std::vector<RecordPoint> draws;  // in scan order, each with what it returned alone
-    history.record = RecordOverRange(programFolder, tickets, range, [&](const DrawRecord& draw, const WinCounts& won) {
-        draws.push_back({0, draw.date, 0, ReturnsCents(won, prizes), 0});
-    });
+    std::vector<DrawWins> wins;
+    history.record = RecordOverRange(
+        programFolder, tickets, range, [&wins](const DrawWins& won) { wins.push_back(won); },
+        [&](const DrawRecord& draw, const WinCounts& won) {
+            draws.push_back({0, draw.date, 0, ReturnsCents(won, prizes), 0});
+        });
+    history.record.draws = std::move(wins);
     if (!history.record.error.empty()) return history;
     const int step = ScanStep(range);
     for (std::size_t i = 0; i < draws.size(); ++i) draws[i].record = history.record.start + step * static_cast<int>(i);

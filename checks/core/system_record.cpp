@@ -1,30 +1,56 @@
 #include "checks/core/system_record.h"
 
+#include <algorithm>
+
+#include "archive/core/draw_archive.h"
+
 namespace fortunara {
 
-SystemRecord RecordOverRange(const std::filesystem::path& programFolder, const Tickets& tickets,
-                             const ScanRange& range, const DrawWinsVisitor& each) {
+namespace {
+
+SystemRecord Failed(std::string error) {
     SystemRecord record;
-    // The scan positions of the winning draws, turned into record numbers once the walk has told
-    // where in the archive it started.
-    std::vector<int> positions;
+    record.error = std::move(error);
+    return record;
+}
+
+}  // namespace
+
+SystemRecord RecordOverRange(const std::filesystem::path& programFolder, const Tickets& tickets,
+                             const ScanRange& range) {
+    SystemRecord record;
+    SystemRecord walked =
+        RecordOverRange(programFolder, tickets, range, [&record](const DrawWins& won) { record.draws.push_back(won); });
+    walked.draws = std::move(record.draws);
+    return walked;
+}
+
+SystemRecord RecordOverRange(const std::filesystem::path& programFolder, const Tickets& tickets, const ScanRange& range,
+                             const DrawWinsVisitor& onWin, const DrawCountsVisitor& each) {
+    SystemRecord record;
+    // The walk starts at the first record of the range the archive holds.
+    int recordCount = 0;
+    {
+        DrawArchive archive(programFolder);
+        if (!archive.OpenDrawArchive()) return Failed(archive.Error());
+        recordCount = archive.RecordCount();
+    }
+    const int step = ScanStep(range);
+    const int start = step < 0 ? std::min(range.from, recordCount) : std::max(range.from, 1);
     const ScanOutcome scan = VisitScan(programFolder, range, [&](std::span<const DrawRecord> block) {
         for (const DrawRecord& draw : block) {
             const WinCounts counts = CountWins(tickets, CheckDrawOf(draw));
             if (each) each(draw, counts);
             if (counts.Any()) {
-                positions.push_back(record.checked);
-                record.draws.push_back({0, draw.date, counts});
+                onWin({start + step * record.checked, draw.date, counts});
                 record.total += counts;
             }
             ++record.checked;
         }
         return true;
     });
-    if (!scan.error.empty()) return {{}, {}, 0, 0, scan.error};
-    record.start = scan.start;
-    const int step = ScanStep(range);
-    for (std::size_t i = 0; i < positions.size(); ++i) record.draws[i].record = scan.start + step * positions[i];
+    if (!scan.error.empty()) return Failed(scan.error);
+    record.start = start;
     return record;
 }
 

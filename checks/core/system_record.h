@@ -26,12 +26,16 @@ struct SystemRecord {
     std::string error;            // Italian; the archive could not be read
 };
 
-// Each draw of the walk with what the system won on it, for a record kept draw by draw.
-using DrawWinsVisitor = std::function<void(const DrawRecord& draw, const WinCounts& counts)>;
-
 // Walks the range in scan order a block of the archive at a time, so the whole archive is never
 // held; a range reaching beyond the archive is cut to the records it holds.
 SystemRecord RecordOverRange(const std::filesystem::path& programFolder, const Tickets& tickets,
-                             const ScanRange& range, const DrawWinsVisitor& each = {});
+                             const ScanRange& range);
+// The same handing each winning draw to onWin as it is found instead of keeping it (`draws` stays
+// empty), so that the record of any range holds no more than one draw's wins; `each` gets every
+// draw of the walk with what the system won on it, for a record kept draw by draw.
+using DrawWinsVisitor = std::function<void(const DrawWins&)>;
+using DrawCountsVisitor = std::function<void(const DrawRecord& draw, const WinCounts& counts)>;
+SystemRecord RecordOverRange(const std::filesystem::path& programFolder, const Tickets& tickets, const ScanRange& range,
+                             const DrawWinsVisitor& onWin, const DrawCountsVisitor& each = {});
 
 }  // namespace fortunara
