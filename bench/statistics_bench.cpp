@@ -2,10 +2,7 @@
 // reading included (every call opens, reads and closes the archive, as a click does).
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-#include <random>
-
-#include "archive/core/draw_archive.h"
+#include "bench/bundled_archive.h"
 #include "statistics/core/archive_reports.h"
 #include "statistics/core/distributions.h"
 #include "statistics/core/forecast.h"
@@ -16,37 +13,7 @@
 namespace fortunara {
 namespace {
 
-namespace fs = std::filesystem;
-
-// A private copy of the bundled archive as a program folder.
-class BundledArchive {
-public:
-    BundledArchive() {
-        std::random_device random;
-        folder_ = fs::temp_directory_path() / ("fortunara-bench-" + std::to_string(random()));
-        fs::create_directories(folder_ / "dati");
-        fs::copy_file(fs::path(FORTUNARA_ASSETS) / "dati" / "estraz09.txt", folder_ / "dati" / "estraz09.txt");
-        DrawArchive archive(folder_);
-        archive.OpenDrawArchive();
-        count_ = archive.RecordCount();
-    }
-    ~BundledArchive() {
-        std::error_code ec;
-        fs::remove_all(folder_, ec);
-    }
-    const fs::path& Folder() const { return folder_; }
-    ScanRange Whole() const { return {count_, 1}; }
-    int Count() const { return count_; }
-
-private:
-    fs::path folder_;
-    int count_ = 0;
-};
-
-const BundledArchive& Archive() {
-    static const BundledArchive archive;
-    return archive;
-}
+using bench::Archive;
 
 // Formats every line like a real printer would, and keeps nothing.
 class DiscardingPrinter : public Printer {

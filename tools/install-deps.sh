@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config git
-    qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-translations-l10n libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n libgl-dev
     libfluidsynth-dev timgm6mb-soundfont
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core poppler-utils clang-format clang-tidy ccache time xvfb xauth

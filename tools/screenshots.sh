@@ -10,7 +10,8 @@ if [ ! -f "$build/build.ninja" ]; then
     cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 fi
 cmake --build "$build" --target fortunara-screenshots sistemi-screenshots archive-screenshots \
-    archivio-screenshots metodovertibili-screenshots checks-screenshots schedine-screenshots
+    archivio-screenshots metodovertibili-screenshots checks-screenshots schedine-screenshots \
+    grafico-screenshots
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
@@ -41,3 +42,5 @@ render "$build/tools/checks-screenshots" "$work/cartella-controlli" docs/screens
 # The slip window on the bundled valori.tab, and its calibration page as printed: schedine.png and
 # schedine-prova.png.
 render "$build/tools/schedine-screenshots" "$work/cartella-schedine" docs/screenshots
+# The chart windows on the bundled archive: grafico-0 .. grafico-3 and grafico-sistema.
+render "$build/tools/grafico-screenshots" "$work/cartella-grafici" docs/screenshots

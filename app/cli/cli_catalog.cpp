@@ -210,6 +210,52 @@ const std::vector<CommandEntry>& Commands() {
          "  --sistema FILE  le schedine di un sistema giocato (*.SSI), cinque combinazioni per schedina\n"
          "  --dal C, --al C la prima e l'ultima combinazione (senza le opzioni: tutte); l'ultima schedina\n"
          "                  porta anche le combinazioni che seguono --al, fino a cinque\n"},
+        {"grafico-frequenze", RunGraficoFrequenze, kRangeOptions,
+         "grafico-frequenze --dal R --al R [--posizioni LISTA|nessuna]",
+         "  il grafico delle frequenze dei 90 numeri: FUORI ATTESI_FUORI (i numeri fuori dalla fascia del caso\n"
+         "  e quanti ne mette fuori il caso in media), poi 90 righe NUMERO FREQ ATTESA BASSA ALTA: la frequenza,\n"
+         "  quella attesa dal caso e la fascia di due deviazioni standard intorno a essa\n"},
+        {"grafico-ritardo",
+         RunGraficoRitardo,
+         {{"--numero", "--dal", "--al", "--posizioni"}, {}, {}, 0, {"--numero", "--dal", "--al"}},
+         "grafico-ritardo --numero N --dal R --al R [--posizioni LISTA|nessuna]",
+         "  il ritardo di un numero estrazione per estrazione: NUMERO RITMAX SOGLIA (il ritardo massimo e quello\n"
+         "  che il caso supera solo 1 volta su 100 in altrettante estrazioni), poi una riga per estrazione da\n"
+         "  --al verso --dal: ESTRAZIONE DATA RITARDO\n"},
+        {"grafico-ritardi", RunGraficoRitardi, kRangeOptions,
+         "grafico-ritardi --dal R --al R [--posizioni LISTA|nessuna]",
+         "  i ritardi attuali dei 90 numeri dal maggiore: OLTRE ATTESI_OLTRE (i numeri oltre la soglia del caso\n"
+         "  e quanti ce ne mette il caso in media), poi 90 righe NUMERO RIT MEDIA SOGLIA: il ritardo, quello\n"
+         "  medio del caso e quello che il caso supera solo 1 volta su 100\n"},
+        {"grafico-distribuzione",
+         RunGraficoDistribuzione,
+         {{"--dal", "--al", "--posizioni"},
+          {},
+          {"pari", "somma", "interruzioni"},
+          0,
+          {"--dal", "--al"},
+          "MANCA LA DISTRIBUZIONE: pari, somma o interruzioni"},
+         "grafico-distribuzione pari|somma|interruzioni --dal R --al R [--posizioni LISTA|nessuna]",
+         "  una distribuzione accanto a quella del caso: VALORE FREQ ATTESA, l'attesa dalla probabilita' esatta\n"
+         "  di ogni valore su tutte le sestine di 90 numeri; per la somma ogni somma fra la prima e l'ultima\n"
+         "  uscita o attesa\n"},
+        {"grafico-resoconto",
+         RunGraficoResoconto,
+         {{"--sistema", "--matrice", "--numeri", "--dal", "--al", "--prezzo", "--terno", "--quaterna", "--cinquina",
+           "--cinque-piu-uno", "--sestina"},
+          {},
+          {},
+          0,
+          {"--dal", "--al"},
+          {},
+          {{{{"--sistema"}, {"--matrice", "--numeri"}}, "SERVE --sistema FILE OPPURE --matrice FILE --numeri LISTA"}}},
+         "grafico-resoconto (--sistema FILE | --matrice FILE --numeri LISTA) --dal R --al R [--prezzo P]\n"
+         "           [--terno P] [--quaterna P] [--cinquina P] [--cinque-piu-uno P] [--sestina P]",
+         "  il resoconto di un sistema giocato su ogni estrazione da --dal ad --al: ESTRAZIONI VINCENTI COSTO\n"
+         "  VINCITE ATTESE, poi una riga per estrazione dalla piu' vecchia: ESTRAZIONE DATA e, fin li', COSTO,\n"
+         "  VINCITE ai premi dati e VINCITE ATTESE DAL CASO (la media di qualsiasi sistema di tante bollette)\n"
+         "  --prezzo P   il prezzo di una bolletta di sei numeri (senza l'opzione: 1,00 euro)\n"
+         "  --terno P ... --sestina P  il premio di ogni categoria (senza l'opzione: nessuno)\n"},
     };
     return commands;
 }

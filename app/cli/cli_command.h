@@ -48,5 +48,10 @@ int RunCompleta(const CliContext& context);
 int RunMatrici(const CliContext& context);
 int RunLibreria(const CliContext& context);
 int RunSchedine(const CliContext& context);
+int RunGraficoFrequenze(const CliContext& context);
+int RunGraficoRitardo(const CliContext& context);
+int RunGraficoRitardi(const CliContext& context);
+int RunGraficoDistribuzione(const CliContext& context);
+int RunGraficoResoconto(const CliContext& context);
 
 }  // namespace fortunara

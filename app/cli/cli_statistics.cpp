@@ -3,6 +3,7 @@
 
 #include "app/cli/cli_command.h"
 #include "app/cli/cli_output.h"
+#include "app/cli/cli_range.h"
 #include "archive/core/draw_archive.h"
 #include "archive/core/draw_record.h"
 #include "platform/text/number_text.h"
@@ -12,8 +13,6 @@
 #include "statistics/core/number_search.h"
 
 namespace fortunara {
-
-namespace {
 
 int RecordCountOf(const CliContext& context) {
     DrawArchive archive(context.folder);
@@ -38,6 +37,8 @@ PositionFlags PositionsOf(const CliContext& context) {
     }
     return PositionsFromList(list);
 }
+
+namespace {
 
 std::string Joined(const std::vector<int>& numbers) {
     std::string text;

@@ -37,6 +37,7 @@ ScanOutcome VisitScan(const std::filesystem::path& programFolder, const ScanRang
     const int first = std::max(std::min(range.from, range.to), 1);
     const int last = std::min(std::max(range.from, range.to), outcome.recordCount);
     if (first <= last) {
+        outcome.start = ScanStep(range) < 0 ? last : first;
         const DrawBlockReader read = [&archive](int from, int to) { return archive.ReadDraws(from, to); };
         WalkRange(ScanStep(range) < 0 ? ScanRange{last, first} : ScanRange{first, last}, read, visit);
     }

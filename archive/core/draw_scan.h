@@ -39,6 +39,7 @@ void WalkRange(const ScanRange& range, const DrawBlockReader& read, const DrawBl
 // records it holds, so no empty record is ever counted as a draw.
 struct ScanOutcome {
     int recordCount = 0;
+    int start = 0;      // the record at scan position 0, once the range is cut to the archive
     std::string error;  // set when the archive could not be opened
 };
 ScanOutcome VisitScan(const std::filesystem::path& programFolder, const ScanRange& range,

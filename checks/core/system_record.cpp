@@ -6,6 +6,16 @@
 
 namespace fortunara {
 
+namespace {
+
+SystemRecord Failed(std::string error) {
+    SystemRecord record;
+    record.error = std::move(error);
+    return record;
+}
+
+}  // namespace
+
 SystemRecord RecordOverRange(const std::filesystem::path& programFolder, const Tickets& tickets,
                              const ScanRange& range) {
     SystemRecord record;
@@ -16,13 +26,13 @@ SystemRecord RecordOverRange(const std::filesystem::path& programFolder, const T
 }
 
 SystemRecord RecordOverRange(const std::filesystem::path& programFolder, const Tickets& tickets, const ScanRange& range,
-                             const DrawWinsVisitor& onWin) {
+                             const DrawWinsVisitor& onWin, const DrawCountsVisitor& each) {
     SystemRecord record;
     // The walk starts at the first record of the range the archive holds.
     int recordCount = 0;
     {
         DrawArchive archive(programFolder);
-        if (!archive.OpenDrawArchive()) return {{}, {}, 0, archive.Error()};
+        if (!archive.OpenDrawArchive()) return Failed(archive.Error());
         recordCount = archive.RecordCount();
     }
     const int step = ScanStep(range);
@@ -30,6 +40,7 @@ SystemRecord RecordOverRange(const std::filesystem::path& programFolder, const T
     const ScanOutcome scan = VisitScan(programFolder, range, [&](std::span<const DrawRecord> block) {
         for (const DrawRecord& draw : block) {
             const WinCounts counts = CountWins(tickets, CheckDrawOf(draw));
+            if (each) each(draw, counts);
             if (counts.Any()) {
                 onWin({start + step * record.checked, draw.date, counts});
                 record.total += counts;
@@ -38,7 +49,8 @@ SystemRecord RecordOverRange(const std::filesystem::path& programFolder, const T
         }
         return true;
     });
-    if (!scan.error.empty()) return {{}, {}, 0, scan.error};
+    if (!scan.error.empty()) return Failed(scan.error);
+    record.start = start;
     return record;
 }
 

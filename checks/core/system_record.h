@@ -22,6 +22,7 @@ struct SystemRecord {
     std::vector<DrawWins> draws;  // the draws with at least a terno, in scan order
     WinCounts total;              // over every draw of the range
     int checked = 0;              // draws of the range the archive holds
+    int start = 0;                // the record checked first, the others following in scan order
     std::string error;            // Italian; the archive could not be read
 };
 
@@ -30,9 +31,11 @@ struct SystemRecord {
 SystemRecord RecordOverRange(const std::filesystem::path& programFolder, const Tickets& tickets,
                              const ScanRange& range);
 // The same handing each winning draw to onWin as it is found instead of keeping it (`draws` stays
-// empty), so that the record of any range holds no more than one draw's wins.
+// empty), so that the record of any range holds no more than one draw's wins; `each` gets every
+// draw of the walk with what the system won on it, for a record kept draw by draw.
 using DrawWinsVisitor = std::function<void(const DrawWins&)>;
+using DrawCountsVisitor = std::function<void(const DrawRecord& draw, const WinCounts& counts)>;
 SystemRecord RecordOverRange(const std::filesystem::path& programFolder, const Tickets& tickets, const ScanRange& range,
-                             const DrawWinsVisitor& onWin);
+                             const DrawWinsVisitor& onWin, const DrawCountsVisitor& each = {});
 
 }  // namespace fortunara

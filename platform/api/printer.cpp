@@ -48,6 +48,10 @@ void Printer::Mark(const PrintMark& mark) {
     CurrentPage().marks.push_back(mark);
 }
 
+void Printer::Picture(PrintPicture picture) {
+    CurrentPage().pictures.push_back(std::move(picture));
+}
+
 void Printer::EndJob() {
     if (lineOpen_) EndLine();
     const bool hadOutput = started_;

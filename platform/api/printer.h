@@ -21,9 +21,17 @@ struct PrintMark {
     bool operator==(const PrintMark&) const = default;
 };
 
+// A picture (a chart) stretched over a box given like a mark's corners. `png` holds the bytes of a
+// PNG image; the device decodes it.
+struct PrintPicture {
+    PrintMark box;
+    std::string png;
+};
+
 struct PrintPage {
     std::vector<std::string> lines;
     std::vector<PrintMark> marks;
+    std::vector<PrintPicture> pictures;
 };
 
 // Everything printed between two ends of job. A line still open when the job ends is kept.
@@ -52,6 +60,7 @@ public:
     void EndLine();
     void NewPage();
     void Mark(const PrintMark& mark);
+    void Picture(PrintPicture picture);
     // Closes the job and sends it; the next statement starts a new job. A job with
     // nothing printed in it is not sent.
     void EndJob();

@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QFile>
+#include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrintDialog>
@@ -27,22 +28,35 @@ QMarginsF PaperMargins() {
 // A page left empty by a page break right before the end of the job gives no blank sheet.
 std::size_t SheetsToPrint(const PrintJob& job) {
     std::size_t count = job.pages.size();
-    while (count > 1 && job.pages[count - 1].lines.empty() && job.pages[count - 1].marks.empty()) --count;
+    while (count > 1 && job.pages[count - 1].lines.empty() && job.pages[count - 1].marks.empty() &&
+           job.pages[count - 1].pictures.empty()) {
+        --count;
+    }
     return count;
 }
 
-void DrawMarks(QPainter& painter, const PrintPage& page, const QPaintDevice& device) {
+QRectF DeviceBox(const PrintMark& mark, const QPaintDevice& device) {
     const double dotsX = device.logicalDpiX() / kTwipsPerInch;
     const double dotsY = device.logicalDpiY() / kTwipsPerInch;
+    return QRectF(QPointF(mark.left * dotsX, mark.top * dotsY), QPointF(mark.right * dotsX, mark.bottom * dotsY))
+        .normalized();
+}
+
+void DrawMarks(QPainter& painter, const PrintPage& page, const QPaintDevice& device) {
     painter.save();
     painter.setPen(Qt::NoPen);
     painter.setBrush(Qt::black);
-    for (const PrintMark& mark : page.marks) {
-        const QRectF box(QPointF(mark.left * dotsX, mark.top * dotsY),
-                         QPointF(mark.right * dotsX, mark.bottom * dotsY));
-        painter.drawRect(box.normalized());
-    }
+    for (const PrintMark& mark : page.marks) painter.drawRect(DeviceBox(mark, device));
     painter.restore();
+}
+
+// A picture that does not decode leaves its box empty; the rest of the page prints.
+void DrawPictures(QPainter& painter, const PrintPage& page, const QPaintDevice& device) {
+    for (const PrintPicture& picture : page.pictures) {
+        const QImage image = QImage::fromData(
+            QByteArray::fromRawData(picture.png.data(), static_cast<qsizetype>(picture.png.size())), "PNG");
+        if (!image.isNull()) painter.drawImage(DeviceBox(picture.box, device), image);
+    }
 }
 
 }  // namespace
@@ -149,6 +163,7 @@ bool RenderPrintJob(const PrintJob& job, QPagedPaintDevice& device) {
         const PrintPage& page = job.pages[p];
         if (p > 0) device.newPage();
         DrawMarks(painter, page, device);
+        DrawPictures(painter, page, device);
         double top = 0;
         for (const std::string& line : page.lines) {
             if (top > 0 && top + lineHeight > pageHeight) {

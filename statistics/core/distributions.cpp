@@ -1,7 +1,5 @@
 #include "statistics/core/distributions.h"
 
-#include <utility>
-
 #include "platform/text/number_text.h"
 
 namespace fortunara {
@@ -31,39 +29,25 @@ int DistributionValue(DistributionKind kind, const DrawRecord& draw, const Posit
     return result;
 }
 
-namespace {
+DistributionCounter::DistributionCounter(DistributionKind kind, const PositionFlags& positions)
+    : positions_(positions) {
+    table_.kind = kind;
+    const auto size = static_cast<std::size_t>(ValueCount(kind));
+    table_.frequency.assign(size, 0);
+    table_.delay.assign(size, -1);
+}
 
-// The table built draw by draw in scan order, a block at a time.
-class DistributionCounter {
-public:
-    DistributionCounter(DistributionKind kind, const PositionFlags& positions) : positions_(positions) {
-        table_.kind = kind;
-        const auto size = static_cast<std::size_t>(ValueCount(kind));
-        table_.frequency.assign(size, 0);
-        table_.delay.assign(size, -1);
+void DistributionCounter::Add(std::span<const DrawRecord> block) {
+    for (const DrawRecord& draw : block) {
+        const int c = table_.scanned++;
+        const int v = DistributionValue(table_.kind, draw, positions_);
+        // Only a hand-made draw with numbers above 99 falls outside.
+        if (v < 0 || v >= static_cast<int>(table_.frequency.size())) continue;
+        const auto at = static_cast<std::size_t>(v);
+        if (table_.delay[at] < 0) table_.delay[at] = c;
+        ++table_.frequency[at];
     }
-
-    bool Add(std::span<const DrawRecord> block) {
-        for (const DrawRecord& draw : block) {
-            const int c = table_.scanned++;
-            const int v = DistributionValue(table_.kind, draw, positions_);
-            // Only a hand-made draw with numbers above 99 falls outside.
-            if (v < 0 || v >= static_cast<int>(table_.frequency.size())) continue;
-            const auto at = static_cast<std::size_t>(v);
-            if (table_.delay[at] < 0) table_.delay[at] = c;
-            ++table_.frequency[at];
-        }
-        return true;
-    }
-
-    DistributionTable Finish() { return std::move(table_); }
-
-private:
-    PositionFlags positions_;
-    DistributionTable table_;
-};
-
-}  // namespace
+}
 
 DistributionTable ComputeDistribution(DistributionKind kind, std::span<const DrawRecord> scanOrder,
                                       const PositionFlags& positions) {
@@ -75,8 +59,10 @@ DistributionTable ComputeDistribution(DistributionKind kind, std::span<const Dra
 DistributionTable ComputeDistribution(DistributionKind kind, const std::filesystem::path& programFolder,
                                       const ScanRange& range, const PositionFlags& positions) {
     DistributionCounter counter(kind, positions);
-    const ScanOutcome scan =
-        VisitScan(programFolder, range, [&counter](std::span<const DrawRecord> block) { return counter.Add(block); });
+    const ScanOutcome scan = VisitScan(programFolder, range, [&counter](std::span<const DrawRecord> block) {
+        counter.Add(block);
+        return true;
+    });
     DistributionTable table = counter.Finish();
     table.recordCount = scan.recordCount;
     table.error = scan.error;

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "archive/core/draw_record.h"
@@ -34,6 +35,19 @@ struct DistributionTable {
 
 // The property of one draw.
 int DistributionValue(DistributionKind kind, const DrawRecord& draw, const PositionFlags& positions);
+
+// The table built draw by draw in scan order, a block at a time: for scans that gather more than the
+// table on the way.
+class DistributionCounter {
+public:
+    DistributionCounter(DistributionKind kind, const PositionFlags& positions);
+    void Add(std::span<const DrawRecord> block);
+    DistributionTable Finish() { return std::move(table_); }
+
+private:
+    PositionFlags positions_;
+    DistributionTable table_;
+};
 
 DistributionTable ComputeDistribution(DistributionKind kind, std::span<const DrawRecord> scanOrder,
                                       const PositionFlags& positions);

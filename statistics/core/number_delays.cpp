@@ -6,56 +6,39 @@
 
 namespace fortunara {
 
-namespace {
+DelayCounter::DelayCounter(const PositionFlags& positions) : positions_(positions) {
+    lastSeen_.fill(-1);
+    for (NumberDelay& number : table_.numbers) number = {0, -1, -1};
+}
 
-// The table built draw by draw in scan order, a block at a time.
-class DelayCounter {
-public:
-    explicit DelayCounter(const PositionFlags& positions) : positions_(positions) {
-        // Scan index of each number's last appearance, -1 before the first: the run of draws without
-        // the number is then the distance to it, which saves sweeping 90 counters per draw.
-        lastSeen_.fill(-1);
-        for (NumberDelay& number : table_.numbers) number = {0, -1, -1};
+void DelayCounter::Add(std::span<const DrawRecord> block) {
+    for (const DrawRecord& draw : block) Add(draw);
+}
+
+DelayTable DelayCounter::Finish() {
+    for (NumberDelay& number : table_.numbers) {
+        if (number.delay < 0) number.delay = table_.scanned;
+        if (number.maxDelay < 0) number.maxDelay = table_.scanned;
     }
+    return table_;
+}
 
-    bool Add(std::span<const DrawRecord> block) {
-        for (const DrawRecord& draw : block) Add(draw);
-        return true;
+void DelayCounter::Add(const DrawRecord& draw) {
+    const int c = table_.scanned++;
+    const std::array<int, 9> values = PositionValues(draw, positions_);
+    for (std::size_t k = 1; k <= 8; ++k) {
+        const int n = values[k];
+        if (!positions_[k] || n < 1 || n > 90) continue;
+        NumberDelay& number = table_.numbers[static_cast<std::size_t>(n)];
+        ++number.frequency;
+        if (!seen_[static_cast<std::size_t>(n)]) number.delay = c;
+        seen_[static_cast<std::size_t>(n)] = true;
+        // A number included twice in one draw (superstar equal to a main number) runs 0 the second time.
+        const int run = c - lastSeen_[static_cast<std::size_t>(n)] - 1;
+        number.maxDelay = std::max(number.maxDelay, run);
+        lastSeen_[static_cast<std::size_t>(n)] = c;
     }
-
-    DelayTable Finish() {
-        for (NumberDelay& number : table_.numbers) {
-            if (number.delay < 0) number.delay = table_.scanned;
-            if (number.maxDelay < 0) number.maxDelay = table_.scanned;
-        }
-        return table_;
-    }
-
-private:
-    void Add(const DrawRecord& draw) {
-        const int c = table_.scanned++;
-        const std::array<int, 9> values = PositionValues(draw, positions_);
-        for (std::size_t k = 1; k <= 8; ++k) {
-            const int n = values[k];
-            if (!positions_[k] || n < 1 || n > 90) continue;
-            NumberDelay& number = table_.numbers[static_cast<std::size_t>(n)];
-            ++number.frequency;
-            if (!seen_[static_cast<std::size_t>(n)]) number.delay = c;
-            seen_[static_cast<std::size_t>(n)] = true;
-            // A number included twice in one draw (superstar equal to a main number) runs 0 the second time.
-            const int run = c - lastSeen_[static_cast<std::size_t>(n)] - 1;
-            number.maxDelay = std::max(number.maxDelay, run);
-            lastSeen_[static_cast<std::size_t>(n)] = c;
-        }
-    }
-
-    PositionFlags positions_;
-    DelayTable table_;
-    std::array<int, 91> lastSeen_;
-    std::array<bool, 91> seen_{};
-};
-
-}  // namespace
+}
 
 DelayTable ComputeDelays(std::span<const DrawRecord> scanOrder, const PositionFlags& positions) {
     DelayCounter counter(positions);
@@ -66,8 +49,10 @@ DelayTable ComputeDelays(std::span<const DrawRecord> scanOrder, const PositionFl
 DelayTable ComputeDelays(const std::filesystem::path& programFolder, const ScanRange& range,
                          const PositionFlags& positions) {
     DelayCounter counter(positions);
-    const ScanOutcome scan =
-        VisitScan(programFolder, range, [&counter](std::span<const DrawRecord> block) { return counter.Add(block); });
+    const ScanOutcome scan = VisitScan(programFolder, range, [&counter](std::span<const DrawRecord> block) {
+        counter.Add(block);
+        return true;
+    });
     DelayTable table = counter.Finish();
     table.recordCount = scan.recordCount;
     table.error = scan.error;

@@ -25,6 +25,25 @@ struct DelayTable {
     std::string error;                    // the archive could not be opened
 };
 
+// The table built draw by draw in scan order, a block at a time: for scans that gather more than the
+// table on the way.
+class DelayCounter {
+public:
+    explicit DelayCounter(const PositionFlags& positions);
+    void Add(std::span<const DrawRecord> block);
+    DelayTable Finish();
+
+private:
+    void Add(const DrawRecord& draw);
+
+    PositionFlags positions_;
+    DelayTable table_;
+    // Scan index of each number's last appearance, -1 before the first: the run of draws without
+    // the number is then the distance to it, which saves sweeping 90 counters per draw.
+    std::array<int, 91> lastSeen_;
+    std::array<bool, 91> seen_{};
+};
+
 // The table over draws already in scan order.
 DelayTable ComputeDelays(std::span<const DrawRecord> scanOrder, const PositionFlags& positions);
 // Reads the range from the archive and computes the table.

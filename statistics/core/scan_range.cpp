@@ -14,6 +14,12 @@ PositionFlags PositionsFromList(const std::vector<int>& positions) {
     return flags;
 }
 
+void ScanDates::See(std::span<const DrawRecord> block) {
+    if (block.empty()) return;
+    if (first.empty()) first = block.front().date;
+    last = block.back().date;
+}
+
 std::array<int, 9> PositionValues(const DrawRecord& draw, const PositionFlags& positions) {
     std::array<int, 9> values{};
     const std::array<int, 6> main = SortedMain(draw);

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <span>
+#include <string>
 #include <vector>
 
 #include "archive/core/draw_record.h"
@@ -17,6 +19,13 @@ using PositionFlags = std::array<bool, 9>;
 PositionFlags MainPositions();
 // Flags from the numbers 1 to 8 in the list; other values are ignored.
 PositionFlags PositionsFromList(const std::vector<int>& positions);
+
+// The dates of the draws at the two ends of a scan, seen a block at a time.
+struct ScanDates {
+    std::string first;  // the draw at the "DAL" end
+    std::string last;   // the draw at the "AL" end
+    void See(std::span<const DrawRecord> block);
+};
 
 // The eight values of a draw by position: the six main numbers ascending, the jolly, the superstar;
 // a position that does not take part holds 0. Element 0 is unused.

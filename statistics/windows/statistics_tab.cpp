@@ -35,11 +35,14 @@ StatisticsTab::StatisticsTab(ProgramState& state, Platform& platform, QWidget* p
     CommandButton2 = MakeButton(tables, "CommandButton2", "PARI E DISPARI");
     CommandButton3 = MakeButton(tables, "CommandButton3", "SOMMA");
     CommandButton4 = MakeButton(tables, "CommandButton4", "INTERRUZIONI");
+    CommandGrafico = MakeButton(tables, "CommandGrafico", "GRAFICO");
+    CommandGrafico->setToolTip("Il grafico della tabella accanto a quello che darebbe il caso");
     auto* tablesLayout = new QGridLayout(tables);
     tablesLayout->addWidget(CommandButton12, 0, 0);
     tablesLayout->addWidget(CommandButton2, 0, 1);
     tablesLayout->addWidget(CommandButton3, 1, 0);
     tablesLayout->addWidget(CommandButton4, 1, 1);
+    tablesLayout->addWidget(CommandGrafico, 2, 0, 1, 2);
 
     auto* positions = new QGroupBox("POSIZIONI", this);
     auto* positionsLayout = new QGridLayout(positions);
@@ -77,6 +80,7 @@ StatisticsTab::StatisticsTab(ProgramState& state, Platform& platform, QWidget* p
     layout->addLayout(side);
 
     connect(CommandButton12, &QPushButton::clicked, this, &StatisticsTab::ShowDelays);
+    connect(CommandGrafico, &QPushButton::clicked, this, &StatisticsTab::OpenChart);
     const std::array<std::pair<QPushButton*, DistributionKind>, 3> distributions = {{
         {CommandButton2, DistributionKind::Parity},
         {CommandButton3, DistributionKind::Sum},

@@ -5,10 +5,12 @@
 #include "state/click_sound.h"
 #include "statistics/core/number_delays.h"
 #include "statistics/core/statistics_grid.h"
+#include "statistics/windows/grafico.h"
 #include "statistics/windows/statistics_tab.h"
 #include "ui/data_grid.h"
 #include "ui/range_pair_box.h"
 #include "ui/read_error.h"
+#include "ui/window_display.h"
 
 namespace fortunara {
 
@@ -46,6 +48,7 @@ void StatisticsTab::ShowDelays() {
     const DelayTable table = ComputeDelays(state_.programFolder, scan, positions);
     state_.RecordCount = table.recordCount;
     ShowTable(DelayGrid(table));
+    shown_ = ChartRequest{StatisticsChart::Frequencies, scan, positions, 1};
     ReportReadError(platform_.dialogs, table.error);
 }
 
@@ -56,7 +59,35 @@ void StatisticsTab::ShowDistribution(DistributionKind kind) {
     const DistributionTable table = ComputeDistribution(kind, state_.programFolder, scan, positions);
     state_.RecordCount = table.recordCount;
     ShowTable(DistributionGrid(table));
+    const StatisticsChart chart = kind == DistributionKind::Parity ? StatisticsChart::Parity
+                                  : kind == DistributionKind::Sum  ? StatisticsChart::Sums
+                                                                   : StatisticsChart::Interruptions;
+    shown_ = ChartRequest{chart, scan, positions, 1};
     ReportReadError(platform_.dialogs, table.error);
+}
+
+// The chart of the table the grid shows; before any table, the frequencies over the selectors and
+// boxes as they stand. The number whose delay it follows is the row picked in the table of the 90
+// numbers, else the first marked on the search board, else 1.
+void StatisticsTab::OpenChart() {
+    PlayClickSound(state_, platform_.sounds);
+    ChartRequest request =
+        shown_.value_or(ChartRequest{StatisticsChart::Frequencies, {range->From(), range->To()}, ReadPositions(), 1});
+    request.number = PickedNumber();
+    RunModalWindow(
+        platform_.modal,
+        [this, request](QWidget* parent) -> QWidget* { return new Grafico(state_, platform_, request, parent); },
+        window());
+    emit modalWindowClosed();
+}
+
+int StatisticsTab::PickedNumber() const {
+    const int row = grid2->currentRow();
+    if (shown_ && shown_->chart == StatisticsChart::Frequencies && row >= 1 && row <= 90) return row;
+    for (int n = 1; n <= 90; ++n) {
+        if (state_.NumberSelected[static_cast<std::size_t>(n)] == 1) return n;
+    }
+    return 1;
 }
 
 // Shape, column widths, header row, rows. Cells a table does not write are left empty, not

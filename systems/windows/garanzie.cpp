@@ -1,5 +1,5 @@
 // The page "Garanzie": what a system is sure of, what it means per draw, its holes, their mending
-// and its record over the archive.
+// and its record over the archive, in a grid and as a chart.
 #include "systems/windows/garanzie.h"
 
 #include <QComboBox>
@@ -20,16 +20,19 @@
 #include <optional>
 
 #include "checks/core/play_returns.h"
+#include "checks/core/record_chart.h"
 #include "checks/core/system_record.h"
 #include "platform/text/number_text.h"
 #include "systems/core/guarantee_texts.h"
 #include "systems/core/play_odds.h"
 #include "systems/core/system_certificate.h"
 #include "systems/core/system_completion.h"
+#include "ui/chart_window.h"
 #include "ui/controls.h"
 #include "ui/data_grid.h"
 #include "ui/look.h"
 #include "ui/range_pair_box.h"
+#include "ui/window_display.h"
 
 namespace fortunara {
 
@@ -212,6 +215,8 @@ QWidget* Garanzie::BuildRecordBox() {
         prizes->addWidget(Premio[c], 1, static_cast<int>(c));
     }
     Resoconto = MakeButton(box, "Resoconto", "RESOCONTO");
+    GraficoResoconto = MakeButton(box, "GraficoResoconto", "GRAFICO");
+    GraficoResoconto->setToolTip("Costo e vincite estrazione per estrazione, accanto a quello che restituisce il caso");
     Storico = MakeGrid(box, "Storico", {"ESTRAZIONE", "DATA", "TERNI", "QUATERNE", "CINQUINE", "5 + 1", "SESTINE"},
                        {"1000000", "30SET2026", "1000", "100", "10", "10", "10"}, 0);
     Bilancio = MakeLabel(box, "Bilancio");
@@ -221,10 +226,14 @@ QWidget* Garanzie::BuildRecordBox() {
     layout->addWidget(Intervallo);
     layout->addWidget(MakeCaption(box, "PREMI PER BOLLETTA VINCENTE (FACOLTATIVI)"));
     layout->addLayout(prizes);
-    layout->addWidget(Resoconto);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(Resoconto, 1);
+    buttons->addWidget(GraficoResoconto);
+    layout->addLayout(buttons);
     layout->addWidget(Storico, 1);
     layout->addWidget(Bilancio);
     connect(Resoconto, &QPushButton::clicked, this, &Garanzie::ShowRecord);
+    connect(GraficoResoconto, &QPushButton::clicked, this, &Garanzie::ShowRecordChart);
     return box;
 }
 
@@ -394,11 +403,15 @@ void Garanzie::FinishCompletion(const Completion& completion, const std::vector<
 }
 
 void Garanzie::ShowRecord() {
+    RecordOfRange();
+}
+
+std::optional<RecordHistory> Garanzie::RecordOfRange() {
     const GuaranteeSubject subject = hooks_.subject();
     const Tickets tickets = TicketsOf(subject.ticketNumbers, subject.ticketSize);
     if (tickets.count == 0) {
         Warn("NON C'E' UN SISTEMA DA ESAMINARE: SVILUPPALO O CARICALO PRIMA");
-        return;
+        return std::nullopt;
     }
     Prizes prizes;
     for (std::size_t c = 0; c < Premio.size(); ++c) {
@@ -406,19 +419,21 @@ void Garanzie::ShowRecord() {
         prizes.cents[c] = ParsePriceCents(Premio[c]->text().toStdString());
         if (prizes.cents[c] < 0) {
             Warn("PREMIO NON VALIDO PER " + std::string(kPrizeHeads[c]) + ": " + Premio[c]->text().toStdString());
-            return;
+            return std::nullopt;
         }
     }
     const long long price = ParsePriceCents(Prezzo->text().toStdString());
     if (price < 0) {
         Warn("PREZZO NON VALIDO: " + Prezzo->text().toStdString());
-        return;
+        return std::nullopt;
     }
-    const SystemRecord record =
-        RecordOverRange(state_.programFolder, tickets, ScanRange{Intervallo->From(), Intervallo->To()});
+    RecordHistory history =
+        ComputeRecordHistory(state_.programFolder, tickets, ScanRange{Intervallo->From(), Intervallo->To()},
+                             SystemCostCents(tickets.count, tickets.size, price), prizes);
+    const SystemRecord& record = history.record;
     if (!record.error.empty()) {
         Warn(record.error);
-        return;
+        return std::nullopt;
     }
     Storico->SetShape(Storico->Columns(), static_cast<int>(record.draws.size()) + 1);
     int row = 1;
@@ -431,7 +446,23 @@ void Garanzie::ShowRecord() {
             Storico->SetText(row, static_cast<int>(c) + 2, QString::number(counts[c]));
         ++row;
     }
-    Bilancio->setText(Text(LedgerLine(record, SystemCostCents(tickets.count, tickets.size, price), prizes)));
+    Bilancio->setText(Text(LedgerLine(record, history.costPerDrawCents, prizes)));
+    return history;
+}
+
+// The record of the range as the grid now shows it, drawn.
+void Garanzie::ShowRecordChart() {
+    const std::optional<RecordHistory> history = RecordOfRange();
+    if (!history) return;
+    const ChartData chart = RecordChart(*history);
+    RunModalWindow(
+        platform_.modal,
+        [this, chart](QWidget* parent) -> QWidget* {
+            auto* window = new ChartWindow(state_, platform_, "GraficoSistema", parent);
+            window->Show(chart);
+            return window;
+        },
+        this);
 }
 
 void Garanzie::RunWork(std::function<std::function<void()>(const std::function<bool(double)>& progress)> work) {
@@ -466,7 +497,8 @@ void Garanzie::SetRunning(bool running) {
     Annulla->setEnabled(running);
     Avanzamento->setValue(0);
     setCursor(running ? Qt::BusyCursor : Qt::ArrowCursor);
-    for (QWidget* control : std::initializer_list<QWidget*>{Calcola, Buchi, Completa, Resoconto, Escono, Almeno}) {
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{Calcola, Buchi, Completa, Resoconto, GraficoResoconto, Escono, Almeno}) {
         control->setEnabled(!running);
     }
 }

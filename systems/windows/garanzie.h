@@ -7,6 +7,7 @@
 #include <thread>
 #include <vector>
 
+#include "checks/core/record_chart.h"
 #include "platform/api/platform.h"
 #include "state/program_state.h"
 #include "systems/core/guarantee_subject.h"
@@ -65,6 +66,7 @@ public:
     RangePairBox* Intervallo;          // the draws of the record
     std::array<QLineEdit*, 5> Premio;  // prizes: terno, quaterna, cinquina, cinque + 1, sestina
     QPushButton* Resoconto;            // "RESOCONTO"
+    QPushButton* GraficoResoconto;     // "GRAFICO": the record as a chart, draw by draw
     DataGrid* Storico;                 // the winning draws of the range
     QLabel* Bilancio;
 
@@ -85,6 +87,9 @@ private:
     void FinishCompletion(const Completion& completion, const std::vector<int>& chosen);
     void DrawnChosen();
     void ShowRecord();
+    // The record of the range in the grid and under it; none when it cannot be made (said).
+    std::optional<RecordHistory> RecordOfRange();
+    void ShowRecordChart();
     // Runs `work` on the worker thread; `done` on the window's thread when it ends, unless stopped.
     void RunWork(std::function<std::function<void()>(const std::function<bool(double)>& progress)> work);
     void SetRunning(bool running);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QImage>
 #include <QProcess>
 #include <algorithm>
@@ -117,6 +118,27 @@ TEST_F(PdfPrinting, MarksAreBlackBoxesPlacedInTwips) {
     EXPECT_LT(qGray(sheet.pixel(75, 75)), 64);
     EXPECT_GT(qGray(sheet.pixel(45, 75)), 192);
     EXPECT_GT(qGray(sheet.pixel(75, 105)), 192);
+}
+
+TEST_F(PdfPrinting, PicturesAreStretchedOverTheirBoxInTwips) {
+    // A dark picture over the same inch square as the mark, and one that is no PNG at all below it.
+    QImage dark(4, 2, QImage::Format_RGB32);
+    dark.fill(Qt::black);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    dark.save(&buffer, "PNG");
+    printer.Print("GRAFICO");
+    printer.Picture({{1440, 1440, 2880, 2880}, bytes.toStdString()});
+    printer.Picture({{1440, 4320, 2880, 5760}, "not a picture"});
+    printer.EndJob();
+
+    const QImage sheet = FirstSheet(printer.LastFile(), folder.path());
+    ASSERT_FALSE(sheet.isNull());
+    EXPECT_LT(qGray(sheet.pixel(75, 75)), 64);
+    EXPECT_GT(qGray(sheet.pixel(45, 75)), 192);
+    EXPECT_GT(qGray(sheet.pixel(75, 165)), 192);
+    EXPECT_NE(PdfText(printer.LastFile()).find("GRAFICO"), std::string::npos);
 }
 
 TEST_F(PdfPrinting, WithoutAPrinterTheSelectionSaysWherePrintsGo) {

@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "app/cli/cli_run.h"
+#include "tests/cli/cli_in_process.h"
 #include "tests/statistics/draw_builder.h"
 
 namespace fortunara {
@@ -152,6 +153,9 @@ TEST_F(CliStatistics, MistakesExitWithStatusTwoAndAnItalianMessage) {
         {"ricerca", "--numeri", "5", "--sorte", "1", "--dal", "1", "--al", "2", "--mesi", "XYZ"},
         {"previsione", "--base", "2", "--quantita", "91"},
         {"previsione", "--base", "2", "--quantita", "-1"},
+        {"grafico-ritardo", "--numero", "91", "--dal", "1", "--al", "2"},
+        {"grafico-distribuzione", "--dal", "1", "--al", "2"},
+        {"grafico-resoconto", "--matrice", "07N00106.SIS", "--dal", "1", "--al", "2"},
     };
     for (const auto& arguments : mistakes) {
         const CliRun run = Cli(arguments);
@@ -161,6 +165,44 @@ TEST_F(CliStatistics, MistakesExitWithStatusTwoAndAnItalianMessage) {
     }
     EXPECT_EQ(Cli({"previsione", "--base", "2", "--quantita", "91"}).err,
               "LA QUANTITA' DI NUMERI DEVE ESSERE DA 0 A 90\n");
+}
+
+// The bars of the frequency chart are the FREQ column of "90 NUMERI" over the same range and positions.
+TEST(CliCharts, FrequencyChartOfTheWholeArchiveIsTheFreqColumnOfRitardi) {
+    test::TempFolder folder;
+    std::filesystem::create_directories(folder.path() / "dati");
+    std::filesystem::copy_file(test::RealArchive(), folder.path() / "dati" / "estraz09.txt");
+    for (const std::vector<std::string>& positions : {std::vector<std::string>{}, {"--posizioni", "1-8"}}) {
+        std::vector<std::string> range = {"--dal", "ultima", "--al", "1"};
+        range.insert(range.end(), positions.begin(), positions.end());
+        std::vector<std::string> ritardi = {"--csv", "ritardi"};
+        std::vector<std::string> grafico = {"--csv", "grafico-frequenze"};
+        ritardi.insert(ritardi.end(), range.begin(), range.end());
+        grafico.insert(grafico.end(), range.begin(), range.end());
+        const test::CliRun table = test::RunIn(folder, ritardi);
+        const test::CliRun chart = test::RunIn(folder, grafico);
+        ASSERT_EQ(table.status, 0) << table.err;
+        ASSERT_EQ(chart.status, 0) << chart.err;
+        const auto column = [](const std::string& csv, std::size_t field) {
+            std::vector<std::string> values;
+            std::istringstream in(csv);
+            std::string line;
+            std::getline(in, line);  // the header
+            while (std::getline(in, line)) {
+                std::vector<std::string> fields;
+                std::istringstream cells(line);
+                for (std::string cell; std::getline(cells, cell, ',');) fields.push_back(cell);
+                values.push_back(fields.at(field));
+            }
+            return values;
+        };
+        // ritardi: numero,freq,...; grafico-frequenze: fuori,"attesi",numero,freq,... (the heading's
+        // decimal is quoted, its comma splits it in two here).
+        const std::vector<std::string> freq = column(table.out, 1);
+        EXPECT_EQ(freq.size(), 90U);
+        EXPECT_EQ(column(chart.out, 4), freq);
+        EXPECT_EQ(column(chart.out, 3), column(table.out, 0));
+    }
 }
 
 }  // namespace

@@ -29,6 +29,7 @@
 #include "matrices/core/matrix_files.h"
 #include "matrices/windows/archivio.h"
 #include "slips/windows/schedine.h"
+#include "statistics/windows/grafico.h"
 #include "systems/windows/sistemi.h"
 #include "systems/windows/sistemi_launcher.h"
 #include "tests/windows/started_program.h"
@@ -133,6 +134,7 @@ private slots:
     void slipWindow();
     void methodWindow();
     void archiveWindows();
+    void chartWindow();
 };
 
 void ReadabilityTest::mainWindowTabs() {
@@ -262,6 +264,17 @@ void ReadabilityTest::archiveWindows() {
     ExpectReadable(browser, "Browser");
     Form45 download(f.state, f.platform, {});
     ExpectReadable(download, "Form45");
+}
+
+void ReadabilityTest::chartWindow() {
+    Folder f;
+    Grafico window(f.state, f.platform,
+                   ChartRequest{StatisticsChart::Frequencies, {f.state.RecordCount, 1}, MainPositions(), 88});
+    for (int chart = 0; chart < window.Scelta->count(); ++chart) {
+        window.Scelta->setCurrentIndex(chart);
+        ExpectReadable(window, "Grafico " + window.Scelta->currentText());
+        if (QTest::currentTestFailed()) return;
+    }
 }
 
 }  // namespace fortunara::test

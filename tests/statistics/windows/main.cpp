@@ -11,9 +11,11 @@ int main(int argc, char** argv) {
         fortunara::test::SearchTabTest search;
         fortunara::test::StatisticsForecastTest statistics;
         fortunara::test::MatrixListTest matrixList;
+        fortunara::test::GraficoTest grafico;
         int failed = QTest::qExec(&search, count, arguments);
         failed += QTest::qExec(&statistics, count, arguments);
         failed += QTest::qExec(&matrixList, count, arguments);
+        failed += QTest::qExec(&grafico, count, arguments);
         return failed;
     });
 }

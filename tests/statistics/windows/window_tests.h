@@ -48,4 +48,11 @@ private slots:
     void itemWithoutCheckWindowLeavesNoSelection();
 };
 
+class GraficoTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void eachChartOfTheBundledArchive();
+};
+
 }  // namespace fortunara::test

@@ -1,6 +1,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLineSeries>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
@@ -10,6 +11,7 @@
 #include "tests/statistics/draw_builder.h"
 #include "tests/systems/windows/sistemi_fixture.h"
 #include "tests/systems/windows/sistemi_tests.h"
+#include "ui/chart_view.h"
 #include "ui/data_grid.h"
 
 namespace fortunara::test {
@@ -25,6 +27,20 @@ void AmboSchemeOnElevenToEighteen(ProgramState& state) {
     state.TicketSize = 6;
     state.TicketCount = 6;
     state.SystemNumberCount = 8;
+}
+
+// One ticket 1..6 over five draws: a terno, a quaterna, nothing, a cinque + 1, the sestina.
+std::vector<DrawRecord> OneTicketOverFiveDraws() {
+    return {MakeDraw("01GEN2020", {1, 2, 3, 40, 50, 60}, 70), MakeDraw("02GEN2020", {1, 2, 3, 4, 50, 60}, 70),
+            MakeDraw("03GEN2020", {70, 71, 72, 73, 74, 75}, 76), MakeDraw("04GEN2020", {1, 2, 3, 4, 5, 60}, 6),
+            MakeDraw("05GEN2020", {1, 2, 3, 4, 5, 6}, 70)};
+}
+
+void OneTicketOfSix(ProgramState& state) {
+    state.TicketNumbers = {0, 1, 2, 3, 4, 5, 6};
+    state.TicketSize = 6;
+    state.TicketCount = 1;
+    state.SystemNumberCount = 6;
 }
 
 struct GaranzieBench {
@@ -89,15 +105,8 @@ void GaranzieTest::certificateHolesAndCompletion() {
 }
 
 void GaranzieTest::recordOfOneTicketCountedByHand() {
-    // One ticket 1..6 over five draws: a terno, a quaterna, nothing, a cinque + 1, the sestina.
-    GaranzieBench bench({MakeDraw("01GEN2020", {1, 2, 3, 40, 50, 60}, 70),
-                         MakeDraw("02GEN2020", {1, 2, 3, 4, 50, 60}, 70),
-                         MakeDraw("03GEN2020", {70, 71, 72, 73, 74, 75}, 76),
-                         MakeDraw("04GEN2020", {1, 2, 3, 4, 5, 60}, 6), MakeDraw("05GEN2020", {1, 2, 3, 4, 5, 6}, 70)});
-    bench.state.TicketNumbers = {0, 1, 2, 3, 4, 5, 6};
-    bench.state.TicketSize = 6;
-    bench.state.TicketCount = 1;
-    bench.state.SystemNumberCount = 6;
+    GaranzieBench bench(OneTicketOverFiveDraws());
+    OneTicketOfSix(bench.state);
     bench.Open();
     bench.Find<QLineEdit>("Premio(0)")->setText("10");
     QVERIFY(bench.Press("Resoconto"));
@@ -111,6 +120,36 @@ void GaranzieTest::recordOfOneTicketCountedByHand() {
             QCOMPARE(bench.Text("Storico", static_cast<int>(r) + 1, static_cast<int>(c)), expected[r][c]);
         }
     }
+    QCOMPARE(bench.Find<QLabel>("Bilancio")->text(),
+             QString("ESTRAZIONI 5  VINCENTI 4  COSTO 5,00 euro  VINCITE 10,00 euro"));
+}
+
+void GaranzieTest::recordChartOfOneTicket() {
+    // A terno paid 10,00: the chart adds up from the oldest draw.
+    GaranzieBench bench(OneTicketOverFiveDraws());
+    OneTicketOfSix(bench.state);
+    bench.Open();
+    bench.Find<QLineEdit>("Premio(0)")->setText("10");
+    std::vector<QPointF> cost;
+    std::vector<QPointF> returns;
+    bool expected = false;
+    bench.fakes.modal.Expect([&](QWidget& window) {
+        QCOMPARE(window.objectName(), QString("GraficoSistema"));
+        auto* view = window.findChild<ChartView*>("Grafico");
+        QVERIFY(view != nullptr);
+        for (auto [name, points] : {std::pair{"Costo", &cost}, std::pair{"Vincite", &returns}}) {
+            auto* line = qobject_cast<QLineSeries*>(view->Series(name));
+            QVERIFY(line != nullptr);
+            for (const QPointF& p : line->points()) points->push_back(p);
+        }
+        expected = qobject_cast<QLineSeries*>(view->Series("Attese")) != nullptr;
+        window.findChild<QPushButton*>("EsciGrafico")->click();
+    });
+    bench.Find<QPushButton>("GraficoResoconto")->click();
+    QVERIFY(expected);
+    QCOMPARE(cost, std::vector<QPointF>({{0, 1}, {1, 2}, {2, 3}, {3, 4}, {4, 5}}));
+    QCOMPARE(returns, std::vector<QPointF>({{0, 10}, {1, 10}, {2, 10}, {3, 10}, {4, 10}}));
+    // The grid shows the same record.
     QCOMPARE(bench.Find<QLabel>("Bilancio")->text(),
              QString("ESTRAZIONI 5  VINCENTI 4  COSTO 5,00 euro  VINCITE 10,00 euro"));
 }

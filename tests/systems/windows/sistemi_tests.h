@@ -59,6 +59,7 @@ class GaranzieTest : public QObject {
 private slots:
     void certificateHolesAndCompletion();
     void recordOfOneTicketCountedByHand();
+    void recordChartOfOneTicket();
     void completionJoinsTheDevelopment();
 };
 
