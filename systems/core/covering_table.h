@@ -23,7 +23,7 @@ struct BestCovering {
 // Where the table lies below the program folder (and below the bundled assets).
 inline constexpr std::string_view kCoveringTableFile = "dati/coverings-k6.csv";
 // How the program names the table's source wherever it shows its figures.
-inline constexpr std::string_view kCoveringTableSource = "LA JOLLA COVERING REPOSITORY, TABELLA DEL 10/02/2017";
+inline constexpr std::string_view kCoveringTableSource = "LA JOLLA COVERING REPOSITORY (2017)";
 
 // The cells of the table's CSV text (a header, then v,t,bound,best,proven,source a line); lines that
 // do not read as a cell are skipped.

@@ -97,9 +97,8 @@ public:
     QComboBox* EsconoOttimizza;  // m: how many of the N numbers are drawn
     QComboBox* AlmenoOttimizza;  // t: how many of them one ticket must hold
     QLineEdit* SecondiOttimizza;
-    QPushButton* Ottimizza;      // "OTTIMIZZA"
-    QPushButton* Matrice;        // "MATRICE": the result as a matrix of the library
-    QLabel* ConfrontoOttimizza;  // its size beside the best known one and the lower bound
+    QPushButton* Ottimizza;  // "OTTIMIZZA"
+    QPushButton* Matrice;    // "MATRICE": the result as a matrix of the library
 
     // Tab "Condizioni".
     QGroupBox* Frame5;

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -42,9 +43,7 @@ QGroupBox* Sistemi::BuildOptimizerFrame(QWidget* page) {
     AlmenoOttimizza = new QComboBox(FrameOttimizza);
     AlmenoOttimizza->setObjectName("AlmenoOttimizza");
     for (int m = 2; m <= 6; ++m) EsconoOttimizza->addItem(QString::number(m), m);
-    for (int t = 2; t <= 6; ++t) {
-        AlmenoOttimizza->addItem(Text(std::string(CategoryName(CategoryOfHits(t)))).toUpper(), t);
-    }
+    for (int t = 2; t <= 6; ++t) AlmenoOttimizza->addItem(QString::number(t), t);
     EsconoOttimizza->setCurrentIndex(1);
     AlmenoOttimizza->setCurrentIndex(1);
     SecondiOttimizza = new QLineEdit(QString::number(kDefaultSeconds), FrameOttimizza);
@@ -53,8 +52,6 @@ QGroupBox* Sistemi::BuildOptimizerFrame(QWidget* page) {
     Ottimizza = MakeButton(FrameOttimizza, "Ottimizza", "OTTIMIZZA");
     Matrice = MakeButton(FrameOttimizza, "Matrice", "MATRICE");
     Matrice->setEnabled(false);
-    ConfrontoOttimizza = MakeLabel(FrameOttimizza, "ConfrontoOttimizza");
-    ConfrontoOttimizza->setWordWrap(true);
 
     auto* grid = new QGridLayout(FrameOttimizza);
     grid->addWidget(MakeCaption(FrameOttimizza, "ESCONO"), 0, 0);
@@ -63,9 +60,10 @@ QGroupBox* Sistemi::BuildOptimizerFrame(QWidget* page) {
     grid->addWidget(AlmenoOttimizza, 0, 3);
     grid->addWidget(MakeCaption(FrameOttimizza, "SECONDI"), 1, 0);
     grid->addWidget(SecondiOttimizza, 1, 1);
-    grid->addWidget(Ottimizza, 1, 2, 1, 2);
-    grid->addWidget(ConfrontoOttimizza, 2, 0, 1, 3);
-    grid->addWidget(Matrice, 2, 3);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(Ottimizza);
+    buttons->addWidget(Matrice);
+    grid->addLayout(buttons, 2, 0, 1, 4);
     connect(Ottimizza, &QPushButton::clicked, this, &Sistemi::Optimize);
     connect(Matrice, &QPushButton::clicked, this, &Sistemi::SaveOptimizedMatrix);
     return FrameOttimizza;
@@ -151,9 +149,7 @@ void Sistemi::FinishOptimization(const OptimizerRequest& request, const Optimize
 
     const std::optional<BestCovering> best =
         BestFor(ReadCoveringTable(state_.programFolder), request.positions, request.drawn, request.atLeast);
-    std::string comparison = Plain(count) + " BOLLETTE";
-    if (best) comparison += "; NOTA " + Plain(best->bestKnown) + ", LIMITE " + Plain(best->lowerBound);
-    ConfrontoOttimizza->setText(Text(comparison));
+    // The list says its size beside the best known one, the lower bound and their source.
     List1->clear();
     const MatrixData matrix =
         OptimizedMatrix(request.positions, request.drawn, request.atLeast, result.tickets, chosen, best);
