@@ -77,7 +77,8 @@ done < <(find $checked_folders \( -name '*.h' -o -name '*.cpp' \) -print0 | sort
              xargs -0 sed -n 's/^#include "\([^"]*\)".*/\1/; T; F; p' | paste -d: - -)
 
 # Link lines: every library or program made in these folders has its row, and links only what its
-# folder may use. Libraries from outside the program (Qt, fluidsynth, the warning set) are free.
+# folder may use. Libraries from outside the program (Qt, fluidsynth) and the build settings every
+# layer shares (the warning set, the version) are free.
 while IFS= read -r cmake; do
     # One statement a line, comments dropped.
     statements=$(sed 's/#.*//' "$cmake" | tr '\n' ' ' | sed 's/)/)\n/g')
@@ -93,7 +94,7 @@ while IFS= read -r cmake; do
                 may_use "${home[$target]}" "${home[$library]}" && continue
                 echo "$cmake: $target collega $library, da un livello che non gli spetta"
                 status=1
-            elif [[ "$library" != Qt6::* && "$library" != PkgConfig::* && "$library" != fortunara_warnings ]]; then
+            elif [[ "$library" != Qt6::* && "$library" != PkgConfig::* && "$library" != fortunara_warnings && "$library" != fortunara_version ]]; then
                 echo "$cmake: $target collega $library, libreria senza livello in tools/check-layers.sh"
                 status=1
             fi

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the build, the program and the tests need.
+# Installs the Debian 12 packages the build, the program and the tests need (and, with the word
+# "pacchetto", the tools that make the icons and check the package).
 # Packages already present are skipped, so a second run costs nothing.
 set -euo pipefail
 
@@ -8,8 +9,14 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-translations-l10n libgl-dev
     libfluidsynth-dev timgm6mb-soundfont
     libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-dejavu-core poppler-utils clang-format ccache
+    fonts-dejavu-core poppler-utils clang-format ccache time xvfb xauth
+    desktop-file-utils appstream
 )
+# By hand, for whoever makes the icons or checks the package (lintian, a clean Debian in a folder):
+# tools/install-deps.sh pacchetto
+if [ "${1:-}" = pacchetto ]; then
+    packages+=(lintian librsvg2-bin debootstrap)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

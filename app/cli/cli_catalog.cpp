@@ -239,9 +239,22 @@ const CommandEntry* FindCommandEntry(std::string_view name) {
     return nullptr;
 }
 
+const OptionDeclaration& EveryCommandOption() {
+    static const OptionDeclaration every = [] {
+        OptionDeclaration all;
+        for (const CommandEntry& entry : Commands()) {
+            all.values.insert(entry.options.values.begin(), entry.options.values.end());
+            all.flags.insert(entry.options.flags.begin(), entry.options.flags.end());
+        }
+        return all;
+    }();
+    return every;
+}
+
 void PrintUsage(std::ostream& out) {
     out << "uso: fortunara-cli [--cartella CARTELLA] [--csv] COMANDO [OPZIONI]\n"
            "     fortunara-cli [COMANDO] --help\n"
+           "     fortunara-cli --version\n"
            "comandi:\n";
     for (const CommandEntry& entry : Commands()) out << "  " << entry.synopsis << '\n';
     out << "R: un numero di estrazione dell'archivio (1 la piu' vecchia) oppure \"ultima\"\n"

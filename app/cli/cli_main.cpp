@@ -12,6 +12,10 @@
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     const std::vector<std::string> arguments(argv + 1, argv + argc);
+    if (arguments == std::vector<std::string>{"--version"}) {
+        std::cout << "fortunara-cli (Fortunara) " << FORTUNARA_VERSION << '\n';
+        return 0;
+    }
     // The downloader of `importa` runs its own event loop.
     QCoreApplication application(argc, argv);
     fortunara::InstallItalianTranslations(application);

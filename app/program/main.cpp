@@ -20,7 +20,35 @@
 #include "state/program_state.h"
 #include "ui/look.h"
 
+namespace {
+
+constexpr const char* kUsage =
+    "uso: fortunara [--cartella CARTELLA] [--esci-dopo-avvio]\n"
+    "     fortunara --help | --version\n"
+    "Fortunara, il programma dei giocatori della Sestaria: l'archivio delle estrazioni, le statistiche,\n"
+    "i sistemi, il controllo delle vincite, il metodo dei vertibili e la stampa delle schedine.\n"
+    "  --cartella CARTELLA  la cartella del programma (senza l'opzione: FORTUNARA_HOME, altrimenti\n"
+    "                       ~/.local/share/Fortunara); i file che le mancano vi sono copiati all'avvio\n"
+    "  --esci-dopo-avvio    apre la finestra ed esce subito (per gli script e le prove)\n"
+    "  --help, -h           questo aiuto\n"
+    "  --version            la versione del programma\n"
+    "I calcoli senza finestre: fortunara-cli --help.\n";
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    // Answered before any window system is needed.
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument == "--help" || argument == "-h") {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+        if (argument == "--version") {
+            std::printf("Fortunara %s\n", FORTUNARA_VERSION);
+            return 0;
+        }
+    }
     QApplication application(argc, argv);
     QApplication::setApplicationName("Fortunara");
     fortunara::InstallItalianTranslations(application);

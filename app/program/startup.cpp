@@ -29,12 +29,18 @@ std::optional<std::string> TakeFolderOption(std::vector<std::string>& arguments)
 }
 
 fs::path BundledAssets() {
-    if (QCoreApplication::instance() != nullptr) {
-        const fs::path beside = fs::path(QCoreApplication::applicationDirPath().toStdString()) / "assets";
-        std::error_code ec;
-        if (fs::is_directory(beside, ec)) return beside;
+    // Run inside a test, without the program around it: the sources' files.
+    if (QCoreApplication::instance() == nullptr) return fs::path(FORTUNARA_ASSETS_DIR);
+    const fs::path programs = QCoreApplication::applicationDirPath().toStdString();
+    // Installed (BIN/../share/fortunara), or a copy that carries its files beside it.
+    fs::path installed = (programs / FORTUNARA_ASSETS_FROM_PROGRAMS).lexically_normal();
+    std::error_code ec;
+    for (const fs::path& candidate : {installed, programs / "assets"}) {
+        if (fs::is_directory(candidate, ec)) return candidate;
     }
-    return fs::path(FORTUNARA_ASSETS_DIR);
+    // The build tree uses the sources' files; an installed program never does.
+    if (fs::equivalent(programs, fs::path(FORTUNARA_BUILD_PROGRAMS), ec)) return fs::path(FORTUNARA_ASSETS_DIR);
+    return installed;
 }
 
 PreparedFolder PrepareProgramFolder(const std::optional<std::string>& option) {

@@ -15,7 +15,8 @@ struct PreparedFolder {
 // Removes "--cartella DIR" from the arguments and returns DIR.
 std::optional<std::string> TakeFolderOption(std::vector<std::string>& arguments);
 
-// The bundled program files: "assets" beside the executable, else the source tree's.
+// The bundled program files: BIN/../share/fortunara when installed, "assets" beside the
+// executable, else, in the build tree, the source tree's.
 std::filesystem::path BundledAssets();
 
 // Chooses the program folder (option, FORTUNARA_HOME, the user's data folder) and fills it

@@ -26,6 +26,7 @@
 #include "ui/main_window_tab.h"
 #include "ui/read_error.h"
 #include "ui/strip_painter.h"
+#include "ui/text_editor.h"
 #include "ui/window_display.h"
 
 namespace fortunara {
@@ -43,6 +44,11 @@ constexpr int kSingleDrawPage = 6;
 
 const char* const kTabTitles[7] = {"ARCHIVIO",         "RICERCA NUMERI", "STATISTICHE",  "COMBINAZIONI",
                                    "SISTEMI E METODI", "PREVISIONE",     "AGGIORNAMENTO"};
+
+// The version as the caption writes it: "5.00" for 5.0.
+QString VersionText() {
+    return QString("%1.%2").arg(FORTUNARA_VERSION_MAJOR).arg(FORTUNARA_VERSION_MINOR, 2, 10, QChar('0'));
+}
 
 // The window's background: ivory, with the program's name over the column of the three
 // pictures on the right.
@@ -68,7 +74,7 @@ protected:
         p.drawText(plate.adjusted(0, 6, 0, -24), Qt::AlignHCenter | Qt::AlignVCenter, "Fortunara");
         p.setPen(look::kIvory);
         p.setFont(QFont(look::kFontFamily, 7));
-        p.drawText(plate.adjusted(0, 30, 0, -4), Qt::AlignHCenter | Qt::AlignVCenter, "vers. 5.00");
+        p.drawText(plate.adjusted(0, 30, 0, -4), Qt::AlignHCenter | Qt::AlignVCenter, "vers. " + VersionText());
     }
 };
 
@@ -84,7 +90,7 @@ QSize StartSize(const QWidget& window) {
 Sestine::Sestine(ProgramState& state, Platform& platform, SestineHooks hooks, QWidget* parent)
     : QWidget(parent), state_(state), platform_(platform), hooks_(std::move(hooks)) {
     setObjectName("Sestine");
-    setWindowTitle("Fortunara 2020 vers.5.00 ");
+    setWindowTitle("Fortunara 2020 vers." + VersionText() + " ");
 
     background_ = new MainBackdrop(this);
     auto* outer = new QVBoxLayout(this);
@@ -353,7 +359,7 @@ void Sestine::LeaveProgram() {
 
 void Sestine::OpenManual() {
     PlayClickSound(state_, platform_.sounds, ClickCommands::OpenPlaySound);
-    platform_.launcher.OpenTextFile(state_.programFolder / "manuale.txt");
+    ShowInTextEditor(platform_.launcher, platform_.dialogs, state_.programFolder / "manuale.txt");
 }
 
 void Sestine::OpenSettings() {
