@@ -179,6 +179,22 @@ const std::vector<CommandEntry>& Commands() {
          "  aggiunge al sistema le bollette che chiudono i suoi buchi (usciti m dei suoi numeri, almeno t in\n"
          "  una bolletta) e scrive il sistema completo in FILE (*.SSI); stampa BOLLETTE AGGIUNTE BUCHI_PRIMA\n"
          "  FILE\n"},
+        {"ottimizza",
+         RunOttimizza,
+         {{"--quantita", "--escono", "--almeno", "--secondi", "--passi", "--seme", "--salva"},
+          {},
+          {},
+          0,
+          {"--quantita", "--escono", "--almeno"}},
+         "ottimizza --quantita N --escono m --almeno t [--secondi S] [--passi P] [--seme X] [--salva FILE]",
+         "  cerca il sistema di meno bollette da sei numeri (numeri da 1 a N) che, se escono m degli N numeri,\n"
+         "  ne ha almeno t in una bolletta; ogni sistema e' verificato caso per caso. Stampa le bollette,\n"
+         "  una per riga, poi BOLLETTE MIGLIORE_NOTA LIMITE_INFERIORE: per m = t la misura piu' piccola\n"
+         "  nota e il limite di Schonheim dalla tabella della La Jolla Covering Repository (\"-\" se manca)\n"
+         "  --secondi S  il tempo della ricerca (senza l'opzione: 10 secondi)\n"
+         "  --passi P    al piu' P mosse: lo stesso seme e le stesse mosse danno lo stesso sistema\n"
+         "  --seme X     il seme della ricerca (senza l'opzione: 1)\n"
+         "  --salva FILE scrive anche il sistema in FILE (*.SSI)\n"},
         {"matrici",
          RunMatrici,
          {{"--quantita"}, {}},

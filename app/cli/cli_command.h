@@ -45,6 +45,7 @@ int RunControllo(const CliContext& context);
 int RunGaranzia(const CliContext& context);
 int RunBuchi(const CliContext& context);
 int RunCompleta(const CliContext& context);
+int RunOttimizza(const CliContext& context);
 int RunMatrici(const CliContext& context);
 int RunLibreria(const CliContext& context);
 int RunSchedine(const CliContext& context);

@@ -92,7 +92,7 @@ int RunBuchi(const CliContext& context) {
     const SystemTickets tickets = ReadSystemTickets(context, true);
     const PositionSystem system = SystemOverNumbers(tickets.chosen, tickets.numbers, tickets.size);
     const auto [drawn, atLeast] = ReadGuarantee(context.arguments, system.positions);
-    if (HoleSteps(system, drawn) > kExactCertificateSteps) {
+    if (HoleSteps(system, drawn, atLeast) > kExactCertificateSteps) {
         throw CliError("CONTARE I BUCHI DI QUESTO SISTEMA RICHIEDEREBBE PIU' DI UN MINUTO: SCEGLI MENO ESTRATTI");
     }
     const Holes holes = FindHoles(system, drawn, atLeast);
@@ -122,7 +122,7 @@ int RunCompleta(const CliContext& context) {
     }
     const PositionSystem system = SystemOverNumbers(tickets.chosen, tickets.numbers, tickets.size);
     const auto [drawn, atLeast] = ReadGuarantee(context.arguments, system.positions);
-    if (HoleSteps(system, drawn) > kExactCertificateSteps) {
+    if (HoleSteps(system, drawn, atLeast) > kExactCertificateSteps) {
         throw CliError("CONTARE I BUCHI DI QUESTO SISTEMA RICHIEDEREBBE PIU' DI UN MINUTO: SCEGLI MENO ESTRATTI");
     }
     const Completion completion = CompleteSystem(system, drawn, atLeast, kSeed);

@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <limits>
 #include <random>
 
 #include "state/binomial.h"
 #include "systems/core/position_set.h"
+#include "systems/core/position_subsets.h"
 
 namespace fortunara {
 
@@ -154,6 +156,60 @@ int Below(std::mt19937_64& random, int bound) {
     return static_cast<int>(value % range);
 }
 
+// Beyond this many cases the holes are found only by walking them.
+constexpr long long kMostMarkedCases = 16'000'000;
+
+// The positions of a ticket that lie among the N, ascending, once each.
+std::vector<int> Held(const std::vector<int>& ticket, int positions) {
+    std::vector<int> held;
+    for (const int p : ticket) {
+        if (p >= 0 && p < positions) held.push_back(p);
+    }
+    std::sort(held.begin(), held.end());
+    held.erase(std::unique(held.begin(), held.end()), held.end());
+    return held;
+}
+
+// The steps of finding the holes by marking every case each ticket keeps the guarantee on: far fewer
+// than the walk for many tickets that each keep few cases (a covering of many numbers).
+long double MarkSteps(const PositionSystem& system, int drawn, int atLeast) {
+    const long long cases = Binomial(system.positions, drawn);
+    if (cases > kMostMarkedCases) return std::numeric_limits<long double>::infinity();
+    long double steps = static_cast<long double>(cases) * 2 * drawn;
+    for (const std::vector<int>& ticket : system.tickets) {
+        const auto size = static_cast<long long>(ticket.size());
+        for (int j = atLeast; j <= drawn; ++j) {
+            steps += static_cast<long double>(Binomial(size, j)) *
+                     static_cast<long double>(Binomial(system.positions - size, drawn - j)) * 2 * drawn;
+        }
+    }
+    return steps;
+}
+
+// The cases no ticket keeps the guarantee on, by marking those some ticket keeps; listed in the
+// order of the walk.
+void MarkHoles(const PositionSystem& system, Holes& holes, std::size_t keep, const CaseProgress& progress) {
+    const SubsetRanks ranks(system.positions);
+    std::vector<char> kept(static_cast<std::size_t>(holes.cases), 0);
+    for (std::size_t t = 0; t < system.tickets.size(); ++t) {
+        const std::vector<int> held = Held(system.tickets[t], system.positions);
+        ForEachMeeting(system.positions, held, holes.drawn, holes.atLeast,
+                       [&](std::span<const int> kase) { kept[static_cast<std::size_t>(ranks.Rank(kase))] = 1; });
+        if (t % 1024 == 1023 && progress &&
+            !progress(static_cast<double>(t) / static_cast<double>(system.tickets.size()))) {
+            holes.cancelled = true;
+            return;
+        }
+    }
+    std::vector<int> all(static_cast<std::size_t>(system.positions));
+    for (std::size_t p = 0; p < all.size(); ++p) all[p] = static_cast<int>(p);
+    ForEachChoice(all, holes.drawn, [&](std::span<const int> kase) {
+        if (kept[static_cast<std::size_t>(ranks.Rank(kase))]) return;
+        ++holes.count;
+        if (holes.first.size() < keep) holes.first.emplace_back(kase.begin(), kase.end());
+    });
+}
+
 }  // namespace
 
 std::string_view CategoryName(int category) {
@@ -280,8 +336,8 @@ Certificate EstimatedCertificate(const PositionSystem& system, long long samples
     return certificate;
 }
 
-long double HoleSteps(const PositionSystem& system, int drawn) {
-    return StepsUpTo(system, std::min(drawn, system.positions));
+long double HoleSteps(const PositionSystem& system, int drawn, int atLeast) {
+    return std::min(StepsUpTo(system, std::min(drawn, system.positions)), MarkSteps(system, drawn, atLeast));
 }
 
 Holes FindHoles(const PositionSystem& system, int drawn, int atLeast, std::size_t keep, const CaseProgress& progress) {
@@ -290,6 +346,10 @@ Holes FindHoles(const PositionSystem& system, int drawn, int atLeast, std::size_
     holes.atLeast = atLeast;
     if (drawn < 1 || drawn > std::min(kMostDrawn, system.positions)) return holes;
     holes.cases = Binomial(system.positions, drawn);
+    if (MarkSteps(system, drawn, atLeast) < StepsUpTo(system, drawn)) {
+        MarkHoles(system, holes, keep, progress);
+        return holes;
+    }
     CaseWalker walker(system, drawn, progress);
     holes.cancelled = !walker.Walk([&](int depth, const HitCounts& counts, std::span<const int> chosen) {
         if (depth != drawn || BestHits(counts, depth) >= atLeast) return;

@@ -94,6 +94,6 @@ inline constexpr std::size_t kHolesListed = 1000;
 Holes FindHoles(const PositionSystem& system, int drawn, int atLeast, std::size_t keep = kHolesListed,
                 const CaseProgress& progress = {});
 // The steps FindHoles takes.
-long double HoleSteps(const PositionSystem& system, int drawn);
+long double HoleSteps(const PositionSystem& system, int drawn, int atLeast);
 
 }  // namespace fortunara

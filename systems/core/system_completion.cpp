@@ -1,12 +1,16 @@
 #include "systems/core/system_completion.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
+#include <cstdint>
 #include <limits>
 #include <random>
+#include <span>
 
 #include "state/binomial.h"
 #include "systems/core/position_set.h"
+#include "systems/core/position_subsets.h"
 
 namespace fortunara {
 
@@ -33,87 +37,37 @@ std::vector<int> PositionsOf(PositionSet set) {
     return positions;
 }
 
-// Every k of the items, in order, as a span of k items.
-template <typename Visit>
-void ForEachChoice(const std::vector<int>& items, int k, Visit&& visit) {
-    const int n = static_cast<int>(items.size());
-    if (k < 0 || k > n) return;
-    std::vector<int> index(static_cast<std::size_t>(k));
-    std::vector<int> chosen(static_cast<std::size_t>(k));
-    for (int i = 0; i < k; ++i) index[static_cast<std::size_t>(i)] = i;
-    while (true) {
-        for (std::size_t i = 0; i < index.size(); ++i) chosen[i] = items[static_cast<std::size_t>(index[i])];
-        visit(std::span<const int>(chosen));
-        int i = k - 1;
-        while (i >= 0 && index[static_cast<std::size_t>(i)] == n - k + i) --i;
-        if (i < 0) return;
-        ++index[static_cast<std::size_t>(i)];
-        for (int j = i + 1; j < k; ++j) index[static_cast<std::size_t>(j)] = index[static_cast<std::size_t>(j - 1)] + 1;
-    }
-}
-
-// Every ticket of k positions in one array: a ticket's place is its rank in colex order,
-// the sum of C(p_i, i + 1) over its positions p_0 < p_1 < ... .
-class TicketRanks {
-public:
-    TicketRanks(int positions, int k) : positions_(positions), k_(k) {
-        for (int n = 0; n <= positions; ++n) {
-            for (int j = 0; j <= k; ++j)
-                table_[static_cast<std::size_t>(n)][static_cast<std::size_t>(j)] = Binomial(n, j);
-        }
-    }
-    long long Count() const { return table_[static_cast<std::size_t>(positions_)][static_cast<std::size_t>(k_)]; }
-    long long Rank(std::span<const int> ascending) const {
-        long long rank = 0;
-        for (std::size_t i = 0; i < ascending.size(); ++i)
-            rank += table_[static_cast<std::size_t>(ascending[i])][i + 1];
-        return rank;
-    }
-    std::vector<int> Unrank(long long rank) const {
-        std::vector<int> ticket(static_cast<std::size_t>(k_));
-        int p = positions_ - 1;
-        for (int i = k_; i >= 1; --i) {
-            while (table_[static_cast<std::size_t>(p)][static_cast<std::size_t>(i)] > rank) --p;
-            ticket[static_cast<std::size_t>(i - 1)] = p;
-            rank -= table_[static_cast<std::size_t>(p)][static_cast<std::size_t>(i)];
-            --p;
-        }
-        return ticket;
-    }
-
-private:
-    int positions_;
-    int k_;
-    std::array<std::array<long long, kTicket + 1>, 91> table_{};
-};
-
 struct Problem {
     int positions = 0;
     int k = 0;  // positions a ticket holds
     int drawn = 0;
     int atLeast = 0;
     std::vector<PositionSet> holes;
+    // The place of each case in `holes` by its rank (-1 for a case that does not fail), where the
+    // cases are few enough to be numbered; empty otherwise.
+    std::vector<int> holeAt;
 
     bool Mends(const PositionSet& ticket, const PositionSet& hole) const { return Size(ticket & hole) >= atLeast; }
 };
 
-// The tickets that mend one failing case: at least `atLeast` of its positions, the rest elsewhere.
-template <typename Visit>
-void ForEachMender(const Problem& problem, const PositionSet& hole, Visit&& visit) {
-    const std::vector<int> inside = PositionsOf(hole);
-    std::vector<int> outside;
-    for (int p = 0; p < problem.positions; ++p) {
-        if (!hole.Contains(p)) outside.push_back(p);
+// Cases are numbered (and the greedy counts over every ticket) up to this many.
+constexpr long long kMostNumberedCases = 8'000'000;
+
+// The failing cases a ticket mends, by their place in `holes`.
+void MendedHoles(const Problem& problem, const SubsetRanks& ranks, std::span<const int> ticket,
+                 std::vector<int>& mended) {
+    mended.clear();
+    if (problem.holeAt.empty()) {
+        const PositionSet set = SetOf(ticket);
+        for (std::size_t h = 0; h < problem.holes.size(); ++h) {
+            if (problem.Mends(set, problem.holes[h])) mended.push_back(static_cast<int>(h));
+        }
+        return;
     }
-    std::array<int, kTicket> merged{};
-    for (int j = problem.atLeast; j <= std::min(problem.drawn, problem.k); ++j) {
-        ForEachChoice(inside, j, [&](std::span<const int> in) {
-            ForEachChoice(outside, problem.k - j, [&](std::span<const int> out) {
-                std::merge(in.begin(), in.end(), out.begin(), out.end(), merged.begin());
-                visit(std::span<const int>(merged.data(), static_cast<std::size_t>(problem.k)));
-            });
-        });
-    }
+    ForEachMeeting(problem.positions, ticket, problem.drawn, problem.atLeast, [&](std::span<const int> hole) {
+        const int h = problem.holeAt[static_cast<std::size_t>(ranks.Rank(hole))];
+        if (h >= 0) mended.push_back(h);
+    });
 }
 
 long double MendersPerHole(const Problem& problem) {
@@ -126,30 +80,44 @@ long double MendersPerHole(const Problem& problem) {
 }
 
 // Greedy over every ticket: how many failing cases each would mend, kept up to date as cases are
-// mended, so each step is one pass to find the largest count.
+// mended. The tickets wait in buckets by that count; one found in a bucket above its count goes down
+// to its own, so each step takes a ticket of the largest count without a pass over them all.
 bool GreedyOverEveryTicket(const Problem& problem, std::vector<std::vector<int>>& added, const CaseProgress& progress) {
-    const TicketRanks ranks(problem.positions, problem.k);
-    std::vector<int> gains(static_cast<std::size_t>(ranks.Count()), 0);
-    for (const PositionSet& hole : problem.holes) {
-        ForEachMender(problem, hole, [&](std::span<const int> t) { ++gains[static_cast<std::size_t>(ranks.Rank(t))]; });
+    const SubsetRanks ranks(problem.positions);
+    std::vector<int> gains(static_cast<std::size_t>(ranks.Count(problem.k)), 0);
+    const auto forEachMender = [&](std::size_t h, auto&& visit) {
+        const std::vector<int> inside = PositionsOf(problem.holes[h]);
+        ForEachMeeting(problem.positions, inside, problem.k, problem.atLeast,
+                       [&](std::span<const int> t) { visit(static_cast<std::size_t>(ranks.Rank(t))); });
+    };
+    for (std::size_t h = 0; h < problem.holes.size(); ++h) forEachMender(h, [&](std::size_t t) { ++gains[t]; });
+    std::vector<std::vector<std::uint32_t>> buckets(
+        static_cast<std::size_t>(*std::max_element(gains.begin(), gains.end())) + 1);
+    for (std::size_t t = gains.size(); t-- > 0;) {
+        if (gains[t] > 0) buckets[static_cast<std::size_t>(gains[t])].push_back(static_cast<std::uint32_t>(t));
     }
-    std::vector<PositionSet> open = problem.holes;
-    while (!open.empty()) {
-        const auto best = std::max_element(gains.begin(), gains.end());
-        std::vector<int> ticket = ranks.Unrank(best - gains.begin());
-        const PositionSet set = SetOf(ticket);
-        added.push_back(std::move(ticket));
-        std::vector<PositionSet> still;
-        for (const PositionSet& hole : open) {
-            if (!problem.Mends(set, hole)) {
-                still.push_back(hole);
-                continue;
-            }
-            ForEachMender(problem, hole,
-                          [&](std::span<const int> t) { --gains[static_cast<std::size_t>(ranks.Rank(t))]; });
+    std::vector<char> open(problem.holes.size(), 1);
+    std::size_t left = problem.holes.size();
+    std::size_t top = buckets.size() - 1;
+    std::vector<int> mended;
+    while (left > 0) {
+        while (buckets[top].empty()) --top;
+        const std::uint32_t t = buckets[top].back();
+        buckets[top].pop_back();
+        if (static_cast<std::size_t>(gains[t]) != top) {
+            if (gains[t] > 0) buckets[static_cast<std::size_t>(gains[t])].push_back(t);
+            continue;
         }
-        open = std::move(still);
-        if (progress && !progress(1.0 - static_cast<double>(open.size()) / static_cast<double>(problem.holes.size()))) {
+        std::vector<int>& ticket = added.emplace_back(static_cast<std::size_t>(problem.k));
+        ranks.Unrank(t, problem.k, ticket);
+        MendedHoles(problem, ranks, ticket, mended);
+        for (const int h : mended) {
+            if (!open[static_cast<std::size_t>(h)]) continue;
+            open[static_cast<std::size_t>(h)] = 0;
+            --left;
+            forEachMender(static_cast<std::size_t>(h), [&](std::size_t other) { --gains[other]; });
+        }
+        if (progress && !progress(1.0 - static_cast<double>(left) / static_cast<double>(problem.holes.size()))) {
             return false;
         }
     }
@@ -200,22 +168,28 @@ bool GreedyOverBuiltTickets(const Problem& problem, std::uint64_t seed, std::vec
 
 // Drops, last first, every added ticket whose cases the other added tickets mend as well.
 void DropUnneeded(const Problem& problem, std::vector<std::vector<int>>& added) {
-    std::vector<PositionSet> sets;
-    for (const std::vector<int>& ticket : added) sets.push_back(SetOf(ticket));
+    const SubsetRanks ranks(problem.positions);
+    std::vector<std::vector<int>> mends(added.size());
     std::vector<int> menders(problem.holes.size(), 0);
-    for (std::size_t h = 0; h < problem.holes.size(); ++h) {
-        for (const PositionSet& set : sets) menders[h] += problem.Mends(set, problem.holes[h]) ? 1 : 0;
+    for (std::size_t t = 0; t < added.size(); ++t) {
+        MendedHoles(problem, ranks, added[t], mends[t]);
+        for (const int h : mends[t]) ++menders[static_cast<std::size_t>(h)];
     }
-    for (std::size_t t = sets.size(); t-- > 0;) {
-        bool needed = false;
-        for (std::size_t h = 0; h < problem.holes.size() && !needed; ++h) {
-            needed = menders[h] == 1 && problem.Mends(sets[t], problem.holes[h]);
-        }
+    std::vector<char> dropped(added.size(), 0);
+    for (std::size_t t = added.size(); t-- > 0;) {
+        const bool needed = std::any_of(mends[t].begin(), mends[t].end(),
+                                        [&](int h) { return menders[static_cast<std::size_t>(h)] == 1; });
         if (needed) continue;
-        for (std::size_t h = 0; h < problem.holes.size(); ++h)
-            menders[h] -= problem.Mends(sets[t], problem.holes[h]) ? 1 : 0;
-        added.erase(added.begin() + static_cast<std::ptrdiff_t>(t));
+        for (const int h : mends[t]) --menders[static_cast<std::size_t>(h)];
+        dropped[t] = 1;
     }
+    std::size_t kept = 0;
+    for (std::size_t t = 0; t < added.size(); ++t) {
+        if (dropped[t]) continue;
+        if (kept != t) added[kept] = std::move(added[t]);
+        ++kept;
+    }
+    added.resize(kept);
 }
 
 }  // namespace
@@ -223,7 +197,7 @@ void DropUnneeded(const Problem& problem, std::vector<std::vector<int>>& added) 
 Completion CompleteSystem(const PositionSystem& system, int drawn, int atLeast, std::uint64_t seed,
                           const CaseProgress& progress) {
     Completion completion;
-    Problem problem{system.positions, std::min(kTicket, system.positions), drawn, atLeast, {}};
+    Problem problem{system.positions, std::min(kTicket, system.positions), drawn, atLeast, {}, {}};
     if (drawn < 1 || drawn > std::min(kTicket, system.positions) || atLeast < 1 || atLeast > drawn) return completion;
     // Finding the failing cases is the first half of the work, mending them the second.
     const auto half = [&progress](double offset) {
@@ -238,6 +212,13 @@ Completion CompleteSystem(const PositionSystem& system, int drawn, int atLeast, 
     }
     completion.holesBefore = holes.count;
     for (const std::vector<int>& hole : holes.first) problem.holes.push_back(SetOf(hole));
+    if (Binomial(problem.positions, drawn) <= kMostNumberedCases) {
+        const SubsetRanks ranks(problem.positions);
+        problem.holeAt.assign(static_cast<std::size_t>(Binomial(problem.positions, drawn)), -1);
+        for (std::size_t h = 0; h < holes.first.size(); ++h) {
+            problem.holeAt[static_cast<std::size_t>(ranks.Rank(holes.first[h]))] = static_cast<int>(h);
+        }
+    }
     const long double exactSteps = static_cast<long double>(problem.holes.size()) * MendersPerHole(problem) * 2 +
                                    static_cast<long double>(Binomial(problem.positions, problem.k)) * 64;
     const bool finished = exactSteps <= kExactGreedySteps

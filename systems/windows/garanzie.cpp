@@ -326,7 +326,7 @@ std::optional<Garanzie::Choice> Garanzie::ChosenGuarantee() {
         Warn("IL SISTEMA HA SOLO " + Plain(choice.system.positions) + " NUMERI");
         return std::nullopt;
     }
-    if (HoleSteps(choice.system, choice.drawn) > kExactCertificateSteps &&
+    if (HoleSteps(choice.system, choice.drawn, choice.atLeast) > kExactCertificateSteps &&
         !Confirm("CONTARE I BUCHI DI QUESTO SISTEMA RICHIEDEREBBE PIU' DI UN MINUTO. VUOI PROCEDERE?")) {
         return std::nullopt;
     }

@@ -13,6 +13,7 @@
 #include "state/program_state.h"
 #include "systems/core/development.h"
 #include "systems/core/sistemi_memory.h"
+#include "systems/core/system_optimizer.h"
 #include "ui/window_display.h"
 
 class QCheckBox;
@@ -91,6 +92,13 @@ public:
     QLabel* Label1;
     QLabel* Label22;
     QTableView* Grid1;
+    // "Ottimizza": the fewest tickets for a guarantee over the entered numbers.
+    QGroupBox* FrameOttimizza;
+    QComboBox* EsconoOttimizza;  // m: how many of the N numbers are drawn
+    QComboBox* AlmenoOttimizza;  // t: how many of them one ticket must hold
+    QLineEdit* SecondiOttimizza;
+    QPushButton* Ottimizza;  // "OTTIMIZZA"
+    QPushButton* Matrice;    // "MATRICE": the result as a matrix of the library
 
     // Tab "Condizioni".
     QGroupBox* Frame5;
@@ -148,6 +156,11 @@ private:
     // "COMPLETA" of the tab "Garanzie": the added tickets join the grid and, for a development,
     // the developed combinations that "SALVA" saves.
     void AdoptTickets(const std::vector<int>& added);
+    QGroupBox* BuildOptimizerFrame(QWidget* page);
+    void Optimize();
+    void FinishOptimization(const OptimizerRequest& request, const OptimizerResult& result,
+                            const std::vector<int>& chosen);
+    void SaveOptimizedMatrix();
 
     void Click();
     int SelectedOption() const;
@@ -167,6 +180,14 @@ private:
     std::thread worker_;
     std::atomic<bool> cancel_{false};
     bool running_ = false;
+    // The last result of "OTTIMIZZA", over positions 0 to N - 1.
+    struct Optimized {
+        int positions = 0;
+        int drawn = 0;
+        int atLeast = 0;
+        std::vector<std::vector<int>> tickets;
+    };
+    Optimized optimized_;
 };
 
 }  // namespace fortunara

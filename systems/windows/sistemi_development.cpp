@@ -110,12 +110,14 @@ void Sistemi::SetRunning(bool running) {
     Annulla->setEnabled(running);
     Avanzamento->setValue(0);
     setCursor(running ? Qt::BusyCursor : Qt::ArrowCursor);
-    const std::array<QWidget*, 8> inputs = {Textbox1,  CommandButton1,  Combo1,         Frame1,
-                                            CheckBox1, CommandButton11, CommandButton2, CommandButton3};
+    const std::array<QWidget*, 11> inputs = {Textbox1,        Combo1,          Frame1,         CheckBox1,
+                                             CommandButton1,  CommandButton11, CommandButton2, CommandButton3,
+                                             EsconoOttimizza, AlmenoOttimizza, Ottimizza};
     for (QWidget* control : inputs) control->setEnabled(!running);
     for (int tab = 1; tab < SSTab1->count(); ++tab) SSTab1->widget(tab)->setEnabled(!running);
     CommandButton6->setEnabled(!running);
     CommandButton7->setEnabled(!running);
+    Matrice->setEnabled(!running && !optimized_.tickets.empty());
 }
 
 }  // namespace fortunara

@@ -115,6 +115,7 @@ QWidget* Sistemi::BuildSystemTab() {
     left->addWidget(Frame1);
     left->addLayout(run);
     left->addWidget(Frame3);
+    left->addWidget(BuildOptimizerFrame(page));
     left->addStretch(1);
     left->addLayout(outputs);
     auto* leftPanel = new QWidget(page);

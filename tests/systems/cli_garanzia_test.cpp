@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "matrices/core/matrix_files.h"
 #include "tests/cli/cli_in_process.h"
 
@@ -65,6 +67,41 @@ TEST(CliGaranzia, CertificateHolesAndCompletion) {
         const CliRun run = f.Run(m.arguments);
         EXPECT_EQ(run.status, 2) << m.message;
         EXPECT_NE(run.err.find(m.message), std::string::npos) << run.err;
+    }
+}
+
+TEST(CliOttimizza, TicketsThenCountBestKnownAndBound) {
+    const test::TempFolder folder;
+    folder.WriteFile("dati/coverings-k6.csv",
+                     "v,t,schonheim_lower_bound,best_known,proven_optimal,source\n"
+                     "8,2,3,3,1,https://example.org/C_8_6_2.html\n");
+    const std::string file = (folder.path() / "OTTIMO.SSI").string();
+    const CliRun run = test::RunIn(folder, {"ottimizza", "--quantita", "8", "--escono", "2", "--almeno", "2", "--passi",
+                                            "50000", "--salva", file});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 4) << run.out;
+    EXPECT_TRUE(run.out.ends_with("\n3 3 3\n")) << run.out;
+    // What was printed is what was saved, and it keeps the guarantee.
+    EXPECT_EQ(test::RunIn(folder, {"buchi", "--escono", "2", "--almeno", "2", "--sistema", file}).out, "0 28 0\n");
+
+    const CliRun csv = test::RunIn(
+        folder, {"ottimizza", "--quantita", "12", "--escono", "4", "--almeno", "3", "--passi", "20000", "--csv"});
+    ASSERT_EQ(csv.status, 0) << csv.err;
+    EXPECT_TRUE(csv.out.starts_with("riga,numeri,bollette,migliore_nota,limite_inferiore\nbolletta,\"")) << csv.out;
+    EXPECT_NE(csv.out.find("\ntotale,,"), std::string::npos) << csv.out;
+    EXPECT_TRUE(csv.out.ends_with(",-,-\n")) << csv.out;
+
+    const std::vector<std::vector<std::string>> mistakes = {
+        {"ottimizza", "--quantita", "6", "--escono", "2", "--almeno", "2"},
+        {"ottimizza", "--quantita", "20", "--escono", "3", "--almeno", "4"},
+        {"ottimizza", "--quantita", "90", "--escono", "6", "--almeno", "5"},
+        {"ottimizza", "--quantita", "20", "--escono", "3"},
+        {"ottimizza", "--quantita", "20", "--escono", "3", "--almeno", "3", "--seme", "1", "--seme", "2"},
+    };
+    for (const std::vector<std::string>& arguments : mistakes) {
+        const CliRun mistaken = test::RunIn(folder, arguments);
+        EXPECT_EQ(mistaken.status, 2) << arguments[2];
+        EXPECT_FALSE(mistaken.err.empty());
     }
 }
 

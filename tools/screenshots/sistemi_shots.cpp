@@ -62,5 +62,14 @@ int main(int argc, char** argv) {
         QTest::qWait(50);
         if (!shots::SaveShot(*window, session, QString("garanzie-%1").arg(page))) return 1;
     }
+    // "OTTIMIZZA": terno if three of the twelve are drawn, in three seconds (sistemi-ottimizza).
+    window->SSTab1->setCurrentIndex(0);
+    window->findChild<QComboBox*>("EsconoOttimizza")->setCurrentIndex(1);
+    window->findChild<QComboBox*>("AlmenoOttimizza")->setCurrentIndex(1);
+    window->findChild<QLineEdit*>("SecondiOttimizza")->setText("3");
+    window->findChild<QPushButton*>("Ottimizza")->click();
+    if (!QTest::qWaitFor([&] { return !window->Running(); }, 20000)) return 1;
+    QTest::qWait(50);
+    if (!shots::SaveShot(*window, session, "sistemi-ottimizza")) return 1;
     return 0;
 }

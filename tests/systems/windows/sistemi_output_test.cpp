@@ -1,9 +1,11 @@
 #include <QDialog>
 #include <QTimer>
+#include <algorithm>
 #include <filesystem>
 
 #include "matrices/core/matrix_files.h"
 #include "matrices/core/matrix_index.h"
+#include "systems/windows/garanzie.h"
 #include "tests/systems/windows/sistemi_fixture.h"
 #include "tests/systems/windows/sistemi_tests.h"
 
@@ -254,6 +256,55 @@ void SistemiOutputTest::checkRightAfterDevelopmentGetsSixNumbersPerTicket() {
     QCOMPARE(std::vector<int>(handedNumbers.begin() + 1, handedNumbers.begin() + 7),
              (std::vector<int>{12, 5, 77, 31, 90, 3}));
     QCOMPARE(std::vector<int>(handedNumbers.end() - 6, handedNumbers.end()), (std::vector<int>{5, 77, 31, 90, 3, 44}));
+}
+
+void SistemiOutputTest::optimizedSystemIsTheCurrentOneAndAMatrix() {
+    SistemiBench bench;
+    bench.folder.WriteFile("dati/coverings-k6.csv",
+                           "v,t,schonheim_lower_bound,best_known,proven_optimal,source\n"
+                           "10,3,7,10,1,https://example.org/C_10_6_3.html\n");
+    const std::vector<int> entered = {3, 8, 14, 21, 27, 33, 45, 52, 58, 66};
+    bench.EnterNumbers(entered);
+    bench.Find<QComboBox>("EsconoOttimizza")->setCurrentIndex(1);  // 3 drawn
+    bench.Find<QComboBox>("AlmenoOttimizza")->setCurrentIndex(1);  // terno
+    bench.Find<QLineEdit>("SecondiOttimizza")->setText("2");
+    bench.Button("Ottimizza")->click();
+    QVERIFY(QTest::qWaitFor([&bench] { return !bench.window->Running(); }, 20000));
+
+    // The result is the development now: the grid, the counts "SALVA" and "CONTROLLO" take.
+    const int count = bench.state.SystemComboCount;
+    QVERIFY(count >= 10);
+    QCOMPARE(bench.memory.developedCount, count);
+    QCOMPARE(bench.window->GridModel().Rows(), count);
+    for (int c = 1; c <= 6; ++c) {
+        QVERIFY(std::count(entered.begin(), entered.end(), bench.Cell(1, c).toInt()) == 1);
+    }
+    // Its size beside the best known one, the lower bound and their source.
+    const QListWidget* list = bench.window->List1;
+    QCOMPARE(list->item(0)->text(), QString("SISTEMA OTTIMIZZATO DI 10 NUMERI IN %1 BOLLETTE").arg(count));
+    QVERIFY(!list->findItems("MIGLIORE NOTA 10 BOLLETTE, LIMITE INFERIORE 7", Qt::MatchExactly).isEmpty());
+    QVERIFY(!list->findItems("FONTE: LA JOLLA COVERING REPOSITORY (2017)", Qt::MatchExactly).isEmpty());
+
+    // The page "Garanzie" finds no terno missing when three of the ten are drawn.
+    Garanzie* page = bench.window->TabGaranzie;
+    page->Escono->setCurrentIndex(1);
+    page->Almeno->setCurrentIndex(1);
+    page->Buchi->click();
+    QVERIFY(QTest::qWaitFor([page] { return !page->Running(); }, 20000));
+    QVERIFY(page->ContoBuchi->text().startsWith("0 CASI SU 120"));
+
+    // "MATRICE": over the positions 1 to 10, in the library, saying what it guarantees.
+    bench.fakes.dialogs.Answer(DialogAnswer::Ok);
+    bench.Button("Matrice")->click();
+    const std::string name = *MatrixFileName(10, count, 6);
+    QCOMPARE(bench.fakes.dialogs.questions().back().text, "MATRICE " + name + " SALVATA NELLA LIBRERIA");
+    QCOMPARE(ReadMatrixIndex(bench.folder.path()).Entries(), std::vector<std::string>{name});
+    const MatrixRead matrix = ReadMatrixFile(bench.folder.path(), name);
+    QVERIFY(matrix.Sound());
+    QCOMPARE(matrix.data.comments[1], std::string("ALMENO UN TERNO SE ESCONO 3, 4, 5 O 6 DEI 10 NUMERI"));
+    QCOMPARE(matrix.data.comments[3], std::string("MIGLIORE NOTA 10 BOLLETTE, LIMITE INFERIORE 7"));
+    QVERIFY(
+        std::all_of(matrix.data.numbers.begin(), matrix.data.numbers.end(), [](int n) { return n >= 1 && n <= 10; }));
 }
 
 }  // namespace fortunara::test

@@ -50,6 +50,7 @@ private slots:
     void saveAfterLoadSavesTheDevelopment();
     void checkAndSlipsReceiveTheSystem();
     void checkRightAfterDevelopmentGetsSixNumbersPerTicket();
+    void optimizedSystemIsTheCurrentOneAndAMatrix();
 };
 
 // The page "Garanzie", on its own window over the current system and as a tab of Sistemi.
