@@ -102,5 +102,14 @@ TEST(NumericValue, TypedTextsReadLikeTheWindowsExpect) {
     for (const auto& [text, value] : cases) EXPECT_EQ(NumericValue(text), value) << '"' << text << '"';
 }
 
+// tests/data/typed-whole-number-past-the-largest-int.txt: one digit more wrapped the value around.
+TEST(WholeNumber, TakesEveryBoundUpToTheLargestInt) {
+    constexpr int kLargest = std::numeric_limits<int>::max();
+    EXPECT_EQ(WholeNumber(" 2147483647 ", kLargest), kLargest);
+    EXPECT_EQ(WholeNumber("2147483648", kLargest), std::nullopt);
+    EXPECT_EQ(WholeNumber("999", 999), 999);
+    EXPECT_EQ(WholeNumber("1000", 999), std::nullopt);
+}
+
 }  // namespace
 }  // namespace fortunara
