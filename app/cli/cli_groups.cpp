@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/cli/cli_args.h"
+#include "matrices/core/text_fields.h"
 #include "platform/text/number_text.h"
 
 namespace fortunara {
@@ -13,6 +14,24 @@ namespace fortunara {
 namespace {
 
 constexpr int kGroupNumberRows = 30;  // rows 1 to 30 of the grid hold a group's numbers
+
+// The next line without its line end; false at the end of the text. A line longer than any text
+// file of the program has is refused as soon as it is, so a source without line ends (/dev/zero)
+// is not read on into the memory.
+bool NextLine(std::istream& in, std::string& text, int line) {
+    text.clear();
+    bool any = false;
+    for (int c = in.get(); c != std::char_traits<char>::eof(); c = in.get()) {
+        any = true;
+        if (c == '\n') return true;
+        if (text.size() == kLongestLine) {
+            throw CliError("LA RIGA " + Plain(line) + " DEL FILE DEI GRUPPI E' TROPPO LUNGA (PIU' DI " +
+                           Plain(static_cast<long long>(kLongestLine)) + " CARATTERI)");
+        }
+        text += static_cast<char>(c);
+    }
+    return any;
+}
 
 void Enter(GroupSettings& groups, int row, int column, int value, int line) {
     if (!groups.Enter(row, column, value)) {
@@ -26,7 +45,7 @@ GroupSettings ReadGroups(std::istream& in) {
     GroupSettings groups;
     int column = 0;
     int line = 0;
-    for (std::string text; std::getline(in, text);) {
+    for (std::string text; NextLine(in, text, line + 1);) {
         ++line;
         std::istringstream words(text);
         std::vector<std::string> fields;

@@ -165,6 +165,15 @@ TEST(CliSviluppo, BrokenGroupsFilesAreRefusedNamingTheLine) {
     EXPECT_EQ(Sviluppo({"--numeri", "1-10", "--gruppi", missing}).err,
               "IMPOSSIBILE LEGGERE IL FILE DEI GRUPPI " + missing + "\n");
     EXPECT_EQ(Sviluppo({"--numeri", "1-10", "--gruppi", folder.path().string()}).status, 2);
+    // A line is read no further than a line of text goes, so a source without line ends is refused
+    // at once instead of filling the memory.
+    for (const std::string& endless :
+         {test::TestData("groups-line-longer-than-4096-characters.txt").string(), std::string("/dev/zero")}) {
+        const CliResult run = Sviluppo({"--numeri", "1-10", "--gruppi", endless});
+        EXPECT_EQ(run.status, 2) << endless;
+        EXPECT_EQ(run.err.substr(0, 70), "LA RIGA 1 DEL FILE DEI GRUPPI E' TROPPO LUNGA (PIU' DI 4096 CARATTERI)")
+            << endless;
+    }
 }
 
 }  // namespace
