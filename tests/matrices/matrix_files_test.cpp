@@ -206,6 +206,12 @@ TEST(MatrixFiles, ContentThatIsNoSystemIsSaid) {
          {"6", "1", "6", "12", "12", "25", "27", "28", "39"},
          {},
          g + " HA IL NUMERO 12 DUE VOLTE NELLA COMBINAZIONE 1: CONTA UNA VOLTA SOLA"},
+        // tests/data/played-system-saying-two-billion-numbers.SSI: its stand-ins took gigabytes.
+        {"a played system of more than 90 numbers",
+         false,
+         {"2000000000", "1", "6", "1", "2", "3", "4", "5", "6"},
+         {g + " DICE 2000000000 NUMERI DEL SISTEMA: SONO AL MASSIMO 90"},
+         ""},
         {"a number above 90",
          false,
          {"6", "1", "6", "12", "91", "25", "27", "28", "39"},
