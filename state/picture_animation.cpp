@@ -44,7 +44,7 @@ constexpr int CellForFrame(PictureKind kind, int f) {
         case PictureKind::Uscita:
             return f < 12 ? f : 23 - f;
         case PictureKind::Info:
-            return kInfoCells[static_cast<std::size_t>(f + 1)];
+            return kInfoCells[static_cast<std::size_t>(f) + 1];
         case PictureKind::Setup:
             return f < 15 ? f : 29 - f;
         case PictureKind::Copia:

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Renders each tab of the main window into docs/screenshots/tab-N.png on the offscreen platform,
-# on a 1366 x 768 screen, with a fresh program folder filled from assets/.
+# Renders every window into docs/screenshots/ on a 1366 x 768 screen, with a fresh program folder
+# filled from assets/. The windows are drawn on a real X server (Xvfb, through xvfb-run, which
+# tools/install-deps.sh installs) as a user sees them; without xvfb-run on the offscreen platform,
+# whose fonts measure a little narrower.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build="${BUILD_DIR:-build}"
@@ -16,25 +18,26 @@ cat >"$work/screen.json" <<'JSON'
 { "screens": [ { "name": "schermo", "x": 0, "y": 0, "width": 1366, "height": 768,
                  "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1 } ] }
 JSON
-QT_QPA_PLATFORM="offscreen:configfile=$work/screen.json" \
-    "$build/tools/fortunara-screenshots" "$work/cartella" docs/screenshots
-# The three tabs of the system window, with a developed system: docs/screenshots/sistemi-N.png.
-QT_QPA_PLATFORM="offscreen:configfile=$work/screen.json" \
-    "$build/tools/sistemi-screenshots" "$work/cartella-sistemi" docs/screenshots
+render() {
+    if command -v xvfb-run >/dev/null; then
+        xvfb-run -a -s "-screen 0 1366x768x24" "$@"
+    else
+        QT_QPA_PLATFORM="offscreen:configfile=$work/screen.json" "$@"
+    fi
+}
+render "$build/tools/fortunara-screenshots" "$work/cartella" docs/screenshots
+# The tabs of the system window with a developed system and its guarantees: sistemi-N.png and the
+# other pages of "Garanzie", garanzie-N.png.
+render "$build/tools/sistemi-screenshots" "$work/cartella-sistemi" docs/screenshots
 # The archive's windows: the number prompt, the web import and the download (form18, browser, form45).
-QT_QPA_PLATFORM="offscreen:configfile=$work/screen.json" \
-    "$build/tools/archive-screenshots" "$work/cartella-archivio" docs/screenshots
+render "$build/tools/archive-screenshots" "$work/cartella-archivio" docs/screenshots
 # Both tabs of the matrix window: the library and the editor (archivio-0, archivio-1).
-QT_QPA_PLATFORM="offscreen:configfile=$work/screen.json" \
-    "$build/tools/archivio-screenshots" "$work/cartella-archivio-sistemi" docs/screenshots
+render "$build/tools/archivio-screenshots" "$work/cartella-archivio-sistemi" docs/screenshots
 # The method window with the vertible method's forecasts, then with the result panel of their check:
 # docs/screenshots/metodovertibili-N.png.
-QT_QPA_PLATFORM="offscreen:configfile=$work/screen.json" \
-    "$build/tools/metodovertibili-screenshots" "$work/cartella-metodi" docs/screenshots
+render "$build/tools/metodovertibili-screenshots" "$work/cartella-metodi" docs/screenshots
 # The check windows after a check on the bundled archive: docs/screenshots/presenti.png, controllo.png.
-QT_QPA_PLATFORM="offscreen:configfile=$work/screen.json" \
-    "$build/tools/checks-screenshots" "$work/cartella-controlli" docs/screenshots
+render "$build/tools/checks-screenshots" "$work/cartella-controlli" docs/screenshots
 # The slip window on the bundled valori.tab, and its calibration page as printed: schedine.png and
 # schedine-prova.png.
-QT_QPA_PLATFORM="offscreen:configfile=$work/screen.json" \
-    "$build/tools/schedine-screenshots" "$work/cartella-schedine" docs/screenshots
+render "$build/tools/schedine-screenshots" "$work/cartella-schedine" docs/screenshots

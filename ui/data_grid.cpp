@@ -4,6 +4,7 @@
 #include <QResizeEvent>
 #include <algorithm>
 
+#include "ui/grid_columns.h"
 #include "ui/look.h"
 
 namespace fortunara {
@@ -68,6 +69,7 @@ void DataGrid::SetText(int row, int column, const QString& text) {
     if (column < 0 || column >= columnCount() || row < 0 || row > rowCount()) return;
     if (row == 0) {
         horizontalHeaderItem(column)->setText(text);
+        FitColumns();
         return;
     }
     Cell(row, column)->setText(text);
@@ -116,25 +118,7 @@ void DataGrid::resizeEvent(QResizeEvent* event) {
 }
 
 void DataGrid::FitColumns() {
-    int needed = 0;
-    for (int c = 0; c < columnCount(); ++c) {
-        if (!isColumnHidden(c)) needed += TwipsToPixels(widthsTwips_[static_cast<std::size_t>(c)]);
-    }
-    if (needed <= 0) return;
-    const double grow = std::max(1.0, static_cast<double>(viewport()->width()) / needed);
-    int used = 0;
-    int lastShown = -1;
-    for (int c = 0; c < columnCount(); ++c) {
-        if (isColumnHidden(c)) continue;
-        const int width = static_cast<int>(TwipsToPixels(widthsTwips_[static_cast<std::size_t>(c)]) * grow);
-        setColumnWidth(c, width);
-        used += width;
-        lastShown = c;
-    }
-    // Rounding leaves a few pixels: the last column takes them so the grid ends flush.
-    if (grow > 1.0 && lastShown >= 0 && used < viewport()->width()) {
-        setColumnWidth(lastShown, columnWidth(lastShown) + viewport()->width() - used);
-    }
+    FitColumnsTwips(*this, widthsTwips_);
 }
 
 }  // namespace fortunara

@@ -9,7 +9,8 @@ namespace fortunara {
 
 // A grid of texts counted the way the program counts them: row 0 is the header row (shown as
 // the table's header), rows 1 and on hold the data. Column widths are given in twips and grow in
-// proportion when the window is wider than they need.
+// proportion when the window is wider than they need; a column is never narrower than its header
+// text needs.
 class DataGrid : public QTableWidget {
     Q_OBJECT
 

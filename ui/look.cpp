@@ -5,7 +5,7 @@
 #include <QPalette>
 #include <QStyleFactory>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QTableView>
 
 #include "ui/strip_painter.h"
 
@@ -53,7 +53,7 @@ QHeaderView::section {
     background: %1; color: %4; font-weight: bold; padding: 2px 4px;
     border: 0px; border-right: 1px solid %2; border-bottom: 1px solid %3;
 }
-QTableWidget { gridline-color: %5; border: 2px solid %1; }
+QTableView { gridline-color: %5; border: 2px solid %1; }
 QListWidget { border: 2px solid %1; }
 QTabWidget::pane { border: 2px solid %1; border-radius: 3px; top: -1px; background: %4; }
 QTabBar::tab { background: transparent; border: 0px; padding: 3px 1px 2px 1px; margin-right: 2px; }
@@ -97,7 +97,7 @@ int TwipsToPixels(int twips) {
     return twips / 13;
 }
 
-void StyleGrid(QTableWidget& grid) {
+void StyleGrid(QTableView& grid) {
     grid.setFont(GridFont());
     grid.verticalHeader()->setVisible(false);
     grid.setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -4,7 +4,7 @@
 
 class QApplication;
 class QTabWidget;
-class QTableWidget;
+class QTableView;
 
 namespace fortunara {
 
@@ -24,7 +24,7 @@ int TwipsToPixels(int twips);
 
 // A read-only grid in the program's style: the header row is the table's horizontal header
 // (row 0 of the grid), the draw rows follow; no row numbers, no editing.
-void StyleGrid(QTableWidget& grid);
+void StyleGrid(QTableView& grid);
 
 // The tabs of a window's own tab control (the main window draws its titles as pictures): plain
 // tabs in the program's colours, the chosen one gold.

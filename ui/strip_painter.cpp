@@ -253,7 +253,9 @@ void DrawNewSlip(QPainter& p, const Cell& c) {
     p.setPen(Outline(kGreen, 1.0));
     p.setBrush(Qt::NoBrush);
     for (int i = 0; i < 15; ++i) {
-        const QRectF box(20 + (i % 3) * 18, 32 + (i / 3) * 11, 14, 8);
+        // Boxes in rows of three: the row is the whole quotient.
+        const int row = i / 3;
+        const QRectF box(20 + (i % 3) * 18, 32 + row * 11, 14, 8);
         p.drawRect(box);
         if (i < c.index) {
             p.save();

@@ -1,46 +1,42 @@
-#include <algorithm>
-
 #include "app/cli/cli_command.h"
 #include "app/cli/cli_output.h"
 #include "archive/core/draw_archive.h"
+#include "archive/core/draw_scan.h"
 #include "platform/text/number_text.h"
 
 namespace fortunara {
 
-namespace {
-
-// Records read at a time: one read of 100 KB instead of one per record, and never the whole
-// archive in memory.
-constexpr int kBlockRecords = 4096;
-
-}  // namespace
-
-// archivio [--dal R] [--al R]: the records from --dal to --al, newest first by default.
+// archivio [--dal R] [--al R]: the records from --dal to --al, newest first by default, written as
+// they are read a block at a time.
 int RunArchivio(const CliContext& context) {
-    DrawArchive archive(context.folder);
-    if (!archive.OpenDrawArchive()) throw CliError(archive.Error());
-    const int count = archive.RecordCount();
-    RecordWriter writer(context.out, context.Csv(),
-                        {"estrazione", "data", "n1", "n2", "n3", "n4", "n5", "n6", "jolly", "superstar"});
-    if (count == 0 && !context.arguments.Has("--dal") && !context.arguments.Has("--al")) return kCliOk;
-    const int from = ParseRecord(context.arguments.Get("--dal", "ultima"), count, "--dal");
-    const int to = ParseRecord(context.arguments.Get("--al", "1"), count, "--al");
-    const int step = from <= to ? 1 : -1;
+    int count = 0;
+    {
+        DrawArchive archive(context.folder);
+        if (!archive.OpenDrawArchive()) throw CliError(archive.Error());
+        count = archive.RecordCount();
+    }
+    const std::vector<std::string> header = {"estrazione", "data", "n1", "n2",    "n3",
+                                             "n4",         "n5",   "n6", "jolly", "superstar"};
+    if (count == 0 && !context.arguments.Has("--dal") && !context.arguments.Has("--al")) {
+        RecordWriter(context.out, context.Csv(), header);
+        return kCliOk;
+    }
+    const ScanRange range{ParseRecord(context.arguments.Get("--dal", "ultima"), count, "--dal"),
+                          ParseRecord(context.arguments.Get("--al", "1"), count, "--al")};
+    RecordWriter writer(context.out, context.Csv(), header);
     std::vector<std::string> fields(10);
-    for (int next = from; next != to + step;) {
-        // The block from `next` towards `to`, read in ascending order.
-        const int end = step > 0 ? std::min(next + kBlockRecords - 1, to) : std::max(next - kBlockRecords + 1, to);
-        const std::vector<std::string> block = archive.ReadDrawRecords(std::min(next, end), std::max(next, end));
-        for (int k = next; k != end + step; k += step) {
-            const std::size_t at = static_cast<std::size_t>(step > 0 ? k - next : k - end);
-            const DrawRecord draw = ParseDrawRecord(at < block.size() ? block[at] : std::string());
-            fields[0] = Plain(k);
+    int record = range.from;
+    const ScanOutcome scan = VisitScan(context.folder, range, [&](std::span<const DrawRecord> block) {
+        for (const DrawRecord& draw : block) {
+            fields[0] = Plain(record);
             fields[1] = draw.date;
             for (std::size_t i = 1; i <= 8; ++i) fields[i + 1] = Plain(draw.numbers[i]);
             writer.Row(fields);
+            record += ScanStep(range);
         }
-        next = end + step;
-    }
+        return true;
+    });
+    if (!scan.error.empty()) throw CliError(scan.error);
     return kCliOk;
 }
 

@@ -95,7 +95,7 @@ int RunConverti(const CliContext& context) {
     if (!lock.ok()) throw CliError(lock.Error());
     const ConversionResult result = ConvertTextArchive(context.folder, text, lock);
     if (!result.ok()) throw CliError(result.error);
-    if (result.more) context.err << LeftOutMessage(result) << '\n';
+    if (result.more) WriteMessage(context.err, LeftOutMessage(result));
     RecordWriter(context.out, context.Csv(), {"convertite", "dal", "al"})
         .Row({Plain(result.written), Plain(kConversionTopRecord), Plain(kConversionTopRecord - result.written + 1)});
     return kCliOk;
@@ -124,17 +124,21 @@ int RunImporta(const CliContext& context) {
     return kCliOk;
 }
 
-// verifica: one line per fault of the archive; status 0 when there is none, 1 otherwise.
+// verifica: one line per fault of the archive, written as it is found; status 0 when there is none,
+// 1 otherwise.
 int RunVerifica(const CliContext& context) {
     DrawArchive archive(context.folder);
     if (!archive.OpenDrawArchive()) throw CliError(archive.Error());
     archive.CloseDrawArchive();
-    const FileBytes bytes = ReadFileBytes(DrawArchive::ArchivePath(context.folder));
-    if (!bytes.ok()) throw CliError(bytes.error);
-    const std::vector<ArchiveFinding> findings = VerifyArchive(bytes.bytes);
     RecordWriter writer(context.out, context.Csv(), {"estrazione", "problema"});
-    for (const ArchiveFinding& finding : findings) writer.Row({Plain(finding.record), finding.text});
-    return findings.empty() ? kCliOk : kCliFindings;
+    bool found = false;
+    const std::string error =
+        VerifyArchiveFile(DrawArchive::ArchivePath(context.folder), [&](const ArchiveFinding& finding) {
+            found = true;
+            writer.Row({Plain(finding.record), finding.text});
+        });
+    if (!error.empty()) throw CliError(error);
+    return found ? kCliFindings : kCliOk;
 }
 
 }  // namespace fortunara

@@ -40,11 +40,11 @@ std::string CliArguments::Get(const std::string& option, const std::string& fall
     return found == options.end() ? fallback : found->second;
 }
 
-std::string FindCommand(const std::vector<std::string>& arguments) {
+std::string FindCommand(const std::vector<std::string>& arguments, const std::set<std::string>& valueOptions) {
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& word = arguments[i];
         if (!IsOption(word)) return word;
-        if (kCommonFlags.count(word) == 0 && word.find('=') == std::string::npos) ++i;  // skip its value
+        if (kCommonValues.count(word) != 0 || valueOptions.count(word) != 0) ++i;  // skip its value
     }
     return {};
 }

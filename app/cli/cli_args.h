@@ -49,9 +49,10 @@ struct CliArguments {
     bool Flag(const std::string& flag) const { return flags.count(flag) != 0; }
 };
 
-// The command word: the first word that is neither an option nor the value of one (every option but
-// the common flags takes a value). Empty when there is none.
-std::string FindCommand(const std::vector<std::string>& arguments);
+// The command word: the first word that is neither an option nor the value of one. An option takes
+// the next word as its value when it is --cartella or among `valueOptions` (those of any command);
+// any other, a flag or an unknown option, stands alone. Empty when there is none.
+std::string FindCommand(const std::vector<std::string>& arguments, const std::set<std::string>& valueOptions);
 // Whether --help or -h is among the arguments.
 bool AsksForHelp(const std::vector<std::string>& arguments);
 

@@ -223,6 +223,18 @@ const CommandEntry* FindCommandEntry(std::string_view name) {
     return nullptr;
 }
 
+const OptionDeclaration& EveryCommandOption() {
+    static const OptionDeclaration every = [] {
+        OptionDeclaration all;
+        for (const CommandEntry& entry : Commands()) {
+            all.values.insert(entry.options.values.begin(), entry.options.values.end());
+            all.flags.insert(entry.options.flags.begin(), entry.options.flags.end());
+        }
+        return all;
+    }();
+    return every;
+}
+
 void PrintUsage(std::ostream& out) {
     out << "uso: fortunara-cli [--cartella CARTELLA] [--csv] COMANDO [OPZIONI]\n"
            "     fortunara-cli [COMANDO] --help\n"

@@ -19,6 +19,8 @@ struct CommandEntry {
 
 // The entry of a command, or nullptr when there is no such command.
 const CommandEntry* FindCommandEntry(std::string_view name);
+// The options and flags of every command together: what a command line without command may hold.
+const OptionDeclaration& EveryCommandOption();
 
 // The usage of the whole command line: every command's synopsis.
 void PrintUsage(std::ostream& out);

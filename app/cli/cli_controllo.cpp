@@ -11,6 +11,9 @@ namespace fortunara {
 
 namespace {
 
+// At most this many winning draws (a few MB) are kept between the walks of a CSV record.
+constexpr std::size_t kHeldDraws = 65536;
+
 const std::vector<std::string> kCountsHeader = {"terni", "quaterne", "cinquine", "cinque+1", "sestine"};
 
 std::vector<std::string> CountFields(const WinCounts& counts) {
@@ -37,50 +40,71 @@ int RecordCountOf(const CliContext& context) {
 void CheckOneDraw(const CliContext& context, const Tickets& tickets, int record) {
     const std::vector<DrawRecord> draws = LoadDraws(context.folder, record, record);
     const WinCheck check = CheckTickets(tickets, CheckDrawOf(draws.empty() ? DrawRecord{} : draws.front()));
-    Records winners{{"bolletta", "numeri", "jolly"}, {}};
+    HeadedWriter writer(context.out, context.Csv(), kCountsHeader, CountFields(check.counts),
+                        {"bolletta", "numeri", "jolly"});
     for (const WinningTicket& winner : check.winners) {
-        std::vector<std::string>& row = winners.rows.emplace_back();
-        row = {Plain(winner.ticket), Joined(winner.matched)};
+        std::vector<std::string> row = {Plain(winner.ticket), Joined(winner.matched)};
         if (context.Csv()) {
             row.push_back(winner.withJolly ? Plain(winner.jolly) : "");
         } else if (winner.withJolly) {
             row.insert(row.end(), {"jolly", Plain(winner.jolly)});
         }
+        writer.Detail(row);
     }
-    WriteHeadedRecords(context.out, context.Csv(), kCountsHeader, CountFields(check.counts), winners);
+    writer.End();
+}
+
+std::vector<std::string> WinFields(const DrawWins& won) {
+    std::vector<std::string> row = {Plain(won.record), won.date};
+    const std::vector<std::string> counts = CountFields(won.counts);
+    row.insert(row.end(), counts.begin(), counts.end());
+    return row;
 }
 
 // A range: one line per draw with a win (record, date, the five counts), then the totals and the
-// draws checked and won. As CSV one table, the totals at the start of every row.
+// draws checked and won. As CSV one table, the totals at the start of every row: the CSV walks the
+// range twice, once for the totals and once writing the draws.
 void RecordOverDraws(const CliContext& context, const Tickets& tickets, const ScanRange& range) {
-    const SystemRecord record = RecordOverRange(context.folder, tickets, range);
-    if (!record.error.empty()) throw CliError(record.error);
-    Records draws{{"estrazione", "data"}, {}};
-    draws.header.insert(draws.header.end(), kCountsHeader.begin(), kCountsHeader.end());
-    for (const DrawWins& won : record.draws) {
-        std::vector<std::string>& row = draws.rows.emplace_back();
-        row = {Plain(won.record), won.date};
-        const std::vector<std::string> counts = CountFields(won.counts);
-        row.insert(row.end(), counts.begin(), counts.end());
-    }
-    const std::vector<std::string> totals = CountFields(record.total);
-    const std::string checked = Plain(record.checked);
-    const std::string won = Plain(static_cast<long long>(record.draws.size()));
+    long long won = 0;
+    const auto walk = [&](const DrawWinsVisitor& onWin) {
+        won = 0;
+        const SystemRecord record = RecordOverRange(context.folder, tickets, range, [&](const DrawWins& draw) {
+            ++won;
+            onWin(draw);
+        });
+        if (!record.error.empty()) throw CliError(record.error);
+        return record;
+    };
+    std::vector<std::string> drawHeader = {"estrazione", "data"};
+    drawHeader.insert(drawHeader.end(), kCountsHeader.begin(), kCountsHeader.end());
     if (context.Csv()) {
+        // The winning draws of the first walk are kept while they are few, so that a usual system
+        // is walked once; past kHeldDraws the range is walked again to write them.
+        std::vector<DrawWins> held;
+        const SystemRecord record = walk([&held](const DrawWins& draw) {
+            if (held.size() <= kHeldDraws) held.push_back(draw);
+        });
         std::vector<std::string> header;
         for (const std::string& name : kCountsHeader) header.push_back("totale_" + name);
         header.insert(header.end(), {"estrazioni", "vincenti"});
-        std::vector<std::string> heading = totals;
-        heading.insert(heading.end(), {checked, won});
-        WriteHeadedRecords(context.out, true, header, heading, draws);
+        std::vector<std::string> heading = CountFields(record.total);
+        heading.insert(heading.end(), {Plain(record.checked), Plain(won)});
+        HeadedWriter writer(context.out, true, header, heading, drawHeader);
+        if (held.size() <= kHeldDraws) {
+            for (const DrawWins& draw : held) writer.Detail(WinFields(draw));
+        } else {
+            walk([&writer](const DrawWins& draw) { writer.Detail(WinFields(draw)); });
+        }
+        writer.End();
         return;
     }
     RecordWriter writer(context.out, false, {});
-    for (const std::vector<std::string>& row : draws.rows) writer.Row(row);
+    const SystemRecord record = walk([&writer](const DrawWins& draw) { writer.Row(WinFields(draw)); });
     std::vector<std::string> total = {"TOTALE"};
+    const std::vector<std::string> totals = CountFields(record.total);
     total.insert(total.end(), totals.begin(), totals.end());
     writer.Row(total);
-    writer.Row({"ESTRAZIONI", checked, "VINCENTI", won});
+    writer.Row({"ESTRAZIONI", Plain(record.checked), "VINCENTI", Plain(won)});
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <system_error>
 
+#include "app/cli/cli_output.h"
 #include "app/program/program_folder.h"
 #include "app/program/startup.h"
 
@@ -16,13 +17,13 @@ std::optional<std::filesystem::path> OpenCliFolder(const std::optional<std::stri
         const std::filesystem::path folder = ChooseProgramFolder(option, environment, {});
         std::error_code error;
         if (!std::filesystem::exists(folder, error)) {
-            err << "LA CARTELLA " << folder.string() << " NON ESISTE\n";
+            WriteMessage(err, "LA CARTELLA " + folder.string() + " NON ESISTE");
             return std::nullopt;
         }
     }
     const PreparedFolder prepared = PrepareProgramFolder(option);
     if (!prepared.error.empty()) {
-        err << prepared.error << '\n';
+        WriteMessage(err, prepared.error);
         return std::nullopt;
     }
     return prepared.folder;

@@ -55,8 +55,9 @@ int RunGaranzia(const CliContext& context) {
         certificate = ExactCertificate(system);
     } else {
         const long long samples = EstimateSamples(system);
-        context.err << "IL CALCOLO ESATTO RICHIEDEREBBE PIU' DI UN MINUTO: STIMA SU "
-                    << Grouped(static_cast<double>(samples)) << " CASI A CASO PER OGNI QUANTITA' DI ESTRATTI\n";
+        WriteMessage(context.err, "IL CALCOLO ESATTO RICHIEDEREBBE PIU' DI UN MINUTO: STIMA SU " +
+                                      Grouped(static_cast<double>(samples)) +
+                                      " CASI A CASO PER OGNI QUANTITA' DI ESTRATTI");
         certificate = EstimatedCertificate(system, samples, kSeed);
     }
     const DrawChances chances = ChancesPerDraw(certificate);
@@ -95,17 +96,17 @@ int RunBuchi(const CliContext& context) {
         throw CliError("CONTARE I BUCHI DI QUESTO SISTEMA RICHIEDEREBBE PIU' DI UN MINUTO: SCEGLI MENO ESTRATTI");
     }
     const Holes holes = FindHoles(system, drawn, atLeast);
-    Records listed{{"numeri"}, {}};
+    HeadedWriter writer(
+        context.out, context.Csv(), {"buchi", "casi", "non_elencati"},
+        {Plain(holes.count), Plain(holes.cases), Plain(holes.count - static_cast<long long>(holes.first.size()))},
+        {"numeri"});
     for (const std::vector<int>& hole : holes.first) {
         std::string numbers;
         for (const int p : hole)
             numbers += (numbers.empty() ? "" : " ") + Plain(tickets.chosen[static_cast<std::size_t>(p)]);
-        listed.rows.push_back({numbers});
+        writer.Detail({numbers});
     }
-    WriteHeadedRecords(
-        context.out, context.Csv(), {"buchi", "casi", "non_elencati"},
-        {Plain(holes.count), Plain(holes.cases), Plain(holes.count - static_cast<long long>(holes.first.size()))},
-        listed);
+    writer.End();
     return kCliOk;
 }
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/cli/cli_args.h"
-#include "matrices/core/text_fields.h"
+#include "platform/text/bounded_line.h"
 #include "platform/text/number_text.h"
 
 namespace fortunara {
@@ -14,24 +14,10 @@ namespace fortunara {
 namespace {
 
 constexpr int kGroupNumberRows = 30;  // rows 1 to 30 of the grid hold a group's numbers
-
-// The next line without its line end; false at the end of the text. A line longer than any text
-// file of the program has is refused as soon as it is, so a source without line ends (/dev/zero)
-// is not read on into the memory.
-bool NextLine(std::istream& in, std::string& text, int line) {
-    text.clear();
-    bool any = false;
-    for (int c = in.get(); c != std::char_traits<char>::eof(); c = in.get()) {
-        any = true;
-        if (c == '\n') return true;
-        if (text.size() == kLongestLine) {
-            throw CliError("LA RIGA " + Plain(line) + " DEL FILE DEI GRUPPI E' TROPPO LUNGA (PIU' DI " +
-                           Plain(static_cast<long long>(kLongestLine)) + " CARATTERI)");
-        }
-        text += static_cast<char>(c);
-    }
-    return any;
-}
+// A group's line is a list of at most 30 numbers and a range, and the grid's 50 groups leave room for
+// blank lines between them: a file longer or wider than that is no groups file, and reading stops.
+constexpr std::size_t kLongestGroupLine = 4096;
+constexpr int kMostGroupLines = 1000;
 
 void Enter(GroupSettings& groups, int row, int column, int value, int line) {
     if (!groups.Enter(row, column, value)) {
@@ -45,8 +31,15 @@ GroupSettings ReadGroups(std::istream& in) {
     GroupSettings groups;
     int column = 0;
     int line = 0;
-    for (std::string text; NextLine(in, text, line + 1);) {
-        ++line;
+    std::string text;
+    for (LineRead read; (read = ReadBoundedLine(in, text, kLongestGroupLine)) != LineRead::End;) {
+        if (++line > kMostGroupLines) {
+            throw CliError("IL FILE DEI GRUPPI E' TROPPO LUNGO: PIU' DI " + Plain(kMostGroupLines) + " RIGHE");
+        }
+        if (read == LineRead::TooLong) {
+            throw CliError("LA RIGA " + Plain(line) + " DEL FILE DEI GRUPPI E' TROPPO LUNGA: PIU' DI " +
+                           Plain(static_cast<long long>(kLongestGroupLine)) + " CARATTERI");
+        }
         std::istringstream words(text);
         std::vector<std::string> fields;
         for (std::string word; words >> word;) fields.push_back(word);

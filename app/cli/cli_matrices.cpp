@@ -34,7 +34,7 @@ int RunMatrici(const CliContext& context) {
     }
     RecordWriter writer = MatrixWriter(context);
     for (const std::string& name : names) MatrixRow(writer, name);
-    if (!index.cut.empty()) context.err << index.cut << '\n';
+    if (!index.cut.empty()) WriteMessage(context.err, index.cut);
     return kCliOk;
 }
 
@@ -42,11 +42,12 @@ int RunMatrici(const CliContext& context) {
 int RunLibreria(const CliContext& context) {
     if (context.bundle.empty()) throw CliError("LIBRERIA INIZIALE NON TROVATA");
     const StarterRegistration result = RegisterStarterMatrices(context.folder, context.bundle);
-    for (const std::string& note : result.notes) context.err << note << '\n';
+    for (const std::string& note : result.notes) WriteMessage(context.err, note);
     if (!result.ok()) throw CliError(result.error);
     RecordWriter writer = MatrixWriter(context);
     for (const std::string& name : result.registered) MatrixRow(writer, name);
-    if (result.registered.empty()) context.err << "L'ELENCO HA GIA' TUTTE LE MATRICI DELLA LIBRERIA INIZIALE\n";
+    if (result.registered.empty())
+        WriteMessage(context.err, "L'ELENCO HA GIA' TUTTE LE MATRICI DELLA LIBRERIA INIZIALE");
     return kCliOk;
 }
 

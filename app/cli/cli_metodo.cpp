@@ -4,7 +4,7 @@
 #include "platform/text/number_text.h"
 #include "vertible/core/forecast_check.h"
 #include "vertible/core/forecast_grid.h"
-#include "vertible/core/method_run.h"
+#include "vertible/core/method_walk.h"
 
 namespace fortunara {
 
@@ -25,7 +25,7 @@ std::vector<std::string> LineFields(const ForecastLine& line) {
 std::vector<std::string> CheckedFields(const ForecastLine& line, const LineOutcome& outcome, bool csv) {
     std::vector<std::string> fields = LineFields(line);
     if (outcome.waited == 0) {
-        fields.push_back("/");
+        fields.emplace_back("/");
         if (csv) fields.insert(fields.end(), {"", ""});
     } else {
         fields.insert(fields.end(), {Plain(outcome.waited), outcome.date, Joined(outcome.matched)});
@@ -37,52 +37,65 @@ std::vector<std::string> CheckedFields(const ForecastLine& line, const LineOutco
 
 // metodo vertibili|gemelli --dal R --al R --posizione P [--controllo]: one line per forecast row;
 // with --controllo the check columns too, then GIOCATE VINTE PERCENTUALE and CASO ATTESE
-// PERCENTUALE. As CSV one table, the figures at the start of every row.
+// PERCENTUALE. As CSV one table, the figures at the start of every row: they count every line, so
+// the CSV walks the range twice, once for them and once writing the lines.
 int RunMetodo(const CliContext& context) {
     const CliArguments& arguments = context.arguments;
     if (arguments.choice.empty()) throw CliError("MANCA IL METODO: vertibili o gemelli");
-    ProgramState state;
-    state.programFolder = context.folder;
+    int recordCount = 0;
     {
         DrawArchive archive(context.folder);
         if (!archive.OpenDrawArchive()) throw CliError(archive.Error());
-        state.RecordCount = archive.RecordCount();
+        recordCount = archive.RecordCount();
     }
-    const MethodRange range{ParseRecord(arguments.Required("--dal"), state.RecordCount, "--dal"),
-                            ParseRecord(arguments.Required("--al"), state.RecordCount, "--al")};
+    const int from = ParseRecord(arguments.Required("--dal"), recordCount, "--dal");
+    const int to = ParseRecord(arguments.Required("--al"), recordCount, "--al");
     const int position = ParseWhole(arguments.Required("--posizione"), "--posizione");
     if (position < 1 || position > 5) {
         throw CliError("POSIZIONE NON VALIDA PER --posizione: " + Plain(position) + " (1 - 5)");
     }
-    const MethodRun run =
-        RunMethod(state, arguments.choice == "vertibili" ? kVertibleMethod : kTwinMethod, position, range);
-    if (!run.error.empty()) throw CliError(run.error);
-
-    Records rows{{"estrazione", "data", "previsione", "numeri"}, {}};
-    if (!arguments.Flag("--controllo")) {
-        RecordWriter writer(context.out, context.Csv(), rows.header);
-        for (const ForecastLine& line : run.lines) writer.Row(LineFields(line));
+    const int kind = arguments.choice == "vertibili" ? kVertibleMethod : kTwinMethod;
+    const bool checked = arguments.Flag("--controllo");
+    const std::vector<std::string> lineHeader = {"estrazione", "data", "previsione", "numeri"};
+    const auto walk = [&](const ForecastLineVisitor& onLine) {
+        const MethodWalk done = WalkMethod(context.folder, from, to, kind, position, checked, onLine);
+        if (!done.error.empty()) throw CliError(done.error);
+        return done.check;
+    };
+    if (!checked) {
+        RecordWriter writer(context.out, context.Csv(), lineHeader);
+        walk([&writer](const ForecastLine& line, const LineOutcome*) { writer.Row(LineFields(line)); });
         return kCliOk;
     }
-    const ForecastCheck check = CheckForecasts(context.folder, run.lines);
-    if (!check.error.empty()) throw CliError(check.error);
-    rows.header.insert(rows.header.end(), {"attesa", "sortita", "vincenti"});
-    for (std::size_t i = 0; i < run.lines.size(); ++i) {
-        rows.rows.push_back(CheckedFields(run.lines[i], check.outcomes[i], context.Csv()));
-    }
-    const std::vector<std::string> figures = {Plain(check.won), PlainDecimal2(check.percent)};
-    const std::vector<std::string> chance = {Plain(check.chance.played), PlainDecimal2(check.chance.expected),
-                                             PlainDecimal2(check.chance.percent)};
+    std::vector<std::string> checkedHeader = lineHeader;
+    checkedHeader.insert(checkedHeader.end(), {"attesa", "sortita", "vincenti"});
+    const auto figures = [](const ForecastCheck& check) {
+        return std::vector<std::string>{Plain(check.played), Plain(check.won), PlainDecimal2(check.percent)};
+    };
+    const auto chance = [](const ForecastCheck& check) {
+        return std::vector<std::string>{Plain(check.chance.played), PlainDecimal2(check.chance.expected),
+                                        PlainDecimal2(check.chance.percent)};
+    };
     if (context.Csv()) {
-        WriteHeadedRecords(context.out, true,
-                           {"giocate", "vinte", "percentuale", "caso_giocate", "caso_attese", "caso_percentuale"},
-                           {Plain(check.played), figures[0], figures[1], chance[0], chance[1], chance[2]}, rows);
+        const ForecastCheck check = walk([](const ForecastLine&, const LineOutcome*) {});
+        std::vector<std::string> heading = figures(check);
+        const std::vector<std::string> odds = chance(check);
+        heading.insert(heading.end(), odds.begin(), odds.end());
+        HeadedWriter writer(context.out, true,
+                            {"giocate", "vinte", "percentuale", "caso_giocate", "caso_attese", "caso_percentuale"},
+                            heading, checkedHeader);
+        walk([&writer](const ForecastLine& line, const LineOutcome* outcome) {
+            writer.Detail(CheckedFields(line, *outcome, true));
+        });
+        writer.End();
         return kCliOk;
     }
     RecordWriter writer(context.out, false, {});
-    for (const std::vector<std::string>& row : rows.rows) writer.Row(row);
-    writer.Row({Plain(check.played), figures[0], figures[1]});
-    writer.Row(chance);
+    const ForecastCheck check = walk([&writer](const ForecastLine& line, const LineOutcome* outcome) {
+        writer.Row(CheckedFields(line, *outcome, false));
+    });
+    writer.Row(figures(check));
+    writer.Row(chance(check));
     return kCliOk;
 }
 

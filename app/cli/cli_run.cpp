@@ -5,15 +5,16 @@
 
 #include "app/cli/cli_catalog.h"
 #include "app/cli/cli_command.h"
+#include "app/cli/cli_output.h"
 
 namespace fortunara {
 
 int RunCli(const std::vector<std::string>& arguments, const FolderOpener& openFolder, std::ostream& out,
            std::ostream& err, Downloader* downloader, const std::filesystem::path& bundle) {
-    const std::string command = FindCommand(arguments);
+    const std::string command = FindCommand(arguments, EveryCommandOption().values);
     const CommandEntry* entry = FindCommandEntry(command);
     if (entry == nullptr && !command.empty()) {
-        err << "COMANDO SCONOSCIUTO: " << command << '\n';
+        WriteMessage(err, "COMANDO SCONOSCIUTO: " + command);
         PrintUsage(err);
         return kCliError;
     }
@@ -26,7 +27,15 @@ int RunCli(const std::vector<std::string>& arguments, const FolderOpener& openFo
         return kCliOk;
     }
     if (entry == nullptr) {
-        err << "MANCA IL COMANDO\n";
+        // Without a command the line may still hold a mistake of its own (an unknown option, a
+        // flag given a value): that is the one to name.
+        std::string mistake = "MANCA IL COMANDO";
+        try {
+            ParseCliArguments(arguments, EveryCommandOption());
+        } catch (const CliError& error) {
+            mistake = error.what();
+        }
+        WriteMessage(err, mistake);
         PrintUsage(err);
         return kCliError;
     }
@@ -34,7 +43,7 @@ int RunCli(const std::vector<std::string>& arguments, const FolderOpener& openFo
     try {
         parsed = ParseCliArguments(arguments, entry->options);
     } catch (const CliError& error) {
-        err << error.what() << '\n';
+        WriteMessage(err, error.what());
         PrintCommandUsage(*entry, err, false);
         return kCliError;
     }
@@ -44,12 +53,12 @@ int RunCli(const std::vector<std::string>& arguments, const FolderOpener& openFo
     try {
         return entry->run(CliContext{*folder, std::move(parsed), out, err, downloader, bundle});
     } catch (const CliError& error) {
-        err << error.what() << '\n';
+        WriteMessage(err, error.what());
     } catch (const std::bad_alloc&) {
-        err << "MEMORIA INSUFFICIENTE\n";
+        WriteMessage(err, "MEMORIA INSUFFICIENTE");
     } catch (const std::exception& error) {
         // Anything else ends the run in Italian too, never with an abort.
-        err << "ERRORE IMPREVISTO: " << error.what() << '\n';
+        WriteMessage(err, std::string("ERRORE IMPREVISTO: ") + error.what());
     }
     return kCliError;
 }

@@ -40,8 +40,9 @@ int RunSchedine(const CliContext& context) {
         throw CliError("--dal E --al VALGONO SOLO CON --sistema");
     }
     const SlipLayout layout = ReadLayout(context.folder);
-    RecordWriter writer(context.out, context.Csv(), {"schedina", "pannello", "numero", "x1", "y1", "x2", "y2"});
+    const std::vector<std::string> header = {"schedina", "pannello", "numero", "x1", "y1", "x2", "y2"};
     if (calibration) {
+        RecordWriter writer(context.out, context.Csv(), header);
         WriteMarks(writer, 1, CalibrationMarks(layout));
         return kCliOk;
     }
@@ -53,11 +54,12 @@ int RunSchedine(const CliContext& context) {
     if (state.TicketCount <= 0) {
         throw CliError("IL FILE " + arguments.Required("--sistema") + " NON HA COMBINAZIONI DA STAMPARE");
     }
-    if (!loaded.notice.empty()) context.err << loaded.notice << '\n';
+    if (!loaded.notice.empty()) WriteMessage(context.err, loaded.notice);
     const int first = arguments.Has("--dal") ? ParseWhole(arguments.Required("--dal"), "--dal") : 1;
     const int last = arguments.Has("--al") ? ParseWhole(arguments.Required("--al"), "--al") : state.TicketCount;
     if (first < 1) throw CliError("--dal DEVE ESSERE ALMENO 1");
     const CombinationSource source = TicketCombinations(state);
+    RecordWriter writer(context.out, context.Csv(), header);
     // Slips after the last combination of the system have no mark: they print no line.
     const long long slips = SlipCount(first, std::min(last, state.TicketCount));
     for (long long slip = 0; slip < slips; ++slip) {

@@ -104,7 +104,8 @@ int RunInterruzioni(const CliContext& context) {
 
 // ricerca --numeri LIST --sorte S --dal R --al R [--posizioni LIST] [--mesi GEN,FEB,...]:
 // FREQUENZA RITARDO RITMAX COLPI, then one line per hit (every hit, without the window's list limit);
-// as CSV one table, the four figures on every hit.
+// as CSV one table, the four figures on every hit. The figures come first but count every hit, so
+// the range is walked twice: once for them, once writing each hit as it is found.
 int RunRicerca(const CliContext& context) {
     SearchRequest request;
     for (int n : ParseList(context.arguments.Required("--numeri"), "--numeri")) {
@@ -115,19 +116,21 @@ int RunRicerca(const CliContext& context) {
     request.positions = PositionsOf(context);
     if (context.arguments.Has("--mesi")) request.months = ParseMonths(context.arguments.Required("--mesi"));
     const ScanRange range = RangeOf(context);
-    const SearchResult result = SearchArchive(request, context.folder, range);
-    if (!result.error.empty()) throw CliError(result.error);
-    Records hits{{"posizione", "data", "numeri"}, {}};
-    for (const SearchHit& hit : result.hits) hits.rows.push_back({Plain(hit.position), hit.date, Joined(hit.matched)});
-    WriteHeadedRecords(context.out, context.Csv(), {"frequenza", "ritardo", "ritmax", "colpi"},
-                       {Plain(result.total), Plain(result.delay), Plain(result.maxDelay),
-                        Plain(static_cast<long long>(result.hits.size()))},
-                       hits);
+    const SearchResult figures = SearchFigures(request, context.folder, range);
+    if (!figures.error.empty()) throw CliError(figures.error);
+    HeadedWriter writer(context.out, context.Csv(), {"frequenza", "ritardo", "ritmax", "colpi"},
+                        {Plain(figures.total), Plain(figures.delay), Plain(figures.maxDelay), Plain(figures.hitCount)},
+                        {"posizione", "data", "numeri"});
+    const SearchResult listed = SearchArchive(request, context.folder, range, [&writer](const SearchHit& hit) {
+        writer.Detail({Plain(hit.position), hit.date, Joined(hit.matched)});
+    });
+    if (!listed.error.empty()) throw CliError(listed.error);
+    writer.End();
     return kCliOk;
 }
 
 // previsione --base R --quantita N: the forecast numbers on one line, then one line per listed outcome;
-// as CSV one table, the forecast numbers on every outcome.
+// as CSV one table, the forecast numbers on every outcome. A forecast cut short by record 1 says so.
 int RunPrevisione(const CliContext& context) {
     const int count = RecordCountOf(context);
     const int base = ParseRecord(context.arguments.Required("--base"), count, "--base");
@@ -135,11 +138,13 @@ int RunPrevisione(const CliContext& context) {
     if (quantity < 0 || quantity > 90) throw CliError(std::string(kQuantityMessage));
     const ForecastResult result = ComputeForecast(context.folder, base, quantity);
     if (!result.error.empty()) throw CliError(result.error);
-    Records outcomes{{"posizione", "data", "numeri"}, {}};
+    if (result.shortened) WriteMessage(context.err, ShortForecastMessage(result));
+    HeadedWriter writer(context.out, context.Csv(), {"previsione"}, {Joined(result.numbers)},
+                        {"posizione", "data", "numeri"});
     for (const ForecastOutcome& outcome : result.outcomes) {
-        outcomes.rows.push_back({Plain(outcome.position), outcome.date, Joined(outcome.found)});
+        writer.Detail({Plain(outcome.position), outcome.date, Joined(outcome.found)});
     }
-    WriteHeadedRecords(context.out, context.Csv(), {"previsione"}, {Joined(result.numbers)}, outcomes);
+    writer.End();
     return kCliOk;
 }
 

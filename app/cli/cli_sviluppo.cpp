@@ -109,7 +109,7 @@ int RunSviluppo(const CliContext& context) {
         writer.Row(fields);
     }
     if (run.Overflowed()) {
-        context.err << run.Message() << "(" << run.Count() << " COMBINAZIONI)\n";
+        WriteMessage(context.err, std::string(run.Message()) + "(" + Plain(run.Count()) + " COMBINAZIONI)");
         return kCliCapacityReached;
     }
     return kCliOk;

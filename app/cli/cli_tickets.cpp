@@ -4,6 +4,7 @@
 #include <numeric>
 #include <set>
 
+#include "app/cli/cli_output.h"
 #include "checks/core/played_system.h"
 #include "matrices/core/matrix_files.h"
 #include "platform/text/number_text.h"
@@ -19,12 +20,12 @@ namespace {
 void CheckSound(const MatrixRead& read, const CliContext& context) {
     if (!read.ok()) throw CliError(read.error);
     if (!read.Sound()) throw CliError(read.Notice());
-    if (!read.repeat.empty()) context.err << read.repeat << '\n';
+    if (!read.repeat.empty()) WriteMessage(context.err, read.repeat);
 }
 
 // --numeri for a matrix of N numbers: N different numbers from 1 to 90, position p taking the p-th.
 std::vector<int> MatrixNumbers(const CliArguments& arguments, const std::string& matrix, int needed) {
-    const std::vector<int> numbers = ParseList(arguments.Required("--numeri"), "--numeri");
+    std::vector<int> numbers = ParseList(arguments.Required("--numeri"), "--numeri");
     std::set<int> seen;
     for (const int n : numbers) {
         if (n < 1 || n > 90) throw CliError("NUMERO NON VALIDO PER --numeri: " + Plain(n) + " (1 - 90)");

@@ -20,6 +20,11 @@ fs::path ChooseProgramFolder(const std::optional<std::string>& option, const std
 FolderFillResult FillProgramFolder(const fs::path& programFolder, const fs::path& assets, std::uintmax_t writeLimit) {
     FolderFillResult result;
     std::error_code ec;
+    // A file of that name is not a folder that failed to be made: say what it is.
+    if (fs::exists(programFolder, ec) && !fs::is_directory(programFolder, ec)) {
+        result.error = "IL PERCORSO DELLA CARTELLA DEL PROGRAMMA " + programFolder.string() + " NON E' UNA CARTELLA";
+        return result;
+    }
     fs::create_directories(programFolder, ec);
     if (ec || !fs::is_directory(programFolder, ec)) {
         result.error = "IMPOSSIBILE CREARE LA CARTELLA DEL PROGRAMMA " + programFolder.string();

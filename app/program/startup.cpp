@@ -33,7 +33,7 @@ fs::path BundledAssets() {
     if (QCoreApplication::instance() == nullptr) return fs::path(FORTUNARA_ASSETS_DIR);
     const fs::path programs = QCoreApplication::applicationDirPath().toStdString();
     // Installed (BIN/../share/fortunara), or a copy that carries its files beside it.
-    const fs::path installed = (programs / FORTUNARA_ASSETS_FROM_PROGRAMS).lexically_normal();
+    fs::path installed = (programs / FORTUNARA_ASSETS_FROM_PROGRAMS).lexically_normal();
     std::error_code ec;
     for (const fs::path& candidate : {installed, programs / "assets"}) {
         if (fs::is_directory(candidate, ec)) return candidate;

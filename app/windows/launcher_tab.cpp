@@ -28,7 +28,7 @@ QLabel* Explanation(QWidget* parent, const QString& text) {
 
 }  // namespace
 
-LauncherTab::LauncherTab(std::function<void(LaunchedWindow)> open, QWidget* parent) : MainWindowTab(4, parent) {
+LauncherTab::LauncherTab(const std::function<void(LaunchedWindow)>& open, QWidget* parent) : MainWindowTab(4, parent) {
     CommandButton6 = LauncherButton(this, "CommandButton6", "ARCHIVIO SISTEMI");
     CommandButton1 = LauncherButton(this, "CommandButton1", "RIDUZIONE SISTEMI");
     CommandButton14 = LauncherButton(this, "CommandButton14", "METODI");

@@ -15,7 +15,7 @@ class LauncherTab : public MainWindowTab {
     Q_OBJECT
 
 public:
-    explicit LauncherTab(std::function<void(LaunchedWindow)> open, QWidget* parent = nullptr);
+    explicit LauncherTab(const std::function<void(LaunchedWindow)>& open, QWidget* parent = nullptr);
 
 private:
     QPushButton* CommandButton6;   // "ARCHIVIO SISTEMI"

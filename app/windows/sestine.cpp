@@ -26,6 +26,7 @@
 #include "ui/main_window_tab.h"
 #include "ui/read_error.h"
 #include "ui/strip_painter.h"
+#include "ui/text_editor.h"
 #include "ui/window_display.h"
 
 namespace fortunara {
@@ -358,7 +359,7 @@ void Sestine::LeaveProgram() {
 
 void Sestine::OpenManual() {
     PlayClickSound(state_, platform_.sounds, ClickCommands::OpenPlaySound);
-    platform_.launcher.OpenTextFile(state_.programFolder / "manuale.txt");
+    ShowInTextEditor(platform_.launcher, platform_.dialogs, state_.programFolder / "manuale.txt");
 }
 
 void Sestine::OpenSettings() {

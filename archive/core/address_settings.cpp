@@ -1,6 +1,9 @@
 #include "archive/core/address_settings.h"
 
+#include <fstream>
+
 #include "archive/core/archive_files.h"
+#include "platform/text/bounded_line.h"
 #include "platform/text/cp1252.h"
 
 namespace fortunara {
@@ -10,6 +13,8 @@ namespace fs = std::filesystem;
 namespace {
 
 const std::string kPage = "pagina=";
+constexpr std::size_t kLongestAddressLine = 4096;
+constexpr int kMostAddressLines = 16;
 const std::string kArchive = "archivio=";
 
 // An address is one line: a line end pasted into it would start a line of its own.
@@ -26,18 +31,15 @@ fs::path AddressSettingsPath(const fs::path& programFolder) {
 
 ArchiveAddresses ReadAddresses(const fs::path& programFolder) {
     ArchiveAddresses addresses;
-    const FileBytes file = ReadFileBytes(AddressSettingsPath(programFolder));
-    if (!file.ok()) return addresses;
-    const std::string text = Cp1252ToUtf8(file.bytes);
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        std::string line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+    std::ifstream file(AddressSettingsPath(programFolder), std::ios::binary);
+    // The file holds two lines of one address each: reading stops at a line no address fills, or
+    // after a few lines, so that a file that is no settings file (a device, a huge file) is not read.
+    std::string raw;
+    for (int lines = 0; file && lines < kMostAddressLines; ++lines) {
+        if (ReadBoundedLine(file, raw, kLongestAddressLine) != LineRead::Line) break;
+        const std::string line = Cp1252ToUtf8(raw);
         if (line.rfind(kPage, 0) == 0) addresses.resultsPage = line.substr(kPage.size());
         if (line.rfind(kArchive, 0) == 0) addresses.archiveFile = line.substr(kArchive.size());
-        start = end + 1;
     }
     return addresses;
 }

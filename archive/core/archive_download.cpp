@@ -145,7 +145,7 @@ std::string InstallArchiveCopy(const fs::path& programFolder, const fs::path& co
     const fs::path archive = DrawArchive::ArchivePath(programFolder);
     std::error_code ec;
     if (fs::exists(archive, ec) && fs::file_size(archive, ec) > 0) {
-        const std::string backup = KeepArchiveBackup(programFolder, writeLimit);
+        std::string backup = KeepArchiveBackup(programFolder, writeLimit);
         if (!backup.empty()) return backup;
     }
     if (!CopyWholeFile(copy, archive, writeLimit)) return "IMPOSSIBILE SOSTITUIRE L'ARCHIVIO " + archive.string();

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +22,11 @@ struct ArchiveFinding {
 // (left by a conversion into a shorter archive), a date not later than the one before it
 // (repeated or out of order), a partial last record. Empty for a sound archive.
 std::vector<ArchiveFinding> VerifyArchive(std::string_view bytes);
+// The same over the archive file, read a block of records at a time, each finding handed to onFinding
+// as it is found: the walk keeps one block and the first record of each date, never the whole file.
+// Returns "" or why the file could not be read.
+using ArchiveFindingVisitor = std::function<void(const ArchiveFinding&)>;
+std::string VerifyArchiveFile(const std::filesystem::path& file, const ArchiveFindingVisitor& onFinding);
 
 // Whether the bytes may become the archive: at least one record, a length that is a multiple of
 // 25, every record a good draw, no more than kMostDrawRecords records. Returns "" or the reason:

@@ -114,6 +114,9 @@ Browser::Browser(ProgramState& state, Platform& platform, ArchiveViews views, QW
     timTimer->start(1000);
 
     Text2->viewport()->installEventFilter(this);
+    // The keyboard's keys reach the box, which hands them to its line edit by a direct call that
+    // no filter sees; keys sent to the line edit itself are caught there.
+    cboAddress->installEventFilter(this);
     cboAddress->lineEdit()->installEventFilter(this);
     connect(Command3, &QPushButton::clicked, this, &Browser::OpenResultsPage);
     // An address chosen from the list; Enter in the box is caught by the event filter.
@@ -127,7 +130,8 @@ Browser::Browser(ProgramState& state, Platform& platform, ArchiveViews views, QW
 bool Browser::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Text2->viewport() && event->type() == QEvent::MouseButtonPress) Text2->clear();
     // Enter opens the page here, once: left to the box, it would also count as choosing an item.
-    if (watched == cboAddress->lineEdit() && event->type() == QEvent::KeyPress) {
+    const bool addressBox = watched == cboAddress || watched == cboAddress->lineEdit();
+    if (addressBox && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             OpenResultsPage();

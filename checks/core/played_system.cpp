@@ -24,6 +24,15 @@ std::vector<int> ForecastMarks(const ProgramState& state) {
     return marked;
 }
 
+std::vector<int> NumbersOfSystem(const std::vector<std::vector<int>>& combinations) {
+    std::vector<int> numbers;
+    for (const std::vector<int>& combination : combinations)
+        numbers.insert(numbers.end(), combination.begin(), combination.end());
+    std::sort(numbers.begin(), numbers.end());
+    numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
+    return numbers;
+}
+
 std::string NumbersPrompt(int quantity) {
     return "IMMETTI " + TextForm(quantity) + " NUMERI DA GIOCARE";
 }

@@ -20,6 +20,9 @@ std::string CombinationLine(std::span<const int> numbers);
 // 90 whose ForecastFlags element is 1, ascending.
 std::vector<int> ForecastMarks(const ProgramState& state);
 
+// The numbers a system's combinations hold, each once, ascending.
+std::vector<int> NumbersOfSystem(const std::vector<std::vector<int>>& combinations);
+
 // "IMMETTI  10 NUMERI DA GIOCARE".
 std::string NumbersPrompt(int quantity);
 

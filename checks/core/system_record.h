@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -28,5 +29,10 @@ struct SystemRecord {
 // held; a range reaching beyond the archive is cut to the records it holds.
 SystemRecord RecordOverRange(const std::filesystem::path& programFolder, const Tickets& tickets,
                              const ScanRange& range);
+// The same handing each winning draw to onWin as it is found instead of keeping it (`draws` stays
+// empty), so that the record of any range holds no more than one draw's wins.
+using DrawWinsVisitor = std::function<void(const DrawWins&)>;
+SystemRecord RecordOverRange(const std::filesystem::path& programFolder, const Tickets& tickets, const ScanRange& range,
+                             const DrawWinsVisitor& onWin);
 
 }  // namespace fortunara

@@ -141,6 +141,10 @@ void Presenti::LoadFile() {
     }
     const bool print = state_.PrintMode == 1;
     if (print) platform_.printer.EndLine();
+    // The prompt and the numbers label show the system loaded, not what was there before.
+    Label22->setText(QString::fromStdString(NumbersPrompt(state_.SystemNumberCount)));
+    Label1->setText(Shown(" NUMERI DEL SISTEMA\r\n"));
+    for (const int n : NumbersOfSystem(loaded.rows)) AddToNumbers(Plain(n) + " - ");
     List1->addItem(QString());
     List1->addItem(QString());
     ListCombinations(loaded.rows, true);

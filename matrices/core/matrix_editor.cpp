@@ -66,7 +66,7 @@ std::string ReplaceMatrixQuestion(const std::string& name) {
 }
 
 MatrixEntry::MatrixEntry(const NewMatrix& matrix) : matrix_(matrix) {
-    positions_.reserve(static_cast<std::size_t>(matrix.combinations * matrix.comboSize));
+    positions_.reserve(static_cast<std::size_t>(matrix.combinations) * static_cast<std::size_t>(matrix.comboSize));
 }
 
 MatrixEntry::Step MatrixEntry::Take(const std::string& answer) {
@@ -123,7 +123,7 @@ std::string CommentPrompt(int i) {
 FileOutcome WriteMatrixComments(const std::filesystem::path& programFolder, const std::string& name,
                                 const std::vector<std::string>& comments) {
     const std::filesystem::path file = MatrixFolder(programFolder) / name;
-    const FileOutcome unwritable{"IMPOSSIBILE SCRIVERE IL FILE " + name};
+    const auto unwritable = [&name] { return FileOutcome{"IMPOSSIBILE SCRIVERE IL FILE " + name}; };
     FileReplacement out(file);
     {
         std::ifstream in(file, std::ios::binary);
@@ -138,14 +138,14 @@ FileOutcome WriteMatrixComments(const std::filesystem::path& programFolder, cons
                 const long long value = std::clamp(FieldNumber(line.substr(0, line.find('\r'))), 0LL, kMost);
                 keep = k == 1 ? 3 + value : 3 + (keep - 3) * value;
             }
-            if (!out.Write(line) || !out.Write(ended ? "\n" : "\r\n")) return unwritable;
+            if (!out.Write(line) || !out.Write(ended ? "\n" : "\r\n")) return unwritable();
         }
     }
     for (int i = 0; i < kMatrixComments; ++i) {
         const std::string text = i < static_cast<int>(comments.size()) ? comments[static_cast<std::size_t>(i)] : "";
-        if (!out.Write(Utf8ToCp1252(QuotedTextLine(text))) || !out.Write("\r\n")) return unwritable;
+        if (!out.Write(Utf8ToCp1252(QuotedTextLine(text))) || !out.Write("\r\n")) return unwritable();
     }
-    if (!out.Commit()) return unwritable;
+    if (!out.Commit()) return unwritable();
     return {};
 }
 

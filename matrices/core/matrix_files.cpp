@@ -102,7 +102,7 @@ void CheckContent(const std::filesystem::path& file, FileKind kind, bool capped,
         return name + (matrix ? " HA LA POSIZIONE " : " HA IL NUMERO ") + Plain(data.numbers[k]);
     };
     const auto where = [size](std::size_t k) {
-        return " NELLA COMBINAZIONE " + Plain(static_cast<long long>(k / size + 1));
+        return " NELLA COMBINAZIONE " + Plain(static_cast<long long>(k / size) + 1);
     };
     std::bitset<91> seen;
     for (std::size_t k = 0; k < data.numbers.size(); ++k) {
@@ -124,7 +124,8 @@ MatrixRead ReadMatrixData(const std::filesystem::path& file, FileKind kind) {
     MatrixRead read;
     TextLineReader in(file);
     if (!in.ok()) {
-        read.error = in.Error();
+        // A played system lies wherever the user keeps it: the path asked for tells which file it is.
+        read.error = kind == FileKind::PlayedSystem ? "IMPOSSIBILE LEGGERE IL FILE " + file.string() : in.Error();
         return read;
     }
     const bool capped = ReadFields(in, read);

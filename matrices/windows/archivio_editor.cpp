@@ -7,6 +7,7 @@
 #include "matrices/core/matrix_files.h"
 #include "matrices/windows/archivio.h"
 #include "state/click_sound.h"
+#include "ui/text_editor.h"
 
 namespace fortunara {
 
@@ -88,9 +89,7 @@ void Archivio::OpenInTextEditor() {
     if (const std::string missing = MissingMatrixFile(state_.programFolder, name); !missing.empty()) {
         return Warn(platform_.dialogs, missing);
     }
-    if (!platform_.launcher.OpenTextFile(MatrixFolder(state_.programFolder) / name)) {
-        Warn(platform_.dialogs, "IMPOSSIBILE APRIRE L'EDITOR DI TESTO SUL FILE " + name);
-    }
+    ShowInTextEditor(platform_.launcher, platform_.dialogs, MatrixFolder(state_.programFolder) / name);
 }
 
 }  // namespace fortunara

@@ -57,15 +57,12 @@ std::string Decimal2(double value) {
     std::string decimals = std::to_string(magnitude % 100);
     if (decimals.size() < 2) decimals.insert(0, "0");
     while (!decimals.empty() && decimals.back() == '0') decimals.pop_back();
-    std::string out = (hundredths < 0 ? "-" : "") + (whole == 0 ? std::string() : std::to_string(whole));
-    return out + "," + decimals;
+    return (hundredths < 0 ? "-" : "") + std::to_string(whole) + "," + decimals;
 }
 
 std::string PlainDecimal2(double value) {
     std::string text = Decimal2(value);
-    const std::size_t comma = text.find(',');
-    if (comma + 1 == text.size()) text.pop_back();
-    if (comma == 0 || (comma == 1 && text[0] == '-')) text.insert(comma, "0");
+    if (text.back() == ',') text.pop_back();
     return text;
 }
 

@@ -21,10 +21,11 @@ std::string DigitsOrEmpty(long long n);
 // with halves away from zero, nothing when that rounds to 0 ("622.614.630", "501").
 std::string Grouped(double value);
 // Mask "###.##": at most two decimals, halves away from zero, trailing zeros dropped, the comma
-// always written: 33.333 -> "33,33", 50 -> "50,", 0.5 -> ",5", 0 -> ",". Thousands not grouped.
+// always written: 33.333 -> "33,33", 50 -> "50,". The whole part is written also when it is 0
+// (0.5 -> "0,5", 0 -> "0,"), where the mask would leave ",5" and a bare ",". Thousands not grouped.
 std::string Decimal2(double value);
-// A plain number with at most two decimals, for the command line: as "###.##", but with the whole
-// part always written and no comma without decimals: 20 -> "20", 0.5 -> "0,5", 33.333 -> "33,33".
+// A plain number with at most two decimals, for the command line: as "###.##", but with no comma
+// without decimals: 20 -> "20", 0.5 -> "0,5", 33.333 -> "33,33".
 std::string PlainDecimal2(double value);
 // Mask "000000    ": six digits with leading zeros, then four blanks.
 std::string SixDigitsPadded(long long n);

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <span>
 #include <string>
 #include <vector>
@@ -39,12 +40,21 @@ struct SearchResult {
     long long total = 0;          // "FREQUENZA"
     int delay = 0;                // "RITARDO"
     int maxDelay = 0;             // "RIT. MAX"
+    long long hitCount = 0;       // "COLPI"
     std::vector<SearchHit> hits;  // every hit, in scan order
     std::string error;            // the archive could not be opened
 };
 
 SearchResult SearchArchive(const SearchRequest& request, std::span<const DrawRecord> scanOrder);
 SearchResult SearchArchive(const SearchRequest& request, const std::filesystem::path& programFolder,
+                           const ScanRange& range);
+// The same search handing each hit to `onHit` as it is found instead of keeping it, so that a search
+// over any range holds no more than one hit: `hits` stays empty, the figures are complete.
+using SearchHitVisitor = std::function<void(const SearchHit&)>;
+SearchResult SearchArchive(const SearchRequest& request, const std::filesystem::path& programFolder,
+                           const ScanRange& range, const SearchHitVisitor& onHit);
+// The figures alone (the hit count too), no hit made.
+SearchResult SearchFigures(const SearchRequest& request, const std::filesystem::path& programFolder,
                            const ScanRange& range);
 
 // The hit text kept for the report: date, each matched number in its text form after a blank, then

@@ -23,13 +23,20 @@ namespace {
 const char* const kKinds[6] = {"-- Singolo", "-- Ambo", "-- Terno", "-- Quaterna", "-- Cinquina", "-- Sestina"};
 const char* const kPositions[9] = {"", "1°", "2°", "3°", "4°", "5°", "6°", "Jolly", "Star"};
 
+// The widest figure a box shows: the largest delay of an archive, a frequency of up to as many
+// combinations, in text form.
+const QString kWidestFigure = " 2147483647";
+
 QLabel* ResultValue(QWidget* parent, const QString& name) {
     QLabel* value = MakeLabel(parent, name);
     value->setFont(GridFont());
     value->setFrameShape(QFrame::Panel);
     value->setFrameShadow(QFrame::Sunken);
-    value->setMinimumWidth(70);
     value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // A fixed size, room for the widest figure: a result of any size leaves the tab as it was.
+    value->setText(kWidestFigure);
+    value->setFixedSize(value->sizeHint());
+    value->clear();
     return value;
 }
 

@@ -8,7 +8,7 @@
 namespace fortunara {
 
 SystemRequest SistemiRequest(const ProgramState& state, int quantity, int reductionOption, bool print,
-                             std::optional<ConditionSettings> conditions) {
+                             const std::optional<ConditionSettings>& conditions) {
     SystemRequest request;
     request.quantity = quantity;
     const int known = std::clamp(quantity, 0, kHighestPosition);
@@ -16,7 +16,7 @@ SystemRequest SistemiRequest(const ProgramState& state, int quantity, int reduct
     request.guaranteeMode = state.GuaranteeMode;
     request.reductionOption = reductionOption;
     request.print = print;
-    request.conditions = std::move(conditions);
+    request.conditions = conditions;
     return request;
 }
 

@@ -11,7 +11,7 @@ namespace fortunara {
 // What "SVILUPPO" develops: N from Textbox1, the numbers EnteredNumbers(1..N) (positions above
 // 90 have none), GuaranteeMode from the shared state.
 SystemRequest SistemiRequest(const ProgramState& state, int quantity, int reductionOption, bool print,
-                             std::optional<ConditionSettings> conditions);
+                             const std::optional<ConditionSettings>& conditions);
 
 // The one hand-over of "RIDOTTI" (forecast tab) to the system window: n = quantity kept within
 // 0..90, EnteredNumbers(i) = ForecastNumbers(i) for i = 1 to n, and the texts for the window.

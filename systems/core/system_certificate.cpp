@@ -267,7 +267,8 @@ Certificate EstimatedCertificate(const PositionSystem& system, long long samples
             HitCounts counts{};
             for (const PositionSet& ticket : tickets) {
                 const PositionSet common = ticket & drawnSet;
-                ++counts[static_cast<std::size_t>(std::popcount(common.low) + std::popcount(common.high))];
+                ++counts[static_cast<std::size_t>(std::popcount(common.low)) +
+                         static_cast<std::size_t>(std::popcount(common.high))];
             }
             CountCase(cases, counts);
             if (++done % 1024 == 0 && progress && !progress(static_cast<double>(done) / total)) {

@@ -13,7 +13,7 @@ const std::string kRule(53, '_');
 
 }  // namespace
 
-void ReportLines::Line(std::string text) {
+void ReportLines::Line(std::string_view text) {
     Item(text);
     EndLine();
 }

@@ -13,7 +13,7 @@ namespace fortunara {
 // items that leave the line open, and statements that end it.
 class ReportLines {
 public:
-    void Line(std::string text);
+    void Line(std::string_view text);
     void Item(std::string_view text);
     // A statement without items: ends the open line, or prints an empty one.
     void EndLine();

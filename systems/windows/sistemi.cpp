@@ -56,6 +56,7 @@ Sistemi::Sistemi(ProgramState& state, Platform& platform, SistemiMemory& memory,
     resize(kWidth, kHeight);
 
     ConnectSystemTab();
+    connect(model_, &QAbstractItemModel::modelReset, this, &Sistemi::FitGrid1);
     Load();
 }
 

@@ -126,6 +126,8 @@ private:
     void ConnectSystemTab();
     void Load();
     void SetUpGrid1();
+    // Each column of Grid1 as wide as its widest content needs, never below its design width.
+    void FitGrid1();
     void SetUpGrid2();
 
     // Handlers.

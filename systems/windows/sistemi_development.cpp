@@ -51,7 +51,7 @@ void Sistemi::Develop() {
     }
     const int quantity = NumericValue(Textbox1->text().toStdString());
     const SystemRequest request =
-        SistemiRequest(state_, quantity, SelectedOption(), CheckBox1->isChecked(), std::move(conditions));
+        SistemiRequest(state_, quantity, SelectedOption(), CheckBox1->isChecked(), conditions);
 
     cancel_ = false;
     SetRunning(true);

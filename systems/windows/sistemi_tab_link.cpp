@@ -4,9 +4,11 @@
 #include <QHeaderView>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "platform/text/number_text.h"
 #include "systems/windows/sistemi.h"
+#include "ui/cell_width.h"
 #include "ui/controls.h"
 #include "ui/look.h"
 
@@ -20,15 +22,29 @@ constexpr int kLabelledRows = 30;  // column 0 numbers rows 0 to 30
 constexpr int kCellTwips = 270;
 constexpr int kRowTwips = 250;
 
+QFont HeadingFont() {
+    return CaptionFont(7);
+}
+
 QTableWidgetItem* Cell(const QString& text, bool heading) {
     auto* item = new QTableWidgetItem(text);
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     item->setTextAlignment(Qt::AlignCenter);
     if (heading) {
-        item->setFont(CaptionFont(7));
+        item->setFont(HeadingFont());
         item->setBackground(QColor(0xe4, 0xdd, 0xc4));
     }
     return item;
+}
+
+// Every column as wide as the widest text any of them can show: a typed number up to 90, or a
+// heading (the column numbers, "Da", "A").
+int ColumnWidth(const QTableWidget& grid) {
+    int width = std::max(TwipsToPixels(kCellTwips), CellWidthFor(grid, grid.font(), "88"));
+    QStringList headings = {"Da", "A"};
+    for (int c = 0; c < kGrid2Columns; ++c) headings << QString::number(c);
+    for (const QString& heading : headings) width = std::max(width, CellWidthFor(grid, HeadingFont(), heading));
+    return width;
 }
 
 }  // namespace
@@ -73,8 +89,9 @@ void Sistemi::SetUpGrid2() {
     grid2->clear();
     grid2->setRowCount(kGrid2Rows);
     grid2->setColumnCount(kGrid2Columns);
+    const int width = ColumnWidth(*grid2);
     for (int c = 0; c < kGrid2Columns; ++c) {
-        grid2->setColumnWidth(c, TwipsToPixels(kCellTwips));
+        grid2->setColumnWidth(c, width);
         grid2->setItem(0, c, Cell(QString::number(c), true));
     }
     for (int r = 0; r < kGrid2Rows; ++r) {

@@ -14,10 +14,12 @@
 #include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "systems/core/system_texts.h"
 #include "systems/windows/sistemi.h"
 #include "systems/windows/system_grid_model.h"
+#include "ui/cell_width.h"
 #include "ui/controls.h"
 #include "ui/look.h"
 #include "ui/strip_painter.h"
@@ -168,11 +170,20 @@ void Sistemi::SetUpGrid1() {
     header->setFont(CaptionFont(9));
     header->setSectionResizeMode(QHeaderView::Fixed);
     header->setMinimumSectionSize(10);
-    header->resizeSection(0, kCountColumnPixels);
-    for (int c = 1; c <= 9; ++c) header->resizeSection(c, TwipsToPixels(kNumberColumnTwips));
-    header->resizeSection(10, TwipsToPixels(kLastColumnTwips));
+    FitGrid1();
+}
+
+void Sistemi::FitGrid1() {
+    // The design widths, widened where a header or the widest cell would not show whole: a loaded
+    // file writes " 39", a number in its text form, where a development writes "39".
+    QHeaderView* header = Grid1->horizontalHeader();
     int width = 2 * Grid1->frameWidth() + 18;  // the vertical scroll bar
-    for (int c = 0; c < SystemGridModel::kColumns; ++c) width += header->sectionSize(c);
+    for (int c = 0; c < SystemGridModel::kColumns; ++c) {
+        const int design = c == 0 ? kCountColumnPixels : TwipsToPixels(c == 10 ? kLastColumnTwips : kNumberColumnTwips);
+        const int content = CellWidthFor(*Grid1, Grid1->font(), model_->WidestText(c));
+        header->resizeSection(c, std::max({design, content, header->sectionSizeHint(c)}));
+        width += header->sectionSize(c);
+    }
     Grid1->setFixedWidth(width);
 }
 

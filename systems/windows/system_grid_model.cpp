@@ -58,6 +58,28 @@ std::vector<std::vector<int>> SystemGridModel::Combinations() const {
     return combinations;
 }
 
+QString SystemGridModel::WidestText(int column) const {
+    if (column < 0 || column >= kColumns || rows_.empty()) return {};
+    if (column == 0) return CellText(Rows(), 0);
+    // In either form a number with more characters (digits, and a minus) is never the narrower.
+    const auto characters = [](int n) {
+        int count = n < 0 ? 2 : 1;
+        for (long long rest = n < 0 ? -static_cast<long long>(n) : n; rest >= 10; rest /= 10) ++count;
+        return count;
+    };
+    int widestRow = 0;
+    int widest = 0;
+    for (std::size_t r = 0; r < rows_.size(); ++r) {
+        if (column > rows_[r].filled) continue;
+        const int count = characters(rows_[r].numbers[static_cast<std::size_t>(column - 1)]);
+        if (count > widest) {
+            widest = count;
+            widestRow = static_cast<int>(r) + 1;
+        }
+    }
+    return widestRow == 0 ? QString() : CellText(widestRow, column);
+}
+
 int SystemGridModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : Rows();
 }

@@ -38,6 +38,8 @@ public:
     std::vector<int> Numbers(int row) const;
     // Every row's numbers, the first row first.
     std::vector<std::vector<int>> Combinations() const;
+    // The longest text the column shows, "" when it shows none: what its width must make room for.
+    QString WidestText(int column) const;
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;

@@ -258,6 +258,13 @@ void SestineTest::exitAndManual() {
              std::vector<std::string>({pop, "MMControl1 OPEN", "MMControl1 PLAY", "MMControl1 SOUND"}));
     QCOMPARE(program.fakes.launcher.calls,
              std::vector<std::string>({"TEXT " + (program.folder.path() / "manuale.txt").string()}));
+    // No text editor could be started: the user is told, in the program's words.
+    program.fakes.launcher.result = false;
+    program.fakes.dialogs.Answer(DialogAnswer::Ok);
+    ReleaseOn(program.Find<AnimatedPicture>("Animazione_Info"));
+    QCOMPARE(program.fakes.dialogs.MessageTexts(),
+             std::vector<std::string>{"IMPOSSIBILE APRIRE L'EDITOR DI TESTO SUL FILE manuale.txt"});
+    QCOMPARE(program.fakes.dialogs.questions().back().title, std::string("ATTENZIONE !!!"));
 
     program.fakes.sounds.log.clear();
     QTest::mouseClick(program.Find<AnimatedPicture>("Animazione_Uscita"), Qt::LeftButton);

@@ -1,9 +1,14 @@
 // The date and record checks every writer applies, and the whole-archive checks.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "archive/core/archive_date.h"
 #include "archive/core/archive_verification.h"
+#include "archive/core/draw_record.h"
+#include "archive/core/draw_scan.h"
 #include "archive/core/record_checks.h"
+#include "tests/support/temp_folder.h"
 
 namespace fortunara {
 namespace {
@@ -81,6 +86,46 @@ TEST(ArchiveCopyFault, SaysWhyACopyIsNoArchive) {
               "\"<html><bo\")");
     EXPECT_EQ(ArchiveCopyFault(good + good + bad),
               "L'ESTRAZIONE 3 DEL FILE NON E' VALIDA: JOLLY UGUALE A UN NUMERO ESTRATTO: 6");
+}
+
+// A good draw on the i-th of a run of increasing dates.
+std::string DrawOnDay(int i) {
+    return FormatDrawRecord(ArchiveDate(i % 25 + 1, i / 25 % 12 + 1, 1000 + i / 300), {1, 2, 3, 4, 5, 6, 7, 8});
+}
+
+// The archive file is verified a block at a time: a repeat is found however far back, and in any
+// order, its first record lies.
+TEST(VerifyArchiveFile, RepeatsAcrossBlocksAndOutOfOrderDates) {
+    const auto verify = [](const std::string& bytes) {
+        test::TempFolder folder;
+        folder.WriteArchive(bytes);
+        std::vector<ArchiveFinding> findings;
+        EXPECT_EQ(VerifyArchiveFile(folder.path() / "dati" / "estraz09.txt",
+                                    [&findings](const ArchiveFinding& finding) { findings.push_back(finding); }),
+                  "");
+        EXPECT_EQ(findings, VerifyArchive(bytes));
+        return findings;
+    };
+    std::string inOrder;
+    for (int i = 0; i < kScanBlockRecords + 10; ++i) inOrder += DrawOnDay(i);
+    EXPECT_EQ(verify(inOrder + DrawOnDay(4) + "01GEN20090102"),
+              (std::vector<ArchiveFinding>{
+                  {kScanBlockRecords + 11, "DATA RIPETUTA: " + DrawOnDay(4).substr(0, 9) + " (COME L'ESTRAZIONE 5)"},
+                  {kScanBlockRecords + 12, "ESTRAZIONE INCOMPLETA: 13 CARATTERI SU 25"}}));
+
+    // Newest first: every date but the first is out of order; then two repeats.
+    constexpr int kBackwards = 10000;
+    std::string backwards;
+    for (int i = kBackwards; i > 0; --i) backwards += DrawOnDay(i);
+    const std::vector<ArchiveFinding> findings = verify(backwards + DrawOnDay(kBackwards) + DrawOnDay(1234));
+    EXPECT_EQ(std::count_if(findings.begin(), findings.end(),
+                            [](const ArchiveFinding& f) { return f.text.rfind("DATA FUORI ORDINE", 0) == 0; }),
+              kBackwards - 1);
+    ASSERT_GE(findings.size(), 2u);
+    EXPECT_EQ(findings[findings.size() - 2].text,
+              "DATA RIPETUTA: " + DrawOnDay(kBackwards).substr(0, 9) + " (COME L'ESTRAZIONE 1)");
+    EXPECT_EQ(findings.back().text, "DATA RIPETUTA: " + DrawOnDay(1234).substr(0, 9) + " (COME L'ESTRAZIONE " +
+                                        std::to_string(kBackwards - 1234 + 1) + ")");
 }
 
 }  // namespace

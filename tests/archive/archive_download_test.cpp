@@ -95,6 +95,9 @@ TEST(ArchiveAddresses, RememberedInTheProgramFolderAndEmptyAtFirst) {
     EXPECT_EQ(ReadAddresses(folder.path()), addresses);
     EXPECT_EQ(folder.ReadFile("indirizzi.txt"),
               "pagina=https://risultati.esempio.it/pagina?a=1&b=\xE8\r\narchivio=file:///home/mario/estraz09.txt\r\n");
+    // A line no address fills ends the reading: what is no settings file is not read on.
+    folder.WriteFile("indirizzi.txt", std::string(5000, 'x') + "\r\npagina=https://altro.esempio.it\r\n");
+    EXPECT_EQ(ReadAddresses(folder.path()), ArchiveAddresses{});
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
+#include <sstream>
 
 #include "matrices/core/matrix_files.h"
 #include "tests/cli/cli_in_process.h"
@@ -61,6 +63,37 @@ TEST(CliControllo, OneDrawAndARange) {
               "0,1,1,1,0,3,1,1,01GEN2020,0,1,1,1,0\n");
 }
 
+// More winning draws than the CSV keeps between its two walks: the second walk writes them all, in
+// the order and with the counts the text gives.
+TEST(CliControllo, ACsvRecordOfManyWinningDrawsWalksTheRangeAgain) {
+    constexpr int kDraws = 70000;
+    test::TempFolder folder;
+    test::WriteDraws(folder, std::vector<DrawRecord>(kDraws, MakeDraw("01GEN2020", {1, 2, 3, 4, 5, 6}, 7, 8)));
+    MatrixData played;
+    played.numberCount = 6;
+    played.comboCount = 1;
+    played.comboSize = 6;
+    played.numbers = {1, 2, 3, 10, 11, 12};
+    const std::filesystem::path file = folder.path() / "TERNO.SSI";
+    ASSERT_TRUE(WriteSystemFile(file, played).ok());
+    const std::vector<std::string> range = {"controllo", "--sistema", file.string(), "--dal", "ultima", "--al", "1"};
+    std::vector<std::string> csv = range;
+    csv.insert(csv.begin(), "--csv");
+    std::istringstream text(test::RunIn(folder, range).out);
+    std::istringstream table(test::RunIn(folder, csv).out);
+    std::string line;
+    std::getline(table, line);  // the header
+    const std::string heading = "70000,0,0,0,0,70000,70000,";
+    int rows = 0;
+    for (std::string row; std::getline(table, row); ++rows) {
+        ASSERT_EQ(row.substr(0, heading.size()), heading);
+        ASSERT_TRUE(std::getline(text, line));
+        std::replace(line.begin(), line.end(), ' ', ',');
+        ASSERT_EQ(row.substr(heading.size()), line);
+    }
+    EXPECT_EQ(rows, kDraws);
+}
+
 TEST(CliControllo, PlayedSystemFile) {
     const ControlloFolder f;
     MatrixData played;
@@ -98,6 +131,10 @@ TEST(CliControllo, Refusals) {
     }
     const CliRun missing = f.Run({"--matrice", "07N99906.SIS", "--numeri", "1-7", "--estrazione", "1"});
     EXPECT_EQ(missing.status, 2);
+    // A played system is named by the path the user gave: its folder tells which file it is.
+    for (const std::string& path : {std::string("/dev/zero"), (f.folder.path() / "altrove" / "GIOCO.SSI").string()}) {
+        EXPECT_EQ(f.Run({"--sistema", path, "--estrazione", "1"}).err, "IMPOSSIBILE LEGGERE IL FILE " + path + "\n");
+    }
     const std::filesystem::path notASystem = f.folder.path() / "NOTE.SSI";
     std::ofstream(notASystem) << "NUMERI 1\n";
     const CliRun empty = f.Run({"--sistema", notASystem.string(), "--estrazione", "1"});

@@ -71,11 +71,17 @@ TEST(CliArgs, UnknownRepeatedMissingAndStrayWordsAreRefused) {
 }
 
 TEST(CliArgs, TheCommandIsTheFirstWordThatIsNoOptionValue) {
-    EXPECT_EQ(FindCommand({"--csv", "ricerca", "--dal", "3"}), "ricerca");
-    EXPECT_EQ(FindCommand({"--cartella", "dati", "archivio"}), "archivio");
-    EXPECT_EQ(FindCommand({"--cartella=dati", "-h", "archivio"}), "archivio");
-    EXPECT_EQ(FindCommand({"--cartella", "dati"}), "");
-    EXPECT_EQ(FindCommand({}), "");
+    const std::set<std::string> values = {"--dal"};
+    EXPECT_EQ(FindCommand({"--csv", "ricerca", "--dal", "3"}, values), "ricerca");
+    EXPECT_EQ(FindCommand({"--dal", "3", "ricerca"}, values), "ricerca");
+    EXPECT_EQ(FindCommand({"--cartella", "dati", "archivio"}, values), "archivio");
+    EXPECT_EQ(FindCommand({"--cartella=dati", "-h", "archivio"}, values), "archivio");
+    EXPECT_EQ(FindCommand({"--cartella", "dati"}, values), "");
+    EXPECT_EQ(FindCommand({}, values), "");
+    // Flags and unknown options take no value: the word after them is still the command.
+    EXPECT_EQ(FindCommand({"--forza", "importa", "copia.txt"}, values), "importa");
+    EXPECT_EQ(FindCommand({"--x", "archivio"}, values), "archivio");
+    EXPECT_EQ(FindCommand({"--", "archivio"}, values), "archivio");
     EXPECT_TRUE(AsksForHelp({"ritardi", "-h"}));
     EXPECT_FALSE(AsksForHelp({"ritardi", "--helpme"}));
 }

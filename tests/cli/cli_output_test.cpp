@@ -57,5 +57,51 @@ TEST(CliOutput, DatesWithControlCharactersAreShownAsQuestionMarksAndQuotedInCsv)
     }
 }
 
+// A table without rows is still a table: its header line says what the rows would hold.
+TEST(CliOutput, EveryCsvResultHasItsHeaderLineAlsoWithoutRows) {
+    const struct {
+        const char* fixture;
+        std::vector<std::string> arguments;
+        std::string out;
+    } rows[] = {
+        {"archive-ten-draws.txt", {"--csv", "verifica"}, "estrazione,problema\n"},
+        {"archive-ten-draws.txt", {"--csv", "matrici", "--quantita", "3"}, "matrice,numeri,combinazioni,tipo\n"},
+        {"archive-empty.txt", {"--csv", "archivio"}, "estrazione,data,n1,n2,n3,n4,n5,n6,jolly,superstar\n"},
+    };
+    for (const auto& row : rows) {
+        test::TempFolder folder;
+        folder.CopyFixture(row.fixture, "dati/estraz09.txt");
+        EXPECT_EQ(Output(folder, row.arguments), row.out) << row.arguments[1];
+    }
+}
+
+// What the user typed or a file held comes back in a message with its control characters as "?",
+// as the text output shows them: no argument or file can send the terminal a command.
+TEST(CliOutput, MessagesShowControlCharactersOfArgumentsAndFilesAsQuestionMarks) {
+    test::TempFolder folder;
+    folder.CopyFixture("archive-ten-draws.txt", "dati/estraz09.txt");
+    folder.WriteFile("gruppi.txt", "1-5 1-2 \x1b[31m\rX\r\n");
+    const std::string groups = (folder.path() / "gruppi.txt").string();
+    const struct {
+        std::vector<std::string> arguments;
+        std::string message;
+    } rows[] = {
+        {{"archivio", "--dal", "3\x1b[31m"}, "VALORE NON VALIDO PER --dal: 3?[31m\n"},
+        {{"archivio", "--dal", "3\rX"}, "VALORE NON VALIDO PER --dal: 3?X\n"},
+        {{"sviluppo", "--numeri", "1-8", "--gruppi", groups},
+         "GRUPPO DELLA RIGA 1 NON VALIDO: 1-5 1-2 ?[31m?X (NUMERI DA-A, per esempio 1-10,15 2-3)\n"},
+    };
+    for (const auto& row : rows) {
+        std::ostringstream out;
+        std::ostringstream err;
+        EXPECT_EQ(RunCli(row.arguments, folder.path(), out, err), 2);
+        EXPECT_EQ(err.str(), row.message);
+    }
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(RunCli({"\x1b]0;x\x07"}, folder.path(), out, err), 2);
+    EXPECT_EQ(err.str().substr(0, err.str().find('\n')), "COMANDO SCONOSCIUTO: ?]0;x?");
+}
+
 }  // namespace
 }  // namespace fortunara

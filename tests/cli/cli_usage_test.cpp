@@ -67,6 +67,12 @@ TEST(CliUsage, UsageMistakesExitWithStatusTwoAndOpenNoFolder) {
     } rows[] = {
         {{}, "MANCA IL COMANDO"},
         {{"--cartella", "prova-sbagliata"}, "MANCA IL COMANDO"},
+        // A mistake before the command, or without one, is named; it never eats the command.
+        {{"--x", "archivio"}, "OPZIONE SCONOSCIUTA: --x"},
+        {{"--", "archivio"}, "OPZIONE SCONOSCIUTA: --"},
+        {{"--x"}, "OPZIONE SCONOSCIUTA: --x"},
+        {{"--help=x"}, "L'OPZIONE --help NON HA VALORE"},
+        {{"--forza", "importa"}, "INDICA IL FILE O L'INDIRIZZO DELL'ARCHIVIO DA IMPORTARE"},
         {{"sconosciuto", "--help"}, "COMANDO SCONOSCIUTO: sconosciuto"},
         {{"ricerca", "--numeri", "12", "--sorte", "1", "--dal", "1", "--al", "4", "--mese", "MAR"},
          "OPZIONE SCONOSCIUTA: --mese"},

@@ -31,37 +31,33 @@ TEST(ProgramStart, FillsAnEmptyFolderAndLeavesAChangedArchiveAlone) {
     EXPECT_EQ(folder.ReadFile("vuota/dati/estraz09.txt"), "01GEN20090102030405060708");
 }
 
-TEST(ProgramStart, UnusableFolderEndsWithAMessageNotACrash) {
+// A folder the program cannot use ends both front ends with a message that says why, and nothing is
+// changed: a file named as the folder, a data folder that is a loop of symbolic links.
+TEST(ProgramStart, UnusableFoldersEndBothFrontEndsWithAnItalianMessage) {
     TempFolder folder;
     folder.WriteFile("occupato", "a file where the folder should be");
-    const std::string start = std::string("QT_QPA_PLATFORM=offscreen ") + FORTUNARA_PROGRAM + " --cartella " +
-                              Quoted(folder.path() / "occupato") + " --esci-dopo-avvio 2>&1";
-    const test::CommandResult result = RunCommand(start);
-    EXPECT_EQ(result.status, 1);
-    EXPECT_NE(result.output.find("IMPOSSIBILE"), std::string::npos) << result.output;
-}
-
-TEST(ProgramStart, UnreadableDataFolderEndsBothFrontEndsWithAnItalianMessage) {
-    TempFolder folder;
+    const fs::path file = folder.path() / "occupato";
     const fs::path home = folder.path() / "casa";
     fs::create_directories(home);
     fs::create_symlink("dati", home / "dati");  // a loop of symbolic links
-    const std::string expected = "IMPOSSIBILE LEGGERE LA CARTELLA " + (home / "dati").string();
-    struct FrontEnd {
-        std::string command;
-        int status;
+    const std::pair<fs::path, std::string> rows[] = {
+        {file, "IL PERCORSO DELLA CARTELLA DEL PROGRAMMA " + file.string() + " NON E' UNA CARTELLA\n"},
+        {home, "IMPOSSIBILE LEGGERE LA CARTELLA " + (home / "dati").string() + "\n"},
     };
-    const FrontEnd frontEnds[] = {
-        {std::string("QT_QPA_PLATFORM=offscreen ") + FORTUNARA_PROGRAM + " --cartella " + Quoted(home) +
-             " --esci-dopo-avvio 2>&1",
-         1},
-        {std::string(FORTUNARA_CLI) + " --cartella " + Quoted(home) + " archivio 2>&1", 2},
-    };
-    for (const FrontEnd& frontEnd : frontEnds) {
-        const test::CommandResult result = RunCommand(frontEnd.command);
-        EXPECT_EQ(result.status, frontEnd.status) << frontEnd.command << "\n" << result.output;
-        EXPECT_NE(result.output.find(expected), std::string::npos) << result.output;
+    for (const auto& [named, expected] : rows) {
+        const std::pair<std::string, int> frontEnds[] = {
+            {std::string("QT_QPA_PLATFORM=offscreen ") + FORTUNARA_PROGRAM + " --cartella " + Quoted(named) +
+                 " --esci-dopo-avvio 2>&1",
+             1},
+            {std::string(FORTUNARA_CLI) + " --cartella " + Quoted(named) + " archivio 2>&1", 2},
+        };
+        for (const auto& [command, status] : frontEnds) {
+            const test::CommandResult result = RunCommand(command);
+            EXPECT_EQ(result.status, status) << command << "\n" << result.output;
+            EXPECT_NE(result.output.find(expected), std::string::npos) << result.output;
+        }
     }
+    EXPECT_EQ(folder.ReadFile("occupato"), "a file where the folder should be");
 }
 
 TEST(ProgramStart, AScriptedStartSaysWhyTheArchiveCannotBeOpenedAndGoesOn) {

@@ -51,10 +51,10 @@ TEST(NumberText, GroupedUsesFullStopsRoundsHalfAwayAndHidesZero) {
     for (const GroupedCase& c : cases) EXPECT_EQ(Grouped(c.value), c.text) << "value " << c.value;
 }
 
-TEST(NumberText, DecimalAlwaysShowsTheComma) {
-    const GroupedCase cases[] = {{100.0 / 3.0, "33,33"}, {50, "50,"},     {0, ","},           {0.5, ",5"},
-                                 {2.125, "2,13"},        {12.1, "12,1"},  {1234.5, "1234,5"}, {-0.25, "-,25"},
-                                 {0.004, ","},           {99.999, "100,"}};
+TEST(NumberText, DecimalAlwaysShowsTheCommaAndTheWholePart) {
+    const GroupedCase cases[] = {{100.0 / 3.0, "33,33"}, {50, "50,"},     {0, "0,"},       {0.5, "0,5"},
+                                 {0.11, "0,11"},         {2.125, "2,13"}, {12.1, "12,1"},  {1234.5, "1234,5"},
+                                 {-0.25, "-0,25"},       {0.004, "0,"},   {99.999, "100,"}};
     for (const GroupedCase& c : cases) EXPECT_EQ(Decimal2(c.value), c.text) << "value " << c.value;
 }
 

@@ -16,8 +16,10 @@ trap 'rm -rf "$work"' EXIT
     { cat "$work/cpack.log"; exit 1; }
 deb=$(ls "$work"/out/fortunara_*_*.deb)
 echo "pacchetto: $(basename "$deb")"
-dpkg-deb --info "$deb" | grep -E '^ (Package|Version|Architecture|Depends):'
-dpkg-deb --info "$deb" | grep -q '^ Depends:.*libqt6widgets6' || { echo "FAIL: Depends senza le librerie di Qt"; exit 1; }
+# Read once: grep -q on a pipe would stop dpkg-deb early, and pipefail would call that a failure.
+info=$(dpkg-deb --info "$deb")
+grep -E '^ (Package|Version|Architecture|Depends):' <<<"$info"
+grep -q '^ Depends:.*libqt6widgets6' <<<"$info" || { echo "FAIL: Depends senza le librerie di Qt"; exit 1; }
 dpkg -x "$deb" "$work/root"
 usr="$work/root/usr"
 mkdir "$work/cli"

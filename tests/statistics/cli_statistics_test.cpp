@@ -79,6 +79,13 @@ TEST_F(CliStatistics, PrevisioneListsTheNumbersThenTheOutcomes) {
     const CliRun run = Cli({"previsione", "--base", "2", "--quantita", "6"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(Lines(run.out), (std::vector<std::string>{"1 2 3 4 5 6", "1 15GEN2009 1 2 3"}));
+    EXPECT_EQ(run.err, "");
+    // Record 1 holds six numbers: a forecast of ten is cut short, and says so as the window does.
+    const CliRun shortened = Cli({"previsione", "--base", "2", "--quantita", "10"});
+    EXPECT_EQ(shortened.status, 0);
+    EXPECT_EQ(Lines(shortened.out), (std::vector<std::string>{"1 2 3 4 5 6", "1 15GEN2009 1 2 3"}));
+    EXPECT_EQ(shortened.err,
+              "PRIMA DI QUESTA ESTRAZIONE L'ARCHIVIO HA SOLO 6 NUMERI DIVERSI: LA PREVISIONE NE HA 6 INVECE DI 10\n");
     // A base at record 1 collects from record 1 itself.
     EXPECT_EQ(Lines(Cli({"previsione", "--base", "1", "--quantita", "3"}).out),
               (std::vector<std::string>{"1 2 3", "2 15GEN2009 1 2 3"}));

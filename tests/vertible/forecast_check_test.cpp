@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
+#include "archive/core/draw_scan.h"
 #include "tests/statistics/draw_builder.h"
 #include "vertible/core/chance.h"
+#include "vertible/core/method_walk.h"
 
 namespace fortunara {
 namespace {
@@ -82,9 +86,46 @@ TEST(ForecastCheck, NothingToCheckCountsOnePlayedAndNoneWon) {
     const ForecastCheck check = CheckForecasts(folder.path(), {});
     EXPECT_EQ(check.played, 1);
     EXPECT_EQ(check.won, 0);
-    EXPECT_EQ(PercentText(check.percent), ", %");
+    EXPECT_EQ(PercentText(check.percent), "0, %");
     EXPECT_EQ(check.chance.expected, 0.0);
     EXPECT_EQ(PercentText(100.0 * 21 / 105), "20, %");
+}
+
+// The walk reads the archive a block at a time, each block with the draws after it: a line near the
+// end of a block is checked against the next block's draws exactly as the check of the whole range
+// in one read checks it, walking either way.
+TEST(ForecastCheck, TheWalkChecksAcrossBlocksAsTheCheckOfTheWholeRange) {
+    test::TempFolder folder;
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> number(1, 90);
+    std::vector<DrawRecord> draws;
+    for (int k = 0; k < kScanBlockRecords + 40; ++k) {
+        draws.push_back(test::MakeDraw(
+            "01GEN2020",
+            {number(random), number(random), number(random), number(random), number(random), number(random)},
+            number(random), number(random)));
+    }
+    test::WriteDraws(folder, draws);
+    const int newest = static_cast<int>(draws.size());
+    for (const auto& [from, to] : {std::pair(newest, 1), std::pair(1, newest)}) {
+        std::vector<ForecastLine> lines;
+        std::vector<LineOutcome> outcomes;
+        const MethodWalk walk = WalkMethod(folder.path(), from, to, kVertibleMethod, 2, true,
+                                           [&](const ForecastLine& line, const LineOutcome* outcome) {
+                                               lines.push_back(line);
+                                               outcomes.push_back(*outcome);
+                                           });
+        ASSERT_EQ(walk.error, "");
+        ASSERT_EQ(lines.size(), 3u * newest);
+        const ForecastCheck whole = CheckForecasts(folder.path(), lines);
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            ASSERT_EQ(outcomes[i].waited, whole.outcomes[i].waited) << "record " << lines[i].record;
+            ASSERT_EQ(outcomes[i].matched, whole.outcomes[i].matched) << "record " << lines[i].record;
+        }
+        EXPECT_EQ(walk.check.won, whole.won);
+        EXPECT_EQ(walk.check.played, newest);
+        EXPECT_DOUBLE_EQ(walk.check.chance.expected, whole.chance.expected);
+    }
 }
 
 }  // namespace

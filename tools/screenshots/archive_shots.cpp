@@ -1,6 +1,6 @@
 // Renders the archive's windows to PNG files: the number prompt, the web import with a converted
 // row and the download window with an address.
-// Usage: archive-screenshots PROGRAM_FOLDER OUTPUT_FOLDER (tools/screenshots.sh runs it offscreen).
+// Usage: archive-screenshots PROGRAM_FOLDER OUTPUT_FOLDER (tools/screenshots.sh runs it under Xvfb).
 #include <QApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>

@@ -1,6 +1,6 @@
 // Renders both tabs of the matrix window to PNG files: the starter library's ten-number systems on
 // the buttons, and a matrix of ten numbers typed into the editor.
-// Usage: archivio-screenshots PROGRAM_FOLDER OUTPUT_FOLDER (tools/screenshots.sh runs it offscreen).
+// Usage: archivio-screenshots PROGRAM_FOLDER OUTPUT_FOLDER (tools/screenshots.sh runs it under Xvfb).
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>

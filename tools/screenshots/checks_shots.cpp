@@ -1,7 +1,7 @@
 // Renders the check windows on the bundled archive and library: Presenti with the ten-number
 // "TERNO" matrix applied to ten numbers and the draw chosen where that system last won at least a
 // quaterna, then Controllo after its check against that draw (presenti, controllo).
-// Usage: checks-screenshots PROGRAM_FOLDER OUTPUT_FOLDER (tools/screenshots.sh runs it offscreen).
+// Usage: checks-screenshots PROGRAM_FOLDER OUTPUT_FOLDER (tools/screenshots.sh runs it under Xvfb).
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>

@@ -1,6 +1,6 @@
 // Renders the method window to PNG files: the forecasts of the vertible method over the newest 105
 // draws, then the result panel of their check.
-// Usage: metodovertibili-screenshots PROGRAM_FOLDER OUTPUT_FOLDER (tools/screenshots.sh runs it offscreen).
+// Usage: metodovertibili-screenshots PROGRAM_FOLDER OUTPUT_FOLDER (tools/screenshots.sh runs it under Xvfb).
 #include <QApplication>
 #include <QComboBox>
 #include <QFrame>

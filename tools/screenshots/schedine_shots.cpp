@@ -1,6 +1,6 @@
 // Renders the slip window on the bundled valori.tab and its calibration page as it comes out of the
 // printer: "TEST" through the program's printer into a PDF, turned into a picture by pdftoppm.
-// Usage: schedine-screenshots PROGRAM_FOLDER OUTPUT_FOLDER (tools/screenshots.sh runs it offscreen).
+// Usage: schedine-screenshots PROGRAM_FOLDER OUTPUT_FOLDER (tools/screenshots.sh runs it under Xvfb).
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>

@@ -4,7 +4,6 @@
 #include <cstdio>
 
 #include "app/program/program_folder.h"
-#include "app/program/startup.h"
 #include "archive/core/draw_archive.h"
 #include "ui/look.h"
 
@@ -16,7 +15,8 @@ bool StartSession(int argc, char** argv, const char* program, ShotSession& sessi
         return false;
     }
     const std::filesystem::path folder = argv[1];
-    const FolderFillResult filled = FillProgramFolder(folder, BundledAssets());
+    // The screenshot programs run from the build tree, on the sources' files.
+    const FolderFillResult filled = FillProgramFolder(folder, FORTUNARA_SOURCE_ASSETS);
     if (!filled.ok()) {
         std::fprintf(stderr, "%s\n", filled.error.c_str());
         return false;

@@ -1,6 +1,6 @@
 // Renders each tab of the system window to PNG files, with a developed system in the grid and its
 // guarantees worked out.
-// Usage: sistemi-screenshots PROGRAM_FOLDER OUTPUT_FOLDER (tools/screenshots.sh runs it offscreen).
+// Usage: sistemi-screenshots PROGRAM_FOLDER OUTPUT_FOLDER (tools/screenshots.sh runs it under Xvfb).
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>

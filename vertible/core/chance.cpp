@@ -1,5 +1,6 @@
 #include "vertible/core/chance.h"
 
+#include <array>
 #include <cmath>
 
 #include "state/binomial.h"
@@ -33,9 +34,7 @@ double NeitherSlipWins(int k) {
     return draws / Choose(kNumbers, kSlip);
 }
 
-}  // namespace
-
-double ChanceOfWinning(int following, int withSuperstar) {
+double ComputeChance(int following, int withSuperstar) {
     if (following <= 0) return 0.0;
     // The two slips are fixed for all the draws, so their losses are independent only once the
     // number they share is known.
@@ -43,6 +42,27 @@ double ChanceOfWinning(int following, int withSuperstar) {
     for (int k = 0; k <= kSlip; ++k) slipsLose += SharedProbability(k) * std::pow(NeitherSlipWins(k), following);
     const double superstarLoses = std::pow(static_cast<double>(kNumbers - 1) / kNumbers, withSuperstar);
     return 1.0 - superstarLoses * slipsLose;
+}
+
+// The check asks for the same few pairs once per group, a million times on a long archive.
+constexpr int kTabled = 18;
+
+}  // namespace
+
+double ChanceOfWinning(int following, int withSuperstar) {
+    static const auto table = [] {
+        std::array<std::array<double, kTabled + 1>, kTabled + 1> chances{};
+        for (int f = 0; f <= kTabled; ++f) {
+            for (int s = 0; s <= kTabled; ++s) {
+                chances[static_cast<std::size_t>(f)][static_cast<std::size_t>(s)] = ComputeChance(f, s);
+            }
+        }
+        return chances;
+    }();
+    if (following < 0 || following > kTabled || withSuperstar < 0 || withSuperstar > kTabled) {
+        return ComputeChance(following, withSuperstar);
+    }
+    return table[static_cast<std::size_t>(following)][static_cast<std::size_t>(withSuperstar)];
 }
 
 }  // namespace fortunara

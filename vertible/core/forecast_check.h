@@ -46,7 +46,32 @@ struct ForecastCheck {
 // the newest draw holds no draw: it never wins, and chance counts only the draws the archive holds.
 ForecastCheck CheckForecasts(const std::filesystem::path& programFolder, const std::vector<ForecastLine>& lines);
 
-// A percentage as the result panel shows it: the mask "###.##" and " %" ("20, %", ", %").
+// Draws of the archive read in one piece: records first to last, as far as the archive holds them.
+struct DrawWindow {
+    int first = 1;
+    int last = 0;
+    std::vector<DrawRecord> draws;  // draws[0] is record first
+
+    // The draw of the record, or nullptr outside the window.
+    const DrawRecord* At(int record) const;
+};
+
+// The check one line at a time in the order of the walk, for a walk that keeps no lines: each line
+// with a window holding the 18 draws after its own (as far as the archive goes).
+class ForecastChecker {
+public:
+    LineOutcome Check(const ForecastLine& line, const DrawWindow& following);
+    // The figures of the lines checked so far, without their outcomes.
+    ForecastCheck Figures() const;
+
+private:
+    int groups_ = 0;
+    bool groupWon_ = false;
+    int won_ = 0;
+    double expected_ = 0.0;
+};
+
+// A percentage as the result panel shows it: the mask "###.##" and " %" ("20, %", "0,11 %", "0, %").
 std::string PercentText(double percent);
 
 }  // namespace fortunara

@@ -3,8 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "archive/core/draw_archive.h"
-#include "archive/core/draw_record.h"
+#include "vertible/core/method_walk.h"
 #include "vertible/core/vertible_numbers.h"
 
 namespace fortunara {
@@ -49,7 +48,9 @@ MethodNumbers MethodNumbersOf(const std::array<int, 9>& drawNumbers) {
 }
 
 MethodValues VertibleMethod(const MethodNumbers& n, int position) {
-    const auto at = [&n, position](int offset) { return n[static_cast<std::size_t>(position + offset)]; };
+    const auto at = [&n, position](int offset) {
+        return n[static_cast<std::size_t>(position) + static_cast<std::size_t>(offset)];
+    };
     // The difference of the second and third number is left out.
     const int d1 = std::abs(at(0) - at(1));
     const int d2 = std::abs(at(2) - at(3));
@@ -99,28 +100,14 @@ MethodRun RunMethod(ProgramState& state, int kind, int position, MethodRange ran
         return run;
     }
     state.ForecastRowCount = 0;
-    DrawArchive archive(state.programFolder);
-    if (!archive.OpenDrawArchive()) {
-        run.error = archive.Error();
+    const MethodWalk walk =
+        WalkMethod(state.programFolder, range.from, range.to, kind, position, false,
+                   [&run](const ForecastLine& line, const LineOutcome*) { run.lines.push_back(line); });
+    if (!walk.error.empty()) {
+        run.error = walk.error;
         return run;
     }
-    state.RecordCount = archive.RecordCount();
-    const int from = std::clamp(range.from, 1, std::max(state.RecordCount, 1));
-    const int to = std::clamp(range.to, 1, std::max(state.RecordCount, 1));
-    // One read for the whole range; an empty archive gives no record.
-    std::vector<std::string> records = archive.ReadDrawRecords(std::min(from, to), std::max(from, to));
-    archive.CloseDrawArchive();
-    const bool newestFirst = from > to;
-    if (newestFirst) std::reverse(records.begin(), records.end());
-
-    run.lines.reserve(records.size() * 3);
-    for (std::size_t i = 0; i < records.size(); ++i) {
-        const int record = newestFirst ? from - static_cast<int>(i) : from + static_cast<int>(i);
-        const DrawRecord draw = ParseDrawRecord(records[i]);
-        const MethodNumbers n = MethodNumbersOf(draw.numbers);
-        const MethodValues values = kind == kVertibleMethod ? VertibleMethod(n, position) : TwinMethod(n, position);
-        for (ForecastLine& line : ForecastGroup(values, record, draw.date)) run.lines.push_back(std::move(line));
-    }
+    state.RecordCount = walk.recordCount;
     state.ForecastRowCount = static_cast<int>(run.lines.size());
     return run;
 }

@@ -13,10 +13,11 @@
 #include <span>
 
 #include "ui/controls.h"
-#include "ui/data_grid.h"
 #include "ui/look.h"
+#include "ui/model_grid.h"
 #include "ui/range_selectors.h"
 #include "ui/strip_painter.h"
+#include "vertible/windows/forecast_grid_model.h"
 
 namespace fortunara {
 
@@ -44,14 +45,14 @@ constexpr Column kCheckColumns[] = {{0, "Data", 1050}, {1, "Prev", 950}, {2, "is
                                     {12, "Estr.", 1},  {14, "", 350},    {15, "", 1050}};
 constexpr int kMatchTwips = 300;  // columns 16 to 24
 
-void LayOut(DataGrid& grid, int columns, int rows, std::span<const Column> shown, int firstHidden, int lastHidden) {
-    grid.SetShape(columns, 1);
-    grid.SetShape(columns, std::max(rows, 1));
+// Headers, design widths and hidden columns, once: the rows change with each run.
+void LayOut(ModelGrid& grid, ForecastGridModel& model, std::span<const Column> shown, int firstHidden, int lastHidden) {
+    grid.setModel(&model);
+    for (int c = 0; c < model.columnCount(); ++c) grid.setColumnHidden(c, c >= firstHidden && c <= lastHidden);
     for (const Column& c : shown) {
+        model.SetHeader(c.column, QString(c.header));
         grid.SetColumnWidthTwips(c.column, c.twips);
-        grid.SetText(0, c.column, QString(c.header));
     }
-    for (int c = 0; c < columns; ++c) grid.setColumnHidden(c, c >= firstHidden && c <= lastHidden);
 }
 
 QLabel* Heading(QWidget* parent, const QString& name, const QString& text) {
@@ -106,7 +107,9 @@ METODOVERTIBILI::METODOVERTIBILI(ProgramState& state, Platform& platform, QWidge
     range->addWidget(Label2, 1, 2);
     range->setColumnStretch(1, 1);
 
-    grid2 = new DataGrid("grid2", this);
+    grid2 = new ModelGrid("grid2", this);
+    forecasts_ = new ForecastGridModel(ForecastGridModel::Grid::Forecasts, 20, this);
+    LayOut(*grid2, *forecasts_, kForecastColumns, 13, 19);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 10, 10, 10);
     layout->addLayout(choices);
@@ -141,7 +144,15 @@ void METODOVERTIBILI::BuildPanel() {
     // Over the forecast columns (5100 twips) and the result columns (4100 twips) of grid3.
     halves->addWidget(Label5, 51);
     halves->addWidget(Label6, 41);
-    grid3 = new DataGrid("grid3", SSPanel1);
+    grid3 = new ModelGrid("grid3", SSPanel1);
+    checks_ = new ForecastGridModel(ForecastGridModel::Grid::Checks, 25, this);
+    // The matched numbers take narrower columns than the header lets a column be by default.
+    grid3->horizontalHeader()->setMinimumSectionSize(16);
+    LayOut(*grid3, *checks_, kCheckColumns, 8, 13);
+    for (int c = 16; c <= 24; ++c) grid3->SetColumnWidthTwips(c, kMatchTwips);
+    // "Prev" and "isione" read "Previsione" across the two columns.
+    checks_->SetHeader(1, "Prev", Qt::AlignRight);
+    checks_->SetHeader(2, "isione", Qt::AlignLeft);
 
     Label10 = MakeFigure(SSPanel1, "Label10", 12);
     Label8 = MakeFigure(SSPanel1, "Label8", 12);
@@ -187,14 +198,13 @@ void METODOVERTIBILI::BuildPanel() {
 }
 
 void METODOVERTIBILI::SetUpGrids(int rows) {
-    LayOut(*grid2, 20, rows, kForecastColumns, 13, 19);
-    LayOut(*grid3, 25, rows, kCheckColumns, 8, 13);
-    // The matched numbers take narrower columns than the header lets a column be by default.
-    grid3->horizontalHeader()->setMinimumSectionSize(16);
-    for (int c = 16; c <= 24; ++c) grid3->SetColumnWidthTwips(c, kMatchTwips);
-    // "Prev" and "isione" read "Previsione" across the two columns.
-    grid3->horizontalHeaderItem(1)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    grid3->horizontalHeaderItem(2)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    forecasts_->SetLines(lines_, std::max(rows, 1));
+    checks_->SetLines(lines_, std::max(rows, 1));
+    // A new run is shown from its first line, with nothing of the last one selected.
+    for (ModelGrid* grid : {grid2, grid3}) {
+        grid->clearSelection();
+        grid->scrollToTop();
+    }
 }
 
 void METODOVERTIBILI::resizeEvent(QResizeEvent* event) {

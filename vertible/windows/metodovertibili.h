@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <memory>
 #include <vector>
 
 #include "platform/api/platform.h"
@@ -17,7 +18,8 @@ class QScrollBar;
 
 namespace fortunara {
 
-class DataGrid;
+class ForecastGridModel;
+class ModelGrid;
 
 // The method window: the vertible or twin method ("VERTIBILI", "GEMELLI" in Combo2) from the
 // position chosen in Combo3, over the range of the bars HScroll1 ("DA :") and HScroll2 ("A :"),
@@ -41,19 +43,20 @@ private:
     // Handlers.
     void RunChosenMethod();
     void CheckForecastsClicked();
-    void ShowForecasts(const std::vector<ForecastLine>& lines);
+    void ShowForecasts(std::vector<ForecastLine> lines);
     void ShowOutcomes(const ForecastCheck& check);
     void SlidePanel(bool intoView);
 
     ProgramState& state_;
     Platform& platform_;
-    // The forecasts grid3 holds, for its check.
-    std::vector<ForecastLine> lines_;
+    // The forecasts of the last run, which both grids show and the check takes.
+    std::shared_ptr<const std::vector<ForecastLine>> lines_ = std::make_shared<const std::vector<ForecastLine>>();
     bool panelInView_ = false;
 
     QComboBox* Combo2;  // "METODO"
     QComboBox* Combo3;  // "CALCOLO SUL N°1" .. "CALCOLO SUL N°5"
-    DataGrid* grid2;
+    ModelGrid* grid2;
+    ForecastGridModel* forecasts_;
     QLabel* Label4;  // "DA :"
     QLabel* Label3;  // "A :"
     QScrollBar* HScroll1;
@@ -63,7 +66,8 @@ private:
     QPushButton* Command1;  // "CONTROLLO"
 
     QFrame* SSPanel1;
-    DataGrid* grid3;
+    ModelGrid* grid3;
+    ForecastGridModel* checks_;
     QLabel* Label5;         // "PREVISIONE DEL"
     QLabel* Label6;         // "SORTITA"
     QLabel* Label10;        // played, under "GIOCATE" (Label7)

@@ -132,12 +132,15 @@ void BrowserTest::resultsPageAddressIsRemembered() {
 
     address->setEditText("https://risultati.esempio.it/sestaria");
     Click(browser, "Command3");
-    // Enter in the box opens the page too, also an address typed anew.
-    QTest::keyClick(address->lineEdit(), Qt::Key_Return);
-    address->setEditText("https://altra.esempio.it/");
-    QTest::keyClick(address->lineEdit(), Qt::Key_Return);
-    address->setEditText("https://risultati.esempio.it/sestaria");
-    QTest::keyClick(address->lineEdit(), Qt::Key_Return);
+    // Enter in the box opens the page too, also an address typed anew. The keys go to the box, as
+    // a keyboard sends them: the box hands them on to its line edit itself.
+    QTest::keyClick(address, Qt::Key_Return);
+    QTest::keyClick(address, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(address, "https://altra.esempio.it/");
+    QTest::keyClick(address, Qt::Key_Return);
+    QTest::keyClick(address, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(address, "https://risultati.esempio.it/sestaria");
+    QTest::keyClick(address, Qt::Key_Enter);
     QCOMPARE(program.fakes.launcher.calls,
              std::vector<std::string>(
                  {"ADDRESS https://risultati.esempio.it/sestaria", "ADDRESS https://risultati.esempio.it/sestaria",

@@ -15,6 +15,7 @@ private slots:
     void forecastWithTooFewNumbersIsSaid();
     void loadPrintSaveAndTheStopOfSistema();
     void damagedFilesAreSaidAndNeverSavedOver();
+    void loadShowsTheLoadedSystem();
 };
 
 // Controllo on a system set in the shared state.

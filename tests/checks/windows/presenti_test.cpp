@@ -345,4 +345,22 @@ void PresentiTest::damagedFilesAreSaidAndNeverSavedOver() {
     QVERIFY(dialogs.unexpected().empty());
 }
 
+void PresentiTest::loadShowsTheLoadedSystem() {
+    PresentiBench bench;
+    const fs::path file = bench.folder.path() / "GIOCO.SSI";
+    const MatrixData seven{
+        .numberCount = 7, .comboCount = 2, .comboSize = 6, .numbers = {5, 12, 33, 40, 61, 88, 88, 5, 12, 33, 40, 9}};
+    QVERIFY(WriteSystemFile(file, seven).ok());
+    bench.Open();
+    bench.Answer({"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"});
+    Click(*bench.window, "CommandButton1");
+    QCOMPARE(LabelText(*bench.window, "Label22"), QString("IMMETTI  10 NUMERI DA GIOCARE"));
+
+    // The prompt and the numbers follow the system loaded, not the matrix typed before it.
+    bench.Answer({file.string()});
+    Click(*bench.window, "CommandButton2");
+    QCOMPARE(LabelText(*bench.window, "Label22"), QString("IMMETTI  7 NUMERI DA GIOCARE"));
+    QCOMPARE(LabelText(*bench.window, "Label1"), QString(" NUMERI DEL SISTEMA\n5 - 9 - 12 - 33 - 40 - 61 - 88 - "));
+}
+
 }  // namespace fortunara::test

@@ -1,5 +1,6 @@
 // Tab 1 and the printer pictures on the offscreen platform: the board, the search and its
 // report, the archive print.
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -54,6 +55,11 @@ std::vector<std::string> ResultLabels(const StartedProgram& program) {
     return {program.Find<QLabel>("Label20")->text().toStdString(),
             program.Find<QLabel>("Label21")->text().toStdString(),
             program.Find<QLabel>("Label22")->text().toStdString()};
+}
+
+// A layout asks its parent's layout again when it changes size, one level per posted request.
+void SettleLayouts() {
+    for (int level = 0; level < 12; ++level) QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
 }
 
 void Search(StartedProgram& program) {
@@ -234,6 +240,32 @@ void SearchTabTest::moreHitsThanTheListHolds() {
     const std::vector<std::string> printed = program.fakes.printer.AllLines();
     QCOMPARE(printed.back(), MoreHitsLine(40));
     QCOMPARE(printed[printed.size() - 2], list[kListedHits - 1]);
+}
+
+void SearchTabTest::largeFiguresLeaveTheTabAsItWas() {
+    // Every number as a quaterna in all eight places: 70 per draw, eight digits of FREQUENZA.
+    const int draws = 150000;
+    StartedProgram program(MadeUpArchive(draws));
+    program.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(program.window.get()));
+    program.window->Tabella()->setCurrentIndex(1);
+    for (int n = 1; n <= 90; ++n) PressOn(program.Find<NumberLabel>(QString("Numero(%1)").arg(n - 1)));
+    program.Find<QRadioButton>("Option1(3)")->setChecked(true);
+    for (int p = 7; p <= 8; ++p) program.Find<QCheckBox>(QString("Check2(%1)").arg(p))->setChecked(true);
+    SetRange(program, draws, 1);
+    SettleLayouts();
+    QList<QRect> before;
+    const QList<QWidget*> watched = {program.Find<QWidget>("Numero(0)"), program.Find<QWidget>("Numero(89)"),
+                                     program.Find<QWidget>("Label22"), program.Find<QWidget>("List1(1)")};
+    for (const QWidget* widget : watched) before << widget->geometry();
+    Search(program);
+    SettleLayouts();
+    QCOMPARE(ResultLabels(program)[2], TextForm(70LL * draws));
+    QList<QRect> after;
+    for (const QWidget* widget : watched) after << widget->geometry();
+    QCOMPARE(after, before);
+    auto* frequency = program.Find<QLabel>("Label22");
+    QVERIFY(frequency->width() >= frequency->sizeHint().width());
 }
 
 void SearchTabTest::searchReportAfterSearchAndForecast() {

@@ -14,6 +14,7 @@ private slots:
     void searchOnTheBundledArchive_data();
     void searchOnTheBundledArchive();
     void moreHitsThanTheListHolds();
+    void largeFiguresLeaveTheTabAsItWas();
     void searchReportAfterSearchAndForecast();
     void archivePrint_data();
     void archivePrint();

@@ -1,17 +1,19 @@
 // The method window opened from "METODI" of the running program: its controls and load step, both
 // methods and the check on the bundled archive, and the refusals.
+#include <QAbstractItemModelTester>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTest>
 #include <fstream>
 
 #include "tests/windows/started_program.h"
 #include "tests/windows/window_test_main.h"
-#include "ui/data_grid.h"
+#include "vertible/windows/forecast_grid_model.h"
 
 namespace fortunara::test {
 
@@ -39,6 +41,12 @@ T* Control(QWidget* window, const char* name) {
     return control;
 }
 
+// The model behind one of the window's grids, which reads its cells as the program counts them.
+const ForecastGridModel* Grid(QWidget* window, const char* name) {
+    const auto* view = Control<QTableView>(window, name);
+    return view != nullptr ? qobject_cast<const ForecastGridModel*>(view->model()) : nullptr;
+}
+
 void Choose(QComboBox* combo, const QString& item) {
     combo->setCurrentIndex(combo->findText(item));
     emit combo->activated(combo->currentIndex());
@@ -46,7 +54,7 @@ void Choose(QComboBox* combo, const QString& item) {
 
 // grid3 as the command line writes the same check: record, date, "S.star" or "Schedina", the
 // forecast numbers, then "/" or the draws waited, the date and the matched numbers.
-std::string CheckLines(const DataGrid& grid, int rows) {
+std::string CheckLines(const ForecastGridModel& grid, int rows) {
     std::string text;
     QString date;
     for (int r = 1; r <= rows; ++r) {
@@ -91,10 +99,10 @@ void MetodoVertibiliTest::opensFromMetodiWithTheNewestHundredAndFiveDraws() {
     QCOMPARE(Control<QLabel>(window, "Label2")->text().toStdString(), MadeUpRecord(896).substr(0, 9));
     QCOMPARE(program.state.WheelNames[11], std::string("NAZIONALE"));
     QCOMPARE(program.state.WheelNames[1], std::string("BARI     "));
-    const DataGrid* grid2 = Control<DataGrid>(window, "grid2");
+    const ForecastGridModel* grid2 = Grid(window, "grid2");
     QCOMPARE(grid2->Rows(), 104);
-    QCOMPARE(GridHeaders(*grid2).at(1), std::string("Prev."));
-    QCOMPARE(Control<DataGrid>(window, "grid3")->Text(0, 2), QString("isione"));
+    QCOMPARE(grid2->Text(0, 1), QString("Prev."));
+    QCOMPARE(Grid(window, "grid3")->Text(0, 2), QString("isione"));
     QVERIFY(!Control<QFrame>(window, "SSPanel1")->isVisible());
 
     // The main window's range selectors and statistics move neither this window's bars nor the
@@ -107,25 +115,29 @@ void MetodoVertibiliTest::opensFromMetodiWithTheNewestHundredAndFiveDraws() {
     Choose(Control<QComboBox>(window, "Combo2"), "VERTIBILI");
     QCOMPARE(program.state.ForecastRowCount, 315);
     QCOMPARE(grid2->Text(2, 12), QString("1000"));
-    QCOMPARE(Control<DataGrid>(window, "grid3")->Text(315, 12), QString("896"));
+    QCOMPARE(Grid(window, "grid3")->Text(315, 12), QString("896"));
     // Forty draws from its own bars: 120 rows from row 2 on, grid2 grown from 100 to 130 rows,
     // grid3 as many.
     Control<QScrollBar>(window, "HScroll1")->setValue(960);
     Control<QScrollBar>(window, "HScroll2")->setValue(921);
     Choose(Control<QComboBox>(window, "Combo2"), "VERTIBILI");
     QCOMPARE(grid2->Rows(), 130);
-    QCOMPARE(Control<DataGrid>(window, "grid3")->Rows(), 130);
+    QCOMPARE(Grid(window, "grid3")->Rows(), 130);
     QCOMPARE(grid2->Text(2, 12), QString("960"));
     QCOMPARE(grid2->Text(121, 1), QString("Schedina"));
     QVERIFY(grid2->Text(122, 1).isEmpty());
-    QCOMPARE(Control<DataGrid>(window, "grid3")->Text(120, 12), QString("921"));
+    QCOMPARE(Grid(window, "grid3")->Text(120, 12), QString("921"));
 }
 
 void MetodoVertibiliTest::bothMethodsAndTheirCheckOnTheBundledArchive() {
     StartedProgram program(GoldenArchive());
     QWidget* window = OpenMethodWindow(program);
-    DataGrid* grid2 = Control<DataGrid>(window, "grid2");
-    DataGrid* grid3 = Control<DataGrid>(window, "grid3");
+    const ForecastGridModel* grid2 = Grid(window, "grid2");
+    const ForecastGridModel* grid3 = Grid(window, "grid3");
+    QAbstractItemModelTester forecasts(Control<QTableView>(window, "grid2")->model(),
+                                       QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QAbstractItemModelTester checks(Control<QTableView>(window, "grid3")->model(),
+                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
     QFrame* panel = Control<QFrame>(window, "SSPanel1");
     const struct {
         const char* item;
@@ -171,7 +183,7 @@ void MetodoVertibiliTest::checkBeforeAnyRunAndRefusedPosition() {
     QTest::mouseClick(Control<QPushButton>(window, "Command1"), Qt::LeftButton);
     QCOMPARE(Control<QLabel>(window, "Label10")->text(), QString(" 1"));
     QCOMPARE(Control<QLabel>(window, "Label8")->text(), QString(" 0"));
-    QCOMPARE(Control<QLabel>(window, "Label11")->text(), QString(", %"));
+    QCOMPARE(Control<QLabel>(window, "Label11")->text(), QString("0, %"));
     for (const std::string& sound : program.fakes.sounds.log) QVERIFY2(sound.rfind("WAVE", 0) != 0, sound.c_str());
 
     QComboBox* position = Control<QComboBox>(window, "Combo3");
@@ -180,12 +192,12 @@ void MetodoVertibiliTest::checkBeforeAnyRunAndRefusedPosition() {
     Choose(Control<QComboBox>(window, "Combo2"), "GEMELLI");
     QCOMPARE(program.fakes.dialogs.MessageTexts(),
              std::vector<std::string>{"LA POSIZIONE DEVE FINIRE CON UNA CIFRA DA 1 A 5"});
-    QVERIFY(Control<DataGrid>(window, "grid2")->Text(2, 1).isEmpty());
+    QVERIFY(Grid(window, "grid2")->Text(2, 1).isEmpty());
     QCOMPARE(program.state.ForecastRowCount, 0);
     position->setEditText("CALCOLO SUL N°5");
     Choose(Control<QComboBox>(window, "Combo2"), "GEMELLI");
     // The twins of 49 and 47, the fifth and sixth numbers of record 200: 9 counts as 1, so 11.
-    QCOMPARE(Control<DataGrid>(window, "grid2")->Text(2, 2), QString(" 11"));
+    QCOMPARE(Grid(window, "grid2")->Text(2, 2), QString(" 11"));
     QCOMPARE(program.state.ForecastRowCount, 315);
 }
 
