@@ -44,8 +44,8 @@ void CheckParse(const std::vector<std::string>& words, const CommandEntry& entry
         return;
     }
     if (parsed.command != entry.name) return;  // the program would not run this command on these words
-    Expect(parsed.command == FindCommand(words), "the command the parser takes is the one the program runs",
-           parsed.command);
+    Expect(parsed.command == FindCommand(words, EveryCommandOption().values),
+           "the command the parser takes is the one the program runs", parsed.command);
     const OptionDeclaration& declared = entry.options;
     std::vector<std::string> again = {parsed.command};
     if (!parsed.choice.empty()) again.push_back(parsed.choice);
