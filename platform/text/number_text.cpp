@@ -87,9 +87,11 @@ double ParseItalianNumber(const std::string& text) {
         normal += c == ',' ? '.' : c;
     }
     if (normal.empty()) return 0;
+    // Only a finite number that takes the whole text: strtod would also read "nan" and "inf", and
+    // stop at a zero byte inside the text as if it ended there.
     char* end = nullptr;
     const double value = std::strtod(normal.c_str(), &end);
-    return end != nullptr && *end == '\0' ? value : 0;
+    return end == normal.c_str() + normal.size() && std::isfinite(value) ? value : 0;
 }
 
 int NumericValue(std::string_view text) {

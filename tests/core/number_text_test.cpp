@@ -69,6 +69,11 @@ TEST(NumberText, ParseItalianNumberReadsGroupedTexts) {
     EXPECT_DOUBLE_EQ(ParseItalianNumber("33,5"), 33.5);
     EXPECT_DOUBLE_EQ(ParseItalianNumber(""), 0);
     EXPECT_DOUBLE_EQ(ParseItalianNumber("abc"), 0);
+    // tests/data/typed-text-nan-with-a-zero-byte.txt: "nAn", a zero byte and a digit read as NaN.
+    for (const std::string& text :
+         {std::string("nAn"), std::string("-inf"), std::string("1e999"), std::string("5\0007", 3)}) {
+        EXPECT_DOUBLE_EQ(ParseItalianNumber(text), 0) << text;
+    }
 }
 
 TEST(Cp1252, RoundTripsAccentsAndEuro) {
