@@ -27,7 +27,8 @@ inline void CheckRead(const MatrixRead& read) {
     const MatrixData& data = read.data;
     Expect(read.ok(), "a file that is there is read", read.error);
     Expect(data.numbers.size() <= static_cast<std::size_t>(kMatrixNumbersRead), "no more numbers are read than 300000");
-    const long long promised = static_cast<long long>(data.comboCount) * data.comboSize;
+    // A count below 1 promises no numbers (and is a fault of the file).
+    const long long promised = static_cast<long long>(std::max(data.comboCount, 0)) * std::max(data.comboSize, 0);
     Expect(!read.complete || (read.commentsRead == 10 && static_cast<long long>(data.numbers.size()) == promised),
            "a file read whole holds the numbers its header promises and ten comments");
     Expect(!read.Sound() ||

@@ -232,6 +232,21 @@ TEST(MatrixFiles, ContentThatIsNoSystemIsSaid) {
     }
 }
 
+// A count below 1 promises no numbers: such a file is read whole, every field there, and said to be
+// no system.
+TEST(MatrixFiles, NegativeCountIsReadWholeAndRefused) {
+    TempFolder folder;
+    const std::string name = "07N00206.SIS";
+    folder.CopyFixture("matrix-saying-minus-eight-combinations.SIS", std::filesystem::path("matrion") / name);
+    const MatrixRead read = ReadMatrixFile(folder.path(), name);
+    EXPECT_TRUE(read.complete);
+    EXPECT_EQ(read.commentsRead, 10);
+    EXPECT_TRUE(read.data.numbers.empty());
+    EXPECT_EQ(read.faults,
+              (std::vector<std::string>{"IL FILE " + name + " DICE 0 NUMERI DEL SISTEMA: DEVONO ESSERE DA 1 A 90",
+                                        "IL FILE " + name + " NON HA COMBINAZIONI: NE DICE -8"}));
+}
+
 // A writer never writes a file that would not read back as written, and never replaces a file the
 // readers cut: each refusal leaves the old file as it was.
 TEST(MatrixFiles, WritersRefuseWhatWouldNotReadBack) {
