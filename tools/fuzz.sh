@@ -7,7 +7,8 @@
 # build-fuzz/findings/NAME/. Prints for each target the inputs run, the inputs a second and what it
 # found; exits 1 when a target found something. Not part of the test suite.
 # The targets' files go to /dev/shm when there is one: in memory, a file costs no disk write. With
-# FORTUNARA_BUILD_LOCK set, the build (not the run) waits for that lock file.
+# FORTUNARA_BUILD_LOCK set, the build (not the run) waits for that lock file; with FUZZ_BUILD=0 the
+# targets built before run again without a build.
 # Usage: tools/fuzz.sh [SECONDS_PER_TARGET [MOST_INPUTS [TARGET...]]]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -15,13 +16,15 @@ seconds=${1:-300}
 most=${2:--1}
 shift $(($# < 2 ? $# : 2))
 
-tools/install-deps.sh fuzz
-lock=()
-[ -n "${FORTUNARA_BUILD_LOCK:-}" ] && lock=(flock "$FORTUNARA_BUILD_LOCK")
-"${lock[@]}" sh -c 'cmake --preset fuzz >/dev/null && cmake --build --preset fuzz'
+if [ "${FUZZ_BUILD:-1}" != 0 ]; then
+    tools/install-deps.sh fuzz
+    lock=()
+    [ -n "${FORTUNARA_BUILD_LOCK:-}" ] && lock=(flock "$FORTUNARA_BUILD_LOCK")
+    "${lock[@]}" sh -c 'cmake --preset fuzz >/dev/null && cmake --build --preset fuzz'
+fi
 [ -d /dev/shm ] && [ -w /dev/shm ] && export TMPDIR=/dev/shm
 # AddressSanitizer without filling each block it hands out and with a smaller quarantine of freed
-# blocks: a third faster, and still every overflow, leak and use of a freed block found so far.
+# blocks: a third faster; only a use of a block freed long before may go unseen.
 export ASAN_OPTIONS=${ASAN_OPTIONS:-max_malloc_fill_size=0:quarantine_size_mb=16:malloc_context_size=10}
 build=build-fuzz
 targets=("$@")
