@@ -10,7 +10,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-translations-l10n libgl-dev
     libfluidsynth-dev timgm6mb-soundfont
     libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-dejavu-core poppler-utils clang-format ccache time xvfb xauth
+    fonts-dejavu-core poppler-utils clang-format clang-tidy ccache time xvfb xauth
     desktop-file-utils appstream
 )
 # By hand, for whoever makes the icons or checks the package (lintian, a clean Debian in a folder):

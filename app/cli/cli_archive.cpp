@@ -18,7 +18,7 @@ int RunArchivio(const CliContext& context) {
     const std::vector<std::string> header = {"estrazione", "data", "n1", "n2",    "n3",
                                              "n4",         "n5",   "n6", "jolly", "superstar"};
     if (count == 0 && !context.arguments.Has("--dal") && !context.arguments.Has("--al")) {
-        RecordWriter(context.out, context.Csv(), header);
+        const RecordWriter headerOnly(context.out, context.Csv(), header);  // an empty table keeps its header
         return kCliOk;
     }
     const ScanRange range{ParseRecord(context.arguments.Get("--dal", "ultima"), count, "--dal"),

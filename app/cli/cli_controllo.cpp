@@ -68,7 +68,7 @@ void RecordOverDraws(const CliContext& context, const Tickets& tickets, const Sc
     long long won = 0;
     const auto walk = [&](const DrawWinsVisitor& onWin) {
         won = 0;
-        const SystemRecord record = RecordOverRange(context.folder, tickets, range, [&](const DrawWins& draw) {
+        SystemRecord record = RecordOverRange(context.folder, tickets, range, [&](const DrawWins& draw) {
             ++won;
             onWin(draw);
         });

@@ -112,7 +112,7 @@ std::vector<ArchiveFinding> VerifyArchive(std::string_view bytes) {
 }
 
 std::string VerifyArchiveFile(const std::filesystem::path& file, const ArchiveFindingVisitor& onFinding) {
-    const std::string unreadable = "IMPOSSIBILE LEGGERE IL FILE " + file.string();
+    std::string unreadable = "IMPOSSIBILE LEGGERE IL FILE " + file.string();
     std::error_code kind;
     std::ifstream in;
     if (std::filesystem::is_regular_file(file, kind)) in.open(file, std::ios::binary);
