@@ -62,7 +62,7 @@ int main(int argc, char** argv) {
 
     fortunara::QtDialogs dialogs(nullptr);
     dialogs.SetUnattended(quitAfterStart);
-    const fortunara::PreparedFolder prepared = fortunara::PrepareProgramFolder(folderOption);
+    const fortunara::PreparedFolder prepared = fortunara::PrepareProgramFolder(folderOption, true);
     if (!prepared.error.empty()) {
         std::fprintf(stderr, "%s\n", prepared.error.c_str());
         if (!quitAfterStart)

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "app/program/program_folder.h"
+#include "platform/text/file_lock.h"
 
 namespace fortunara {
 
@@ -43,7 +44,11 @@ fs::path BundledAssets() {
     return installed;
 }
 
-PreparedFolder PrepareProgramFolder(const std::optional<std::string>& option) {
+fs::path RunningProgramLockFile(const fs::path& programFolder) {
+    return programFolder / ".fortunara.lock";
+}
+
+PreparedFolder PrepareProgramFolder(const std::optional<std::string>& option, bool windowProgram) {
     // Every temporary file of the program's written before now is a leftover of a run that was killed.
     const fs::file_time_type started = fs::file_time_type::clock::now();
     QCoreApplication::setApplicationName("Fortunara");
@@ -53,7 +58,19 @@ PreparedFolder PrepareProgramFolder(const std::optional<std::string>& option) {
     prepared.folder = ChooseProgramFolder(option, home ? std::optional<std::string>(home) : std::nullopt, userFolder);
     const FolderFillResult filled = FillProgramFolder(prepared.folder, BundledAssets());
     prepared.error = filled.error;
-    if (filled.ok()) RemoveStaleWriterFiles(prepared.folder, started);
+    if (!filled.ok()) return prepared;
+    if (windowProgram) {
+        // Two windows on one folder would each write the files over the other's work; and the
+        // temporary files of a running copy are no leftovers, so they are not removed either.
+        auto running = std::make_shared<FileLock>(RunningProgramLockFile(prepared.folder));
+        if (running->opened() && !running->TryLock()) {
+            prepared.error = "FORTUNARA E' GIA' APERTO SULLA CARTELLA " + prepared.folder.string() +
+                             ": USA LA FINESTRA GIA' APERTA. UNA SECONDA COPIA SULLA STESSA CARTELLA NON SI APRE";
+            return prepared;
+        }
+        prepared.running = std::move(running);
+    }
+    RemoveStaleWriterFiles(prepared.folder, started);
     return prepared;
 }
 

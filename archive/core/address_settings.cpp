@@ -44,10 +44,11 @@ ArchiveAddresses ReadAddresses(const fs::path& programFolder) {
     return addresses;
 }
 
-std::string WriteAddresses(const fs::path& programFolder, const ArchiveAddresses& addresses) {
+std::string WriteAddresses(const fs::path& programFolder, const ArchiveAddresses& addresses,
+                           std::uintmax_t writeLimit) {
     const std::string text =
         kPage + OneLine(addresses.resultsPage) + "\r\n" + kArchive + OneLine(addresses.archiveFile) + "\r\n";
-    return ReplaceFileBytes(AddressSettingsPath(programFolder), Utf8ToCp1252(text));
+    return ReplaceFileBytes(AddressSettingsPath(programFolder), Utf8ToCp1252(text), writeLimit);
 }
 
 }  // namespace fortunara

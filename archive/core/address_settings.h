@@ -1,7 +1,10 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
+
+#include "platform/text/file_replacement.h"
 
 namespace fortunara {
 
@@ -19,8 +22,9 @@ std::filesystem::path AddressSettingsPath(const std::filesystem::path& programFo
 
 // A missing or unreadable file gives empty addresses.
 ArchiveAddresses ReadAddresses(const std::filesystem::path& programFolder);
-// Returns "" or the error.
-std::string WriteAddresses(const std::filesystem::path& programFolder, const ArchiveAddresses& addresses);
+// Returns "" or the error. writeLimit: the tests' full disk.
+std::string WriteAddresses(const std::filesystem::path& programFolder, const ArchiveAddresses& addresses,
+                           std::uintmax_t writeLimit = kNoWriteLimit);
 
 // The messages for an address that is needed and empty.
 inline constexpr const char* kNoResultsPage =

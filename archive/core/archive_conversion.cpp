@@ -171,19 +171,11 @@ ConversionResult ConvertTextArchive(const fs::path& programFolder, const fs::pat
                       records[static_cast<std::size_t>(j)]);
     }
 
-    if (old.bytes.size() > lowestOffset) {
-        const std::string backup = KeepArchiveBackup(programFolder, writeLimit);
-        if (!backup.empty()) {
-            result.error = backup;
-            return result;
-        }
-        result.backedUp = true;
-    }
-    const std::string replaced = ReplaceFileBytes(archivePath, bytes, writeLimit);
-    if (!replaced.empty()) {
-        result.error = replaced;
-        return result;
-    }
+    const bool backUp = old.bytes.size() > lowestOffset;
+    result.error = ReplaceArchive(
+        programFolder, backUp, [&bytes](FileReplacement& out) { return out.Write(bytes); }, writeLimit);
+    if (!result.ok()) return result;
+    result.backedUp = backUp;
     result.recordCount = static_cast<int>((bytes.size() + kDrawRecordLength / 2) / kDrawRecordLength);
     return result;
 }

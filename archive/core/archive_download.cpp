@@ -144,12 +144,9 @@ std::string InstallArchiveCopy(const fs::path& programFolder, const fs::path& co
     if (!lock.ok()) return lock.Error();
     const fs::path archive = DrawArchive::ArchivePath(programFolder);
     std::error_code ec;
-    if (fs::exists(archive, ec) && fs::file_size(archive, ec) > 0) {
-        std::string backup = KeepArchiveBackup(programFolder, writeLimit);
-        if (!backup.empty()) return backup;
-    }
-    if (!CopyWholeFile(copy, archive, writeLimit)) return "IMPOSSIBILE SOSTITUIRE L'ARCHIVIO " + archive.string();
-    return {};
+    const bool backUp = fs::exists(archive, ec) && fs::file_size(archive, ec) > 0;
+    return ReplaceArchive(
+        programFolder, backUp, [&copy](FileReplacement& out) { return CopyInto(copy, out); }, writeLimit);
 }
 
 fs::path UpdaterProgram(const fs::path& programFolder) {

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <string>
 
 #include "platform/text/file_replacement.h"
@@ -27,9 +29,13 @@ std::string ReplaceFileBytes(const std::filesystem::path& file, const std::strin
 // dati/estraz09.bak: the archive as it was before the last writer rewrote records of it.
 std::filesystem::path ArchiveBackupPath(const std::filesystem::path& programFolder);
 
-// Keeps the archive as it is now as dati/estraz09.bak (one generation), copied a block at a time.
-// Returns "" or the error; a writer that gets an error writes nothing. writeLimit: as for
-// FileReplacement.
-std::string KeepArchiveBackup(const std::filesystem::path& programFolder, std::uintmax_t writeLimit = kNoWriteLimit);
+// Puts a new archive in place of the old one as a whole: `write` writes the new archive into the
+// replacement it is given. With keepBackup the archive as it is now becomes dati/estraz09.bak (one
+// generation) as well. Both files are written whole beside their places before either takes its
+// place, the backup first, so a write that fails leaves the archive and its backup as they were.
+// The write limit counts the bytes of both. Returns "" or the error.
+std::string ReplaceArchive(const std::filesystem::path& programFolder, bool keepBackup,
+                           const std::function<bool(FileReplacement& archive)>& write,
+                           std::uintmax_t writeLimit = kNoWriteLimit);
 
 }  // namespace fortunara

@@ -109,15 +109,28 @@ DrawWrite WriteDraw(const std::filesystem::path& programFolder, std::string_view
         return write;
     }
     if (target > 0) {
+        // A replacement rewrites the archive as a whole with its backup, so that a failure leaves
+        // both as they were, and a run killed half-way the archive old or new.
+        write.recordCount = archive.RecordCount();
+        if (archive.IsReadOnly()) write.error = "L'ARCHIVIO NON SI PUO' SCRIVERE";
+        if (target > write.recordCount) write.error = "NUMERO DI ESTRAZIONE NON VALIDO";
         archive.CloseDrawArchive();
-        write.error = KeepArchiveBackup(programFolder, writeLimit);
+        const FileBytes old = ReadFileBytes(DrawArchive::ArchivePath(programFolder));
+        if (write.error.empty()) write.error = old.error;
         if (!write.error.empty()) return write;
-        if (!archive.OpenDrawArchive()) {
-            write.error = archive.Error();
-            return write;
-        }
+        constexpr std::size_t kLength = kDrawRecordLength;
+        std::string bytes = old.bytes;
+        const std::size_t at = static_cast<std::size_t>(target - 1) * kLength;
+        bytes.resize(std::max(bytes.size(), at + kLength), ' ');  // a partial record padded
+        std::string text(record.substr(0, std::min(record.size(), kLength)));
+        text.resize(kLength, ' ');
+        bytes.replace(at, kLength, text);
+        write.error = ReplaceArchive(
+            programFolder, true, [&bytes](FileReplacement& out) { return out.Write(bytes); }, writeLimit);
+        write.record = target;
+        return write;
     }
-    write.record = target > 0 ? target : archive.RecordCount() + 1;
+    write.record = archive.RecordCount() + 1;
     if (!archive.WriteDrawRecord(write.record, record)) {
         write.error = archive.Error();
         return write;

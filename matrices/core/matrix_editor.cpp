@@ -100,11 +100,9 @@ std::vector<std::string> MatrixEntry::Lines() const {
 }
 
 FileOutcome WriteTypedMatrix(const std::filesystem::path& programFolder, const std::string& name,
-                             const MatrixEntry& entry, bool finished) {
-    if (FileOutcome written = ReplaceMatrixFolderFile(programFolder, name, entry.Lines()); !written.ok()) {
-        return written;
-    }
-    return finished ? RegisterMatrix(programFolder, name) : FileOutcome{};
+                             const MatrixEntry& entry, bool finished, std::uintmax_t writeLimit) {
+    if (finished) return WriteRegisteredMatrix(programFolder, name, entry.Lines(), writeLimit);
+    return ReplaceMatrixFolderFile(programFolder, name, entry.Lines(), writeLimit);
 }
 
 std::string MissingMatrixFile(const std::filesystem::path& programFolder, const std::string& name) {
@@ -121,10 +119,10 @@ std::string CommentPrompt(int i) {
 }
 
 FileOutcome WriteMatrixComments(const std::filesystem::path& programFolder, const std::string& name,
-                                const std::vector<std::string>& comments) {
+                                const std::vector<std::string>& comments, std::uintmax_t writeLimit) {
     const std::filesystem::path file = MatrixFolder(programFolder) / name;
     const auto unwritable = [&name] { return FileOutcome{"IMPOSSIBILE SCRIVERE IL FILE " + name}; };
-    FileReplacement out(file);
+    FileReplacement out(file, writeLimit);
     {
         std::ifstream in(file, std::ios::binary);
         if (!in) return {"IMPOSSIBILE LEGGERE IL FILE " + name};

@@ -86,7 +86,7 @@ private:
 // Writes the typed matrix into the matrix folder as a whole; a finished entry is also registered
 // in the index, a cancelled one is not.
 FileOutcome WriteTypedMatrix(const std::filesystem::path& programFolder, const std::string& name,
-                             const MatrixEntry& entry, bool finished);
+                             const MatrixEntry& entry, bool finished, std::uintmax_t writeLimit = kNoWriteLimit);
 
 // "IL FILE name NON C'E' NELLA CARTELLA matrion" when the matrix file is missing, or there is no
 // matrix yet ("NESSUNA MATRICE ..."); empty when the file is there.
@@ -100,6 +100,6 @@ std::string CommentPrompt(int i);
 // padded with empty ones to ten. Comment lines already there are replaced, so the matrix always
 // reads the ones typed last.
 FileOutcome WriteMatrixComments(const std::filesystem::path& programFolder, const std::string& name,
-                                const std::vector<std::string>& comments);
+                                const std::vector<std::string>& comments, std::uintmax_t writeLimit = kNoWriteLimit);
 
 }  // namespace fortunara

@@ -173,10 +173,10 @@ std::optional<std::string> MatrixFileName(int numberCount, int comboCount, int c
 }
 
 FileOutcome ReplaceMatrixFolderFile(const std::filesystem::path& programFolder, const std::string& name,
-                                    const std::vector<std::string>& lines) {
+                                    const std::vector<std::string>& lines, std::uintmax_t writeLimit) {
     std::error_code error;
     std::filesystem::create_directories(MatrixFolder(programFolder), error);
-    return ReplaceTextFile(MatrixFolder(programFolder) / name, lines);
+    return ReplaceTextFile(MatrixFolder(programFolder) / name, lines, writeLimit);
 }
 
 std::string MatrixRead::Notice() const {
@@ -186,21 +186,29 @@ std::string MatrixRead::Notice() const {
     return text;
 }
 
-FileOutcome WriteMatrixFile(const std::filesystem::path& programFolder, const std::string& name, const MatrixData& data,
-                            const EntryProgress& onEntry) {
+FileOutcome MatrixFileLines(const std::filesystem::path& programFolder, const std::string& name, const MatrixData& data,
+                            const EntryProgress& onEntry, std::vector<std::string>& lines) {
     std::string refusal = ReplacementRefusal(MatrixFolder(programFolder) / name, data);
     if (!refusal.empty()) return {std::move(refusal)};
-    return ReplaceMatrixFolderFile(programFolder, name, FileLines(data, NumberLines::Plain, onEntry));
+    lines = FileLines(data, NumberLines::Plain, onEntry);
+    return {};
+}
+
+FileOutcome WriteMatrixFile(const std::filesystem::path& programFolder, const std::string& name, const MatrixData& data,
+                            const EntryProgress& onEntry, std::uintmax_t writeLimit) {
+    std::vector<std::string> lines;
+    if (FileOutcome refused = MatrixFileLines(programFolder, name, data, onEntry, lines); !refused.ok()) return refused;
+    return ReplaceMatrixFolderFile(programFolder, name, lines, writeLimit);
 }
 
 MatrixRead ReadMatrixFile(const std::filesystem::path& programFolder, const std::string& name) {
     return ReadMatrixData(MatrixFolder(programFolder) / name, FileKind::Matrix);
 }
 
-FileOutcome WriteSystemFile(const std::filesystem::path& file, const MatrixData& data) {
+FileOutcome WriteSystemFile(const std::filesystem::path& file, const MatrixData& data, std::uintmax_t writeLimit) {
     std::string refusal = ReplacementRefusal(file, data);
     if (!refusal.empty()) return {std::move(refusal)};
-    return ReplaceTextFile(file, FileLines(data, NumberLines::Quoted));
+    return ReplaceTextFile(file, FileLines(data, NumberLines::Quoted), writeLimit);
 }
 
 MatrixRead ReadSystemFile(const std::filesystem::path& file) {

@@ -54,23 +54,27 @@ std::filesystem::path MatrixFolder(const std::filesystem::path& programFolder);
 std::optional<std::string> MatrixFileName(int numberCount, int comboCount, int comboSize);
 
 // Replaces a file of the matrix folder as a whole with the lines (ReplaceTextFile), making the
-// folder first when it is missing.
+// folder first when it is missing. writeLimit, here and below: the tests' full disk.
 FileOutcome ReplaceMatrixFolderFile(const std::filesystem::path& programFolder, const std::string& name,
-                                    const std::vector<std::string>& lines);
+                                    const std::vector<std::string>& lines, std::uintmax_t writeLimit = kNoWriteLimit);
 
 // Matrix files live in the matrix folder: N, B, T and the positions as plain lines, the ten
 // comment lines quoted.
 // Called with k = 1, 2, ... as number entry k of a matrix is written.
 using EntryProgress = std::function<void(std::size_t entry)>;
 FileOutcome WriteMatrixFile(const std::filesystem::path& programFolder, const std::string& name, const MatrixData& data,
-                            const EntryProgress& onEntry = {});
+                            const EntryProgress& onEntry = {}, std::uintmax_t writeLimit = kNoWriteLimit);
+// The lines WriteMatrixFile writes, or why it would refuse to write them.
+FileOutcome MatrixFileLines(const std::filesystem::path& programFolder, const std::string& name, const MatrixData& data,
+                            const EntryProgress& onEntry, std::vector<std::string>& lines);
 MatrixRead ReadMatrixFile(const std::filesystem::path& programFolder, const std::string& name);
 
 // Played-system files live wherever the user chose; every field is a quoted line.
 // Both writers refuse, writing nothing, what would not read back as written (more than
 // kMatrixNumbersRead numbers, or not B * T of them) and replacing a file the readers cut (the part
 // read would take the place of the whole).
-FileOutcome WriteSystemFile(const std::filesystem::path& file, const MatrixData& data);
+FileOutcome WriteSystemFile(const std::filesystem::path& file, const MatrixData& data,
+                            std::uintmax_t writeLimit = kNoWriteLimit);
 MatrixRead ReadSystemFile(const std::filesystem::path& file);
 
 }  // namespace fortunara

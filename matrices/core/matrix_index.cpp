@@ -19,6 +19,18 @@ FileOutcome IndexWithRoom(const std::filesystem::path& programFolder, std::size_
     return {};
 }
 
+// The lines of the index with the names added at the end, or why they cannot be added.
+FileOutcome IndexLinesWith(const std::filesystem::path& programFolder, const std::vector<std::string>& names,
+                           std::vector<std::string>& lines) {
+    MatrixIndex index;
+    if (FileOutcome room = IndexWithRoom(programFolder, names.size(), index); !room.ok()) return room;
+    lines = {QuotedTextLine("")};
+    for (const std::string& entry : index.Entries()) lines.push_back(QuotedTextLine(entry));
+    for (const std::string& name : names) lines.push_back(QuotedTextLine(name));
+    lines.push_back(QuotedTextLine("STOP"));
+    return {};
+}
+
 }  // namespace
 
 std::vector<std::string> MatrixIndex::Entries() const {
@@ -63,18 +75,26 @@ FileOutcome CheckMatrixRoom(const std::filesystem::path& programFolder, std::siz
     return IndexWithRoom(programFolder, count, index);
 }
 
-FileOutcome RegisterMatrix(const std::filesystem::path& programFolder, const std::string& name) {
-    return RegisterMatrices(programFolder, {name});
+FileOutcome RegisterMatrix(const std::filesystem::path& programFolder, const std::string& name,
+                           std::uintmax_t writeLimit) {
+    return RegisterMatrices(programFolder, {name}, writeLimit);
 }
 
-FileOutcome RegisterMatrices(const std::filesystem::path& programFolder, const std::vector<std::string>& names) {
-    MatrixIndex index;
-    if (FileOutcome room = IndexWithRoom(programFolder, names.size(), index); !room.ok()) return room;
-    std::vector<std::string> lines = {QuotedTextLine("")};
-    for (const std::string& entry : index.Entries()) lines.push_back(QuotedTextLine(entry));
-    for (const std::string& name : names) lines.push_back(QuotedTextLine(name));
-    lines.push_back(QuotedTextLine("STOP"));
-    return ReplaceMatrixFolderFile(programFolder, kIndexName, lines);
+FileOutcome RegisterMatrices(const std::filesystem::path& programFolder, const std::vector<std::string>& names,
+                             std::uintmax_t writeLimit) {
+    std::vector<std::string> lines;
+    if (FileOutcome room = IndexLinesWith(programFolder, names, lines); !room.ok()) return room;
+    return ReplaceMatrixFolderFile(programFolder, kIndexName, lines, writeLimit);
+}
+
+FileOutcome WriteRegisteredMatrix(const std::filesystem::path& programFolder, const std::string& name,
+                                  const std::vector<std::string>& lines, std::uintmax_t writeLimit) {
+    std::vector<std::string> index;
+    if (FileOutcome room = IndexLinesWith(programFolder, {name}, index); !room.ok()) return room;
+    const std::filesystem::path folder = MatrixFolder(programFolder);
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    return ReplaceTextFiles({{folder / name, lines}, {folder / kIndexName, index}}, writeLimit);
 }
 
 }  // namespace fortunara

@@ -30,9 +30,16 @@ MatrixIndex ReadMatrixIndex(const std::filesystem::path& programFolder);
 FileOutcome CheckMatrixRoom(const std::filesystem::path& programFolder, std::size_t count = 1);
 // Rewrites the index with the new name added at the end (no duplicate test: a name registered
 // twice is listed twice); a missing index is created. Fails, writing nothing, when the index
-// cannot be read, had a line cut or already holds 499 names.
-FileOutcome RegisterMatrix(const std::filesystem::path& programFolder, const std::string& name);
+// cannot be read, had a line cut or already holds 499 names. writeLimit: the tests' full disk.
+FileOutcome RegisterMatrix(const std::filesystem::path& programFolder, const std::string& name,
+                           std::uintmax_t writeLimit = kNoWriteLimit);
 // The same for several names at once, in their order: all of them or none.
-FileOutcome RegisterMatrices(const std::filesystem::path& programFolder, const std::vector<std::string>& names);
+FileOutcome RegisterMatrices(const std::filesystem::path& programFolder, const std::vector<std::string>& names,
+                             std::uintmax_t writeLimit = kNoWriteLimit);
+// Writes a file of the matrix folder with the lines and registers its name, together
+// (ReplaceTextFiles): a failure leaves neither a matrix the index does not name nor a name without
+// its matrix, and an old file of that name as it was. Fails, writing nothing, as RegisterMatrix.
+FileOutcome WriteRegisteredMatrix(const std::filesystem::path& programFolder, const std::string& name,
+                                  const std::vector<std::string>& lines, std::uintmax_t writeLimit = kNoWriteLimit);
 
 }  // namespace fortunara

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <memory>
 #include <string>
 #include <system_error>
 
@@ -95,18 +96,32 @@ bool TextLineReader::Next(std::string& line) {
 
 FileOutcome ReplaceTextFile(const std::filesystem::path& file, const std::vector<std::string>& lines,
                             std::uintmax_t writeLimit) {
-    const std::string cannot = "IMPOSSIBILE SCRIVERE IL FILE " + file.filename().string();
-    std::string bytes;
-    for (const std::string& line : lines) {
-        const std::string text = Utf8ToCp1252(line);
-        // The readers would cut such a line: the file would not read back as written.
-        if (text.size() > kLongestLine)
-            return {cannot + ": UNA RIGA SUPERA " + std::to_string(kLongestLine) + " CARATTERI"};
-        bytes += text;
-        bytes += "\r\n";
+    return ReplaceTextFiles({{file, lines}}, writeLimit);
+}
+
+FileOutcome ReplaceTextFiles(const std::vector<TextFile>& files, std::uintmax_t writeLimit) {
+    const auto cannot = [](const TextFile& file) {
+        return "IMPOSSIBILE SCRIVERE IL FILE " + file.file.filename().string();
+    };
+    std::vector<std::unique_ptr<FileReplacement>> outs;
+    std::uintmax_t room = writeLimit;
+    for (const TextFile& file : files) {
+        std::string bytes;
+        for (const std::string& line : file.lines) {
+            const std::string text = Utf8ToCp1252(line);
+            // The readers would cut such a line: the file would not read back as written.
+            if (text.size() > kLongestLine)
+                return {cannot(file) + ": UNA RIGA SUPERA " + std::to_string(kLongestLine) + " CARATTERI"};
+            bytes += text;
+            bytes += "\r\n";
+        }
+        outs.push_back(std::make_unique<FileReplacement>(file.file, room));
+        if (!outs.back()->Write(bytes)) return {cannot(file)};
+        room = outs.back()->Room();
     }
-    FileReplacement out(file, writeLimit);
-    if (!out.Write(bytes) || !out.Commit()) return {cannot};
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        if (!outs[i]->Commit()) return {cannot(files[i])};
+    }
     return {};
 }
 

@@ -65,4 +65,13 @@ private:
 FileOutcome ReplaceTextFile(const std::filesystem::path& file, const std::vector<std::string>& lines,
                             std::uintmax_t writeLimit = kNoWriteLimit);
 
+struct TextFile {
+    std::filesystem::path file;
+    std::vector<std::string> lines;
+};
+// Replaces the files together, each as ReplaceTextFile does: every one is written whole beside its
+// place before any takes its place, so a write that fails leaves all of them as they were. The
+// write limit counts the bytes of all of them.
+FileOutcome ReplaceTextFiles(const std::vector<TextFile>& files, std::uintmax_t writeLimit = kNoWriteLimit);
+
 }  // namespace fortunara

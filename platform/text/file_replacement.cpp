@@ -148,17 +148,21 @@ bool FileReplacement::Commit() {
     return true;
 }
 
-bool CopyWholeFile(const fs::path& from, const fs::path& to, std::uintmax_t writeLimit) {
+bool CopyInto(const fs::path& from, FileReplacement& out) {
     std::ifstream in(from, std::ios::binary);
     if (!in) return false;
-    FileReplacement out(to, writeLimit);
     std::array<char, 65536> block;
     while (out.ok() && in) {
         in.read(block.data(), static_cast<std::streamsize>(block.size()));
         const auto got = static_cast<std::size_t>(std::max<std::streamsize>(in.gcount(), 0));
         out.Write(std::string_view(block.data(), got));
     }
-    return !in.bad() && out.Commit();
+    return !in.bad() && out.ok();
+}
+
+bool CopyWholeFile(const fs::path& from, const fs::path& to, std::uintmax_t writeLimit) {
+    FileReplacement out(to, writeLimit);
+    return CopyInto(from, out) && out.Commit();
 }
 
 TemporaryFile::TemporaryFile(const fs::path& file) {

@@ -28,6 +28,9 @@ public:
     // False as soon as anything failed: the temporary file, a write, the flush, the close or the rename.
     bool ok() const { return !failed_; }
     bool Write(std::string_view bytes);
+    // What is left of the write limit: a writer of several files gives it to the next one, so that
+    // the limit counts the bytes of the whole write.
+    std::uintmax_t Room() const { return room_; }
     // Puts the new content in place of the file. Returns false, leaving the old file untouched,
     // when any step failed.
     bool Commit();
@@ -46,6 +49,8 @@ private:
 // Copies a file through a FileReplacement: the copy is there whole or not at all.
 bool CopyWholeFile(const std::filesystem::path& from, const std::filesystem::path& to,
                    std::uintmax_t writeLimit = kNoWriteLimit);
+// Writes every byte of the file into the replacement, a block at a time, without committing it.
+bool CopyInto(const std::filesystem::path& from, FileReplacement& out);
 
 // A new empty file of a name no other file has, beside `file`, named as FileReplacement names its
 // temporary files; removed when the object goes. For content that is checked before it replaces a

@@ -77,10 +77,11 @@ SlipLayoutRead ReadSlipLayout(const std::filesystem::path& programFolder) {
     return read;
 }
 
-FileOutcome WriteSlipLayout(const std::filesystem::path& programFolder, const SlipLayoutTexts& texts) {
+FileOutcome WriteSlipLayout(const std::filesystem::path& programFolder, const SlipLayoutTexts& texts,
+                            std::uintmax_t writeLimit) {
     std::vector<std::string> lines;
     for (const std::string& text : texts) lines.push_back(QuotedTextLine(text));
-    FileOutcome written = ReplaceMatrixFolderFile(programFolder, kSlipLayoutFile, lines);
+    FileOutcome written = ReplaceMatrixFolderFile(programFolder, kSlipLayoutFile, lines, writeLimit);
     if (!written.ok()) {
         written.error = "IMPOSSIBILE SCRIVERE IL FILE " + std::string(kSlipLayoutFile) + " NELLA CARTELLA " +
                         MatrixFolder(programFolder).string() + ": I VALORI NON SONO STATI SALVATI";

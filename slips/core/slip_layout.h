@@ -89,6 +89,8 @@ SlipLayoutRead ReadSlipLayout(const std::filesystem::path& programFolder);
 
 // Replaces valori.tab as a whole (the matrix folder made when it is missing); a failure leaves the
 // file as it was and says so.
-FileOutcome WriteSlipLayout(const std::filesystem::path& programFolder, const SlipLayoutTexts& texts);
+// writeLimit: the tests' full disk.
+FileOutcome WriteSlipLayout(const std::filesystem::path& programFolder, const SlipLayoutTexts& texts,
+                            std::uintmax_t writeLimit = kNoWriteLimit);
 
 }  // namespace fortunara

@@ -75,7 +75,8 @@ MatrixData PrepareSystemSave(ProgramState& state, const SaveChoice& choice) {
     return data;
 }
 
-MatrixSave SaveSystemAsMatrix(ProgramState& state, const MatrixData& data, const EntryProgress& onEntry) {
+MatrixSave SaveSystemAsMatrix(ProgramState& state, const MatrixData& data, const EntryProgress& onEntry,
+                              std::uintmax_t writeLimit) {
     const std::optional<std::string> name = MatrixFileName(data.numberCount, data.comboCount, data.comboSize);
     if (!name) {
         return {"", "IL SISTEMA HA TROPPE COMBINAZIONI PER UNA MATRICE (AL MASSIMO 999): SALVALO COME SISTEMA", true};
@@ -85,13 +86,10 @@ MatrixSave SaveSystemAsMatrix(ProgramState& state, const MatrixData& data, const
     }
     // The name is the matrix last made as soon as it exists, whatever the writing then meets.
     state.CurrentMatrixName = *name;
-    if (const FileOutcome written = WriteMatrixFile(state.programFolder, *name, data, onEntry); !written.ok()) {
-        return {*name, written.error, false};
-    }
-    if (const FileOutcome registered = RegisterMatrix(state.programFolder, *name); !registered.ok()) {
-        return {*name, registered.error, false};
-    }
-    return {*name, "", false};
+    std::vector<std::string> lines;
+    FileOutcome written = MatrixFileLines(state.programFolder, *name, data, onEntry, lines);
+    if (written.ok()) written = WriteRegisteredMatrix(state.programFolder, *name, lines, writeLimit);
+    return {*name, written.error, false};
 }
 
 }  // namespace fortunara

@@ -46,7 +46,8 @@ struct MatrixSave {
 // Names the matrix (the name becomes CurrentMatrixName as it is written), writes it into the matrix
 // folder and registers it in SISTEMI.TXT. A system of more than 999 combinations has no matrix name,
 // and an index that cannot take one more name takes none: then nothing is written.
-// `onEntry` hears of each number entry k as it is written.
-MatrixSave SaveSystemAsMatrix(ProgramState& state, const MatrixData& data, const EntryProgress& onEntry = {});
+// `onEntry` hears of each number entry k as it is written. writeLimit: the tests' full disk.
+MatrixSave SaveSystemAsMatrix(ProgramState& state, const MatrixData& data, const EntryProgress& onEntry = {},
+                              std::uintmax_t writeLimit = kNoWriteLimit);
 
 }  // namespace fortunara

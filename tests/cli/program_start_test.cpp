@@ -1,8 +1,13 @@
 // Starts the real programs on fresh program folders.
 #include <gtest/gtest.h>
 
-#include <filesystem>
+#include <signal.h>
 
+#include <chrono>
+#include <filesystem>
+#include <thread>
+
+#include "platform/text/file_lock.h"
 #include "tests/cli/run_command.h"
 #include "tests/support/temp_folder.h"
 
@@ -91,6 +96,43 @@ TEST(ProgramStart, BothFrontEndsRemoveTheTemporaryFilesOfAKilledRun) {
         for (const fs::path& name : stale) EXPECT_FALSE(fs::exists(folder.path() / name)) << name << command;
         for (const fs::path& name : kept) EXPECT_TRUE(fs::exists(folder.path() / name)) << name << command;
     }
+}
+
+// A second copy of the window program on a folder where one runs says so and does not open, and
+// leaves the running copy's temporary files alone; the command line still works there. Once the
+// first copy is gone, the program starts again.
+TEST(ProgramStart, ASecondCopyOnTheSameFolderIsRefusedWithAMessage) {
+    TempFolder folder;
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    const pid_t first = test::StartProgram({FORTUNARA_PROGRAM, "--cartella", folder.path().string()});
+    ASSERT_GT(first, 0);
+    // The first copy holds the folder through this file once it started.
+    bool held = false;
+    for (int wait = 0; wait < 600 && !held; ++wait) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        FileLock probe(folder.path() / ".fortunara.lock");
+        held = probe.opened() && !probe.TryLock();
+    }
+    // A file the first copy is writing.
+    const fs::path running = "dati/.estraz09.txt.00000000000b.tmp";
+    folder.WriteFile(running, "the running copy's");
+    const std::string second = std::string("QT_QPA_PLATFORM=offscreen ") + FORTUNARA_PROGRAM + " --cartella " +
+                               Quoted(folder.path()) + " --esci-dopo-avvio 2>&1";
+    const test::CommandResult refused = RunCommand(second);
+    const bool runningFileKept = fs::exists(folder.path() / running);
+    const test::CommandResult cli =
+        RunCommand(std::string(FORTUNARA_CLI) + " --cartella " + Quoted(folder.path()) + " archivio --dal 1 --al 1");
+    kill(first, SIGKILL);
+    int status = 0;
+    waitpid(first, &status, 0);
+    ASSERT_TRUE(held);
+    EXPECT_EQ(refused.status, 1) << refused.output;
+    const std::string message = "FORTUNARA E' GIA' APERTO SULLA CARTELLA " + folder.path().string() +
+                                ": USA LA FINESTRA GIA' APERTA. UNA SECONDA COPIA SULLA STESSA CARTELLA NON SI APRE\n";
+    EXPECT_NE(refused.output.find(message), std::string::npos) << refused.output;
+    EXPECT_EQ(cli.output, "1 03DIC1997 76 41 20 72 36 39 88 0\n");
+    EXPECT_TRUE(runningFileKept);
+    EXPECT_EQ(RunCommand(second).status, 0);
 }
 
 TEST(ProgramStart, CliPrintsTheThreeOldestDraws) {

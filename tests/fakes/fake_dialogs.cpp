@@ -22,6 +22,7 @@ DialogAnswer FakeDialogs::Message(const std::string& text, const std::string& ti
         script_.pop_front();
         return answer;
     }
+    if (improviseAnswer) return improviseAnswer(question);
     Unexpected(question);
     return buttons != DialogButtons::Ok ? DialogAnswer::No : DialogAnswer::Ok;
 }
@@ -75,6 +76,7 @@ std::string FakeDialogs::TextAnswer(const DialogQuestion& question, const std::s
             return answer;
         }
     }
+    if (improviseText) return improviseText(question);
     Unexpected(question);
     return fallback;
 }

@@ -56,6 +56,11 @@ public:
 
     static void FailOnUnexpected(const DialogQuestion& question);
 
+    // A monkey's answers: when set, a question nobody scripted gets its answer from here (a message
+    // box's answer must fit its buttons) and counts as no fault.
+    std::function<DialogAnswer(const DialogQuestion&)> improviseAnswer;
+    std::function<std::string(const DialogQuestion&)> improviseText;
+
 private:
     std::string TextAnswer(const DialogQuestion& question, const std::string& fallback);
     void Unexpected(const DialogQuestion& question);

@@ -6,6 +6,7 @@ namespace fortunara::test {
 
 void FakeModalRunner::RunModal(QWidget& window) {
     ++opened_;
+    if (script_.empty() && improvise) return improvise(window);
     if (script_.empty()) return ReportUnscripted("una finestra modale che nessuno ha previsto");
     const Action action = std::move(script_.front());
     script_.pop_front();

@@ -18,6 +18,10 @@ public:
     void Expect(Action action) { script_.push_back(std::move(action)); }
     void RunModal(QWidget& window) override;
 
+    // A monkey's part: when set, a modal window nobody scripted is handed to it, and closes when
+    // it returns.
+    Action improvise;
+
     int opened() const { return opened_; }
     std::size_t pending() const { return script_.size(); }
 
