@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build, the program and the tests need (and, with the word
-# "pacchetto", the tools that make the icons and check the package).
+# "pacchetto", the tools that make the icons and check the package; with "fuzz", clang and libFuzzer
+# for tools/fuzz.sh).
 # Packages already present are skipped, so a second run costs nothing.
 set -euo pipefail
 
@@ -16,6 +17,9 @@ packages=(
 # tools/install-deps.sh pacchetto
 if [ "${1:-}" = pacchetto ]; then
     packages+=(lintian librsvg2-bin debootstrap)
+fi
+if [ "${1:-}" = fuzz ]; then
+    packages+=(clang libfuzzer-14-dev)
 fi
 
 missing=()

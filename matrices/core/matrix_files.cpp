@@ -78,6 +78,10 @@ void CheckContent(const std::filesystem::path& file, FileKind kind, bool capped,
         read.faults.push_back(name + " DICE " + Plain(data.numberCount) +
                               " NUMERI DEL SISTEMA: DEVONO ESSERE DA 1 A 90");
     }
+    // A played system's N also counts the numbers its tickets leave out, but never beyond the 90.
+    if (!matrix && data.numberCount > 90) {
+        read.faults.push_back(name + " DICE " + Plain(data.numberCount) + " NUMERI DEL SISTEMA: SONO AL MASSIMO 90");
+    }
     if (data.comboCount < 1) read.faults.push_back(name + " NON HA COMBINAZIONI: NE DICE " + Plain(data.comboCount));
     if (data.comboSize < 1) {
         read.faults.push_back(name + " NON HA NUMERI NELLE COMBINAZIONI: NE DICE " + Plain(data.comboSize) +

@@ -87,9 +87,11 @@ double ParseItalianNumber(const std::string& text) {
         normal += c == ',' ? '.' : c;
     }
     if (normal.empty()) return 0;
+    // Only a finite number that takes the whole text: strtod would also read "nan" and "inf", and
+    // stop at a zero byte inside the text as if it ended there.
     char* end = nullptr;
     const double value = std::strtod(normal.c_str(), &end);
-    return end != nullptr && *end == '\0' ? value : 0;
+    return end == normal.c_str() + normal.size() && std::isfinite(value) ? value : 0;
 }
 
 int NumericValue(std::string_view text) {
@@ -123,14 +125,15 @@ std::optional<int> WholeNumber(std::string_view text, int highest) {
     const std::size_t first = text.find_first_not_of(' ');
     if (first == std::string_view::npos) return std::nullopt;
     text = text.substr(first, text.find_last_not_of(' ') - first + 1);
-    int value = 0;
+    // Counted in long long: a value at most `highest`, times ten, plus a digit always fits, so a long
+    // row of digits stops here without overflowing, whatever the bound.
+    long long value = 0;
     for (const char c : text) {
         if (c < '0' || c > '9') return std::nullopt;
         value = value * 10 + (c - '0');
-        // Stopping here also keeps a long row of digits from overflowing.
         if (value > highest) return std::nullopt;
     }
-    return value;
+    return static_cast<int>(value);
 }
 
 }  // namespace fortunara

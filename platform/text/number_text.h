@@ -44,7 +44,7 @@ int NumericValue(std::string_view text);
 std::optional<int> WholeNumber(std::string_view text, int highest);
 
 // Reads back a grouped text ("622.614.630" -> 622614630); blanks and full stops ignored,
-// a comma starts the decimals. Anything unreadable gives 0.
+// a comma starts the decimals. Anything unreadable, or no finite number, gives 0.
 double ParseItalianNumber(const std::string& text);
 
 }  // namespace fortunara

@@ -26,7 +26,10 @@ bool GuaranteeSubject::HasStandIns() const {
 std::vector<int> NumbersOfTickets(std::span<const int> ticketNumbers, int numberCount) {
     const std::set<int> held(ticketNumbers.begin(), ticketNumbers.end());
     std::vector<int> chosen(held.begin(), held.end());
-    for (int standIn = 0; static_cast<int>(chosen.size()) < numberCount; --standIn) {
+    // The N of a file is only what the file says: no system has more than the 90 numbers, and a
+    // file saying two billion must not make as many stand-ins.
+    const int wanted = std::min(numberCount, 90);
+    for (int standIn = 0; static_cast<int>(chosen.size()) < wanted; --standIn) {
         if (held.count(standIn) == 0) chosen.push_back(standIn);
     }
     return chosen;

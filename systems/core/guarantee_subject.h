@@ -28,7 +28,7 @@ struct GuaranteeHooks {
 };
 
 // The N numbers of tickets whose numbers alone are known: those the tickets hold, ascending, then
-// stand-ins (0, -1, ...) up to `numberCount`.
+// stand-ins (0, -1, ...) up to `numberCount`, never beyond 90.
 std::vector<int> NumbersOfTickets(std::span<const int> ticketNumbers, int numberCount);
 
 // The current system of the shared state: TicketCount tickets of TicketSize numbers from

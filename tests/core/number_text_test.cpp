@@ -69,6 +69,11 @@ TEST(NumberText, ParseItalianNumberReadsGroupedTexts) {
     EXPECT_DOUBLE_EQ(ParseItalianNumber("33,5"), 33.5);
     EXPECT_DOUBLE_EQ(ParseItalianNumber(""), 0);
     EXPECT_DOUBLE_EQ(ParseItalianNumber("abc"), 0);
+    // tests/data/typed-text-nan-with-a-zero-byte.txt: "nAn", a zero byte and a digit read as NaN.
+    for (const std::string& text :
+         {std::string("nAn"), std::string("-inf"), std::string("1e999"), std::string("5\0007", 3)}) {
+        EXPECT_DOUBLE_EQ(ParseItalianNumber(text), 0) << text;
+    }
 }
 
 TEST(Cp1252, RoundTripsAccentsAndEuro) {
@@ -100,6 +105,15 @@ TEST(NumericValue, TypedTextsReadLikeTheWindowsExpect) {
         {"10 ", 10},   {"\t42", 42},
         {".6", 1},     {"-99999999999", std::numeric_limits<int>::min()}};
     for (const auto& [text, value] : cases) EXPECT_EQ(NumericValue(text), value) << '"' << text << '"';
+}
+
+// tests/data/typed-whole-number-past-the-largest-int.txt: one digit more wrapped the value around.
+TEST(WholeNumber, TakesEveryBoundUpToTheLargestInt) {
+    constexpr int kLargest = std::numeric_limits<int>::max();
+    EXPECT_EQ(WholeNumber(" 2147483647 ", kLargest), kLargest);
+    EXPECT_EQ(WholeNumber("2147483648", kLargest), std::nullopt);
+    EXPECT_EQ(WholeNumber("999", 999), 999);
+    EXPECT_EQ(WholeNumber("1000", 999), std::nullopt);
 }
 
 }  // namespace

@@ -206,6 +206,12 @@ TEST(MatrixFiles, ContentThatIsNoSystemIsSaid) {
          {"6", "1", "6", "12", "12", "25", "27", "28", "39"},
          {},
          g + " HA IL NUMERO 12 DUE VOLTE NELLA COMBINAZIONE 1: CONTA UNA VOLTA SOLA"},
+        // tests/data/played-system-saying-two-billion-numbers.SSI: its stand-ins took gigabytes.
+        {"a played system of more than 90 numbers",
+         false,
+         {"2000000000", "1", "6", "1", "2", "3", "4", "5", "6"},
+         {g + " DICE 2000000000 NUMERI DEL SISTEMA: SONO AL MASSIMO 90"},
+         ""},
         {"a number above 90",
          false,
          {"6", "1", "6", "12", "91", "25", "27", "28", "39"},
@@ -224,6 +230,21 @@ TEST(MatrixFiles, ContentThatIsNoSystemIsSaid) {
         EXPECT_EQ(read.repeat, c.repeat) << c.name;
         EXPECT_EQ(read.Sound(), c.faults.empty()) << c.name;
     }
+}
+
+// A count below 1 promises no numbers: such a file is read whole, every field there, and said to be
+// no system.
+TEST(MatrixFiles, NegativeCountIsReadWholeAndRefused) {
+    TempFolder folder;
+    const std::string name = "07N00206.SIS";
+    folder.CopyFixture("matrix-saying-minus-eight-combinations.SIS", std::filesystem::path("matrion") / name);
+    const MatrixRead read = ReadMatrixFile(folder.path(), name);
+    EXPECT_TRUE(read.complete);
+    EXPECT_EQ(read.commentsRead, 10);
+    EXPECT_TRUE(read.data.numbers.empty());
+    EXPECT_EQ(read.faults,
+              (std::vector<std::string>{"IL FILE " + name + " DICE 0 NUMERI DEL SISTEMA: DEVONO ESSERE DA 1 A 90",
+                                        "IL FILE " + name + " NON HA COMBINAZIONI: NE DICE -8"}));
 }
 
 // A writer never writes a file that would not read back as written, and never replaces a file the

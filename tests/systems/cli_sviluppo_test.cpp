@@ -170,9 +170,14 @@ TEST(CliSviluppo, BrokenGroupsFilesAreRefusedNamingTheLine) {
     EXPECT_EQ(Sviluppo({"--numeri", "1-10", "--gruppi", missing}).err,
               "IMPOSSIBILE LEGGERE IL FILE DEI GRUPPI " + missing + "\n");
     EXPECT_EQ(Sviluppo({"--numeri", "1-10", "--gruppi", folder.path().string()}).status, 2);
-    // A device without line ends is read no further than one line can go.
-    EXPECT_EQ(Sviluppo({"--numeri", "1-10", "--gruppi", "/dev/zero"}).err,
-              "LA RIGA 1 DEL FILE DEI GRUPPI E' TROPPO LUNGA: PIU' DI 4096 CARATTERI\n");
+    // A device without line ends, or a file with a line too long, is read no further than one line
+    // can go.
+    for (const std::string& endless :
+         {std::string("/dev/zero"), test::TestData("groups-line-longer-than-4096-characters.txt").string()}) {
+        EXPECT_EQ(Sviluppo({"--numeri", "1-10", "--gruppi", endless}).err,
+                  "LA RIGA 1 DEL FILE DEI GRUPPI E' TROPPO LUNGA: PIU' DI 4096 CARATTERI\n")
+            << endless;
+    }
 }
 
 }  // namespace

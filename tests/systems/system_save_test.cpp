@@ -5,6 +5,8 @@
 
 #include "matrices/core/matrix_files.h"
 #include "matrices/core/matrix_index.h"
+#include "systems/core/guarantee_subject.h"
+#include "systems/core/sistemi_output.h"
 #include "systems/core/system_save.h"
 #include "tests/support/temp_folder.h"
 #include "tests/systems/system_test_support.h"
@@ -179,6 +181,21 @@ TEST(SystemSave, OnlyACompletedRunReplacesTheDevelopment) {
     EXPECT_EQ(state.TicketCount, 6);
     EXPECT_EQ(state.SystemNumberCount, 8);
     EXPECT_EQ(state.SystemCombos[2], (std::array<int, 7>{0, 1, 2, 4, 5, 6, 7}));
+}
+
+// CARICA loads a file whatever N it says; the guarantees page then sees no more than the 90 numbers
+// (the tickets' own and stand-ins), where two billion stand-ins once took gigabytes.
+TEST(SystemSave, LoadedSystemSayingTwoBillionNumbersHasNinety) {
+    ProgramState state;
+    state.programFolder = test::TestData("");
+    const LoadedSystem loaded = LoadPlayedSystem(state, "played-system-saying-two-billion-numbers.SSI");
+    ASSERT_EQ(loaded.error, "");
+    EXPECT_NE(loaded.notice, "");
+    const GuaranteeSubject subject = CurrentSystemSubject(state);
+    ASSERT_EQ(subject.chosen.size(), 90U);
+    EXPECT_EQ(std::vector<int>(subject.chosen.begin(), subject.chosen.begin() + 7),
+              (std::vector<int>{1, 2, 3, 4, 5, 6, 0}));
+    EXPECT_EQ(subject.chosen.back(), -83);
 }
 
 }  // namespace
