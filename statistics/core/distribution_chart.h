@@ -13,7 +13,7 @@ namespace fortunara {
 
 struct DistributionScan {
     DistributionTable table;
-    KindCounts kinds{};     // draws of each kind, element [jolly][superstar]
+    KindCounts kinds{};  // draws of each kind, element [jolly][superstar]
     ScanDates dates;
 };
 DistributionScan ScanDistribution(DistributionKind property, const std::filesystem::path& programFolder,

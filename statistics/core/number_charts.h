@@ -56,13 +56,13 @@ CurrentDelaySeries CurrentDelaysAgainstChance(const NumberScan& scan, const Posi
 struct DelayHistory {
     int number = 0;
     int recordCount = 0;
-    std::vector<int> records;         // the record of each draw, in that order
-    std::vector<std::string> dates;   // its date
-    std::vector<int> delays;          // the delay after it
-    int maxDelay = 0;                 // RIT MAX
-    std::vector<int> maxAt;           // where the delay reaches RIT MAX on a stretch that counts
-    int rareGap = 0;                  // the RIT MAX that chance alone passes once in a hundred
-    std::string error;                // the archive could not be opened
+    std::vector<int> records;        // the record of each draw, in that order
+    std::vector<std::string> dates;  // its date
+    std::vector<int> delays;         // the delay after it
+    int maxDelay = 0;                // RIT MAX
+    std::vector<int> maxAt;          // where the delay reaches RIT MAX on a stretch that counts
+    int rareGap = 0;                 // the RIT MAX that chance alone passes once in a hundred
+    std::string error;               // the archive could not be opened
 };
 DelayHistory ComputeDelayHistory(const std::filesystem::path& programFolder, const ScanRange& range,
                                  const PositionFlags& positions, int number);

@@ -58,8 +58,7 @@ TEST(SystemRecord, HistoryAddsCostAndReturnsFromTheOldestDrawBesideWhatChanceRet
     const std::vector<long long> returns = {2000, 2000, 1003000, 1003000, 1113000};
     // Per ticket of six, of C(90, 6) draws: a terno in 20 * C(84, 3), a quaterna in 15 * C(84, 2), five in
     // 6 * 84 of which 6 with the jolly, a sestina in 1.
-    const double perDraw =
-        2 * (1905680.0 * 1000 + 52290.0 * 10000 + 6.0 * 100000 + 1.0 * 1000000) / 622614630.0;
+    const double perDraw = 2 * (1905680.0 * 1000 + 52290.0 * 10000 + 6.0 * 100000 + 1.0 * 1000000) / 622614630.0;
     ASSERT_EQ(history.points.size(), 5U);
     for (std::size_t i = 0; i < 5; ++i) {
         const RecordPoint& point = history.points[i];

@@ -35,16 +35,35 @@ TEST(Chance, FrequencyBandIsTwoBinomialDeviationsWithItsExactTail) {
         double outside;  // the chance of a count below mean - 2 sd or above mean + 2 sd
     } rows[] = {
         // Above 1.06 means 2 or 3 of 3 draws.
-        {"six main numbers", 1, MainPositions(), {{{3, 0}, {0, 0}}}, 3 * q, 3 * q * (1 - q),
+        {"six main numbers",
+         1,
+         MainPositions(),
+         {{{3, 0}, {0, 0}}},
+         3 * q,
+         3 * q * (1 - q),
          3 * q * q * (1 - q) + q * q * q},
-        {"with the jolly", 40, Ticked({1, 2, 3, 4, 5, 6, 7}), {{{0, 0}, {3, 0}}}, 3 * j, 3 * j * (1 - j),
+        {"with the jolly",
+         40,
+         Ticked({1, 2, 3, 4, 5, 6, 7}),
+         {{{0, 0}, {3, 0}}},
+         3 * j,
+         3 * j * (1 - j),
          3 * j * j * (1 - j) + j * j * j},
         // Number 1 is the smallest of the six in C(89, 5) draws: 6 / 90 of them.
-        {"smallest place only", 1, Ticked({1}), {{{3, 0}, {0, 0}}}, 3 * q, 3 * q * (1 - q),
+        {"smallest place only",
+         1,
+         Ticked({1}),
+         {{{3, 0}, {0, 0}}},
+         3 * q,
+         3 * q * (1 - q),
          3 * q * q * (1 - q) + q * q * q},
         {"90 is never the smallest", 90, Ticked({1}), {{{3, 0}, {0, 0}}}, 0, 0, 0},
         // Superstar ticked, one of three draws from before the superstar: 2 or more is outside.
-        {"superstar in two draws of three", 7, Ticked({1, 2, 3, 4, 5, 6, 8}), {{{1, 2}, {0, 0}}}, 3 * q + 2 * s,
+        {"superstar in two draws of three",
+         7,
+         Ticked({1, 2, 3, 4, 5, 6, 8}),
+         {{{1, 2}, {0, 0}}},
+         3 * q + 2 * s,
          3 * q * (1 - q) + 2 * s * (1 - s),
          1 - std::pow(1 - q, 3) * std::pow(1 - s, 2) -
              (3 * q * std::pow(1 - q, 2) * std::pow(1 - s, 2) + std::pow(1 - q, 3) * 2 * s * (1 - s))},
@@ -150,14 +169,14 @@ TEST(Chance, DistributionsOfSixOfNinetyFollowTheirFormulas) {
         return m;
     };
     EXPECT_NEAR(mean(sums), 6 * 45.5, 1e-9);
-    EXPECT_NEAR(mean(PropertyChances(DistributionKind::Sum, Ticked({1, 2, 3, 4, 5, 6, 7, 8}), {true, true})),
-                8 * 45.5, 1e-9);
+    EXPECT_NEAR(mean(PropertyChances(DistributionKind::Sum, Ticked({1, 2, 3, 4, 5, 6, 7, 8}), {true, true})), 8 * 45.5,
+                1e-9);
 }
 
 TEST(Chance, DistributionsAgreeWithEveryDrawOfASmallPool) {
     constexpr int kPool = 12;
-    const PositionFlags positionSets[] = {MainPositions(), Ticked({1, 3, 5}), Ticked({2, 3, 4, 5, 6, 7, 8}),
-                                          Ticked({}), Ticked({1, 2, 3, 4, 5, 6, 7, 8})};
+    const PositionFlags positionSets[] = {MainPositions(), Ticked({1, 3, 5}), Ticked({2, 3, 4, 5, 6, 7, 8}), Ticked({}),
+                                          Ticked({1, 2, 3, 4, 5, 6, 7, 8})};
     for (const PositionFlags& positions : positionSets) {
         const DrawKind kind{positions[7], positions[8]};
         for (const DistributionKind property :
@@ -177,8 +196,8 @@ TEST(Chance, DistributionsAgreeWithEveryDrawOfASmallPool) {
                 }
                 for (const int jolly : left) {
                     for (int star = 1; star <= kPool; ++star) {
-                        const int v = DistributionValue(property, test::MakeDraw("01GEN2020", main, jolly, star),
-                                                        positions);
+                        const int v =
+                            DistributionValue(property, test::MakeDraw("01GEN2020", main, jolly, star), positions);
                         // Where the draw's kind leaves the jolly or superstar out, each is as likely.
                         counted[v] += 1;
                         draws += 1;
@@ -190,9 +209,9 @@ TEST(Chance, DistributionsAgreeWithEveryDrawOfASmallPool) {
                 const auto found = counted.find(static_cast<int>(v));
                 const double expected = found == counted.end() ? 0 : found->second / draws;
                 EXPECT_NEAR(chances[v], expected, 1e-12)
-                    << "value " << v << " property " << static_cast<int>(property) << " positions "
-                    << positions[1] << positions[2] << positions[3] << positions[4] << positions[5] << positions[6]
-                    << positions[7] << positions[8];
+                    << "value " << v << " property " << static_cast<int>(property) << " positions " << positions[1]
+                    << positions[2] << positions[3] << positions[4] << positions[5] << positions[6] << positions[7]
+                    << positions[8];
             }
         }
     }
