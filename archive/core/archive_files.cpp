@@ -43,16 +43,15 @@ std::string ReplaceArchive(const fs::path& programFolder, bool keepBackup,
                            const std::function<bool(FileReplacement& archive)>& write, std::uintmax_t writeLimit) {
     const fs::path path = DrawArchive::ArchivePath(programFolder);
     const fs::path backupPath = ArchiveBackupPath(programFolder);
-    const std::string backupFailed = "COPIA DI SICUREZZA NON RIUSCITA: IMPOSSIBILE SCRIVERE IL FILE " +
-                                     backupPath.string() + ". NON E' STATO SCRITTO NIENTE";
+    std::string backupFailed = "COPIA DI SICUREZZA NON RIUSCITA: IMPOSSIBILE SCRIVERE IL FILE " + backupPath.string() +
+                               ". NON E' STATO SCRITTO NIENTE";
     std::optional<FileReplacement> backup;
     if (keepBackup) {
         backup.emplace(backupPath, writeLimit);
         if (!CopyInto(path, *backup)) return backupFailed;
     }
     FileReplacement archive(path, backup ? backup->Room() : writeLimit);
-    const std::string failed =
-        "SCRITTURA DELL'ARCHIVIO " + path.string() + " NON RIUSCITA: L'ARCHIVIO E' RIMASTO COM'ERA";
+    std::string failed = "SCRITTURA DELL'ARCHIVIO " + path.string() + " NON RIUSCITA: L'ARCHIVIO E' RIMASTO COM'ERA";
     if (!write(archive)) return failed;
     if (backup && !backup->Commit()) return backupFailed;
     if (!archive.Commit()) return failed;
