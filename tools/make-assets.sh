@@ -9,7 +9,9 @@
 #   musica   SONG.mid, from tools/make_song.py
 #   manuale  manuale.txt: line ends made CR LF, checked to be plain Windows-1252 text
 #   matrici  the starter library matrion/*.SIS and matrion/SISTEMI.TXT, developed by the program's
-#            own code (tools/starter_library.cpp, built in $BUILD_DIR, default build)
+#            own code (tools/starter_library.cpp, built in $BUILD_DIR, default build), then the
+#            optimized matrices for 7 to 20 numbers (tools/optimized_library.cpp: a fixed seed and
+#            count of moves, so the same files on every machine; about 3 minutes of CPU)
 #
 # Needs espeak-ng, sox and python3; when one is missing it is installed with apt-get.
 set -euo pipefail
@@ -94,8 +96,9 @@ make_matrices() {
     if [ ! -f "$build/build.ninja" ]; then
         cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
     fi
-    cmake --build "$build" --target starter-library
+    cmake --build "$build" --target starter-library optimized-library
     "$build/tools/starter-library" "$assets"
+    "$build/tools/optimized-library" "$assets" --passi 2000000 --seme 1 --fino 20
 }
 
 case "$what" in

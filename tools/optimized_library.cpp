@@ -4,8 +4,10 @@
 // "cinquina se esce la sestina", each searched by the optimizer for a fixed count of moves from a
 // fixed seed (the same files on every machine), then checked on every case once more. A system of
 // more than 999 tickets has no matrix name and is left out; so is one whose name the library
-// already holds, and any beyond the index's 499 names. Each file's comment lines state the
-// guarantee and, for a covering, the best known size and its source.
+// already holds (the name is N, count and six, so two guarantees met by the same count share it:
+// the later one is reported and left out), and any beyond the index's 499 names. Each file's
+// comment lines state the guarantee and, for a covering, the best known size and its source; lines
+// 6 to 10 say, as in the starter matrices, what the matrix is sure of for 2 to 6 numbers drawn.
 //
 // Usage: optimized-library PROGRAM_FOLDER [--passi P] [--seme X] [--dal N] [--fino N]
 //        [--solo m,t] [--tabella FOLDER]
@@ -13,10 +15,12 @@
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "matrices/core/matrix_files.h"
+#include "matrices/core/matrix_guarantee.h"
 #include "matrices/core/matrix_index.h"
 #include "platform/text/number_text.h"
 #include "systems/core/covering_table.h"
@@ -36,6 +40,24 @@ struct Guarantee {
 };
 
 constexpr Guarantee kGuarantees[] = {{2, 2}, {3, 3}, {4, 4}, {5, 5}, {4, 3}, {5, 4}, {6, 5}};
+
+// The starter library's comment layout: what the optimizer says in lines 1 to 5 (the line saying
+// the guarantee was checked goes when there is no room: the lines below say it case by case), then
+// the guaranteed "sorte" when 2 to 6 of the N numbers are drawn, as the certificate finds it.
+void UseLibraryComments(MatrixData& data) {
+    static const char* const kHits[] = {"NESSUNA", "NESSUNA", "AMBO", "TERNO", "QUATERNA", "CINQUINA", "SESTINA"};
+    std::vector<std::string> head;
+    for (const std::string& line : data.comments) {
+        if (!line.empty()) head.push_back(line);
+    }
+    if (head.size() > 5) std::erase(head, std::string("GARANZIA VERIFICATA SU OGNI CASO"));
+    head.resize(5);
+    for (std::size_t i = 0; i < 5; ++i) data.comments[i] = head[i];
+    for (int drawn = 2; drawn <= 6; ++drawn) {
+        const int hits = GuaranteedHits(data, drawn).value_or(0);
+        data.comments[static_cast<std::size_t>(3 + drawn)] = TextForm(drawn) + " ESTRATTI: " + kHits[hits];
+    }
+}
 
 }  // namespace
 
@@ -81,6 +103,7 @@ int main(int argc, char** argv) {
     }
     const std::size_t registered = ReadMatrixIndex(folder).Entries().size();
     std::vector<std::string> names;
+    std::map<std::string, std::string> madeFor;  // the guarantee of each matrix written here
     for (int n = least; n <= most; ++n) {
         for (const Guarantee& g : kGuarantees) {
             if (onlyDrawn != 0 && (g.drawn != onlyDrawn || g.atLeast != onlyAtLeast)) continue;
@@ -113,21 +136,25 @@ int main(int argc, char** argv) {
             }
             const std::string name = *MatrixFileName(n, static_cast<int>(count), 6);
             if (std::filesystem::exists(MatrixFolder(folder) / name)) {
-                std::cout << "tralasciato " << what << ": " << name << " e' gia' nella libreria\n";
+                const auto earlier = madeFor.find(name);
+                std::cout << "tralasciato " << what << ": " << name << " e' gia' nella libreria ("
+                          << (earlier != madeFor.end() ? earlier->second : "libreria di partenza") << ")\n";
                 continue;
             }
             if (registered + names.size() >= static_cast<std::size_t>(kMatrixIndexCapacity)) {
                 std::cout << "tralasciato " << what << ": l'elenco e' pieno\n";
                 continue;
             }
-            const MatrixData data =
+            MatrixData data =
                 OptimizedMatrix(n, g.drawn, g.atLeast, result.tickets, {}, best,
                                 "SEME " + Plain(static_cast<long long>(seed)) + ", " + Plain(steps) + " MOSSE");
+            UseLibraryComments(data);
             if (const FileOutcome outcome = WriteMatrixFile(folder, name, data); !outcome.ok()) {
                 std::cerr << outcome.error << '\n';
                 return 1;
             }
             names.push_back(name);
+            madeFor[name] = what;
             std::cout << name << "  " << what << "  " << count;
             if (best) std::cout << " (migliore nota " << best->bestKnown << ")";
             std::cout << "  " << seconds << " s\n";
