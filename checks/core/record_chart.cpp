@@ -117,7 +117,7 @@ ChartData RecordChart(const RecordHistory& history) {
     }
     chart.notes.push_back(period + LedgerLine(history.record, history.costPerDrawCents, history.prizes));
     if (!history.prizes.Any()) {
-        chart.notes.push_back(
+        chart.notes.emplace_back(
             "NESSUN PREMIO SCRITTO: IL GRAFICO MOSTRA SOLO IL COSTO. SCRIVI I PREMI PER VEDERE LE "
             "VINCITE");
     } else {

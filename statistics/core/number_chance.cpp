@@ -28,7 +28,8 @@ Counts BinomialCounts(int trials, double p) {
     const int first = std::max(0, static_cast<int>(std::floor(mean - spread)));
     const int last = std::min(trials, static_cast<int>(std::ceil(mean + spread)));
     Counts counts{first, {}};
-    counts.chance.reserve(static_cast<std::size_t>(last - first + 1));
+    const int width = last - first + 1;
+    counts.chance.reserve(static_cast<std::size_t>(std::max(width, 0)));
     const double logTrials = std::lgamma(trials + 1.0);
     for (int k = first; k <= last; ++k) {
         const double log = logTrials - std::lgamma(k + 1.0) - std::lgamma(trials - k + 1.0) + k * std::log(p) +

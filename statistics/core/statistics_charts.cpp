@@ -64,7 +64,7 @@ std::string PositionsText(const PositionFlags& positions) {
     for (int k = 1; k <= 8; ++k) {
         if (!positions[static_cast<std::size_t>(k)]) continue;
         int last = k;
-        while (last < 8 && positions[static_cast<std::size_t>(last + 1)]) ++last;
+        while (last < 8 && positions[static_cast<std::size_t>(last) + 1]) ++last;
         text += (text.empty() ? "" : ",") + Plain(k) + (last > k ? "-" + Plain(last) : "");
         k = last;
     }
@@ -259,7 +259,7 @@ ChartData DistributionChart(const DistributionScan& scan, const std::vector<Dist
         }
     }
     chart.notes.push_back(RangeLine(scan.table.scanned, scan.dates.first, scan.dates.last, positions));
-    chart.notes.push_back(
+    chart.notes.emplace_back(
         "ATTESA DEL CASO: LE ESTRAZIONI PER LA PROBABILITA' ESATTA DI OGNI VALORE, CONTATA SU TUTTE LE SESTINE "
         "DI 90 NUMERI");
     return chart;
