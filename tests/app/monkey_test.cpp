@@ -1,7 +1,8 @@
 // A monkey over every window of the program: random clicks, keys, scrolls and answers to every
 // question and modal window, drawn from a fixed seed. Nothing may crash, and the archive may change
 // only in a step where a writer of it was pressed (the save, the conversion, the import of a row,
-// the download); every other button leaves it as it was.
+// the download); every other button leaves it as it was. The run ends in Archivio and Sistemi, and
+// must have reached every window, those behind a chosen matrix or a developed system included.
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAbstractSlider>
@@ -13,8 +14,8 @@
 #include <QTest>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <random>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -41,13 +42,21 @@ public:
                 "", "0", "1", "7", "45", "90", "91", "-3", "12GEN2010", "abc", question.initial};
             return texts[Pick(std::size(texts))];
         };
-        // A modal window gets a few steps of its own, then closes.
+        // A modal window shows as the modal loop shows it, gets a few steps of its own until one of
+        // them closes it, then closes.
         fakes.modal.improvise = [this](QWidget& window) {
-            for (int k = 1 + static_cast<int>(Pick(20)); k > 0 && steps_ < kSteps; --k) Act(window);
+            QPointer<QWidget> shown = &window;
+            window.show();
+            for (int k = 1 + static_cast<int>(Pick(20)); k > 0 && steps_ < kSteps && shown && shown->isVisible(); --k) {
+                Act(*shown);
+            }
+            if (shown && shown->isVisible()) shown->close();
+            if (shown) shown->hide();
         };
     }
 
     static constexpr int kSteps = 5000;
+    static constexpr int kFreeSteps = 3500;
 
     // One step on a window the user could reach: the main window or one of the open windows.
     void Step() {
@@ -60,12 +69,22 @@ public:
         Act(*windows[Pick(windows.size())]);
     }
 
+    // A step of the last phase: the main window's own launcher opens Archivio or Sistemi, where the
+    // windows behind a chosen matrix or a developed system wait; the free steps, shared among the
+    // modeless windows that stay open, seldom get that deep.
+    void Visit() {
+        const LaunchedWindow which = Chance(3) ? LaunchedWindow::Sistemi : LaunchedWindow::Archivio;
+        trail += which == LaunchedWindow::Sistemi ? " open Sistemi" : " open Archivio";
+        program_.window->OpenWindow(which);
+        QCoreApplication::processEvents();
+    }
+
     int steps() const { return steps_; }
     bool writerPressed = false;
     // What the steps since it was cleared pressed, for a failure's message.
     QString trail;
-    // The kinds of window the steps reached.
-    std::set<QString> windows;
+    // The kinds of window the steps reached, and the steps taken on each.
+    std::map<QString, int> windows;
 
 private:
     bool Chance(std::size_t outOf) { return Pick(outOf) == 0; }
@@ -85,7 +104,7 @@ private:
 
     void Act(QWidget& window) {
         ++steps_;
-        windows.insert(window.metaObject()->className());
+        ++windows[window.metaObject()->className()];
         std::vector<QWidget*> targets;
         for (QWidget* widget : window.findChildren<QWidget*>()) {
             if (!widget->isVisible() || !widget->isEnabled()) continue;
@@ -98,6 +117,16 @@ private:
         }
         if (targets.empty()) return;
         QPointer<QWidget> target = targets[Pick(targets.size())];
+        // On a window with a list or a grid where nothing is chosen yet, the user often chooses a
+        // row before anything else: what Archivio's matrix buttons and others wait for.
+        for (QWidget* widget : targets) {
+            auto* view = qobject_cast<QAbstractItemView*>(widget);
+            if (view != nullptr && view->model() != nullptr && view->model()->rowCount(view->rootIndex()) > 0 &&
+                !view->currentIndex().isValid() && Chance(2)) {
+                target = view;
+                break;
+            }
+        }
         if (WritesTheArchive(*target)) writerPressed = true;
         trail += QString(" %1/%2/%3")
                      .arg(window.metaObject()->className(), target->metaObject()->className(), target->objectName());
@@ -122,9 +151,22 @@ private:
         } else if (auto* tabs = qobject_cast<QTabBar*>(target)) {
             tabs->setCurrentIndex(static_cast<int>(Pick(static_cast<std::size_t>(tabs->count()))));
         } else if (auto* view = qobject_cast<QAbstractItemView*>(target)) {
+            // Mostly on one of the rows, as a user picks from a list or a grid (a quantity from
+            // Archivio's list, a row to work on): a point off the rows mostly moves to one of them.
             QWidget* area = view->viewport();
-            const QPoint at(static_cast<int>(Pick(static_cast<std::size_t>(std::max(1, area->width())))),
-                            static_cast<int>(Pick(static_cast<std::size_t>(std::max(1, area->height())))));
+            QPoint at(static_cast<int>(Pick(static_cast<std::size_t>(std::max(1, area->width())))),
+                      static_cast<int>(Pick(static_cast<std::size_t>(std::max(1, area->height())))));
+            const QAbstractItemModel* model = view->model();
+            const int rows = model != nullptr ? model->rowCount(view->rootIndex()) : 0;
+            const int columns = model != nullptr ? model->columnCount(view->rootIndex()) : 0;
+            if (rows > 0 && columns > 0 && !view->indexAt(at).isValid() && !Chance(4)) {
+                const QModelIndex index =
+                    model->index(static_cast<int>(Pick(static_cast<std::size_t>(rows))),
+                                 static_cast<int>(Pick(static_cast<std::size_t>(columns))), view->rootIndex());
+                view->scrollTo(index);
+                const QRect cell = view->visualRect(index);
+                if (cell.isValid() && area->rect().contains(cell.center())) at = cell.center();
+            }
             if (Chance(3)) {
                 QTest::mouseDClick(area, Qt::LeftButton, {}, at);
             } else {
@@ -160,7 +202,11 @@ private slots:
         while (monkey.steps() < Monkey::kSteps) {
             monkey.writerPressed = false;
             monkey.trail.clear();
-            monkey.Step();
+            if (monkey.steps() < Monkey::kFreeSteps) {
+                monkey.Step();
+            } else {
+                monkey.Visit();
+            }
             std::string now = program.folder.ReadFile("dati/estraz09.txt");
             if (now == before) continue;
             QVERIFY2(monkey.writerPressed,
@@ -169,9 +215,15 @@ private slots:
             before = std::move(now);
         }
         QVERIFY(fs::exists(archive));
-        QStringList reached(monkey.windows.begin(), monkey.windows.end());
+        QStringList reached;
+        for (const auto& [kind, count] : monkey.windows) reached << QString("%1:%2").arg(kind).arg(count);
         qInfo("%d steps, the archive written in %d of them, windows: %s", monkey.steps(), changes,
               qPrintable(reached.join(' ')));
+        // Every window of the program, those behind a chosen matrix or a developed system included.
+        for (const char* kind : {"Sestine", "Archivio", "Sistemi", "METODOVERTIBILI", "Setup", "Browser", "Form45",
+                                 "FORM18", "Presenti", "Controllo", "Schedine", "GaranzieWindow"}) {
+            QVERIFY2(monkey.windows.count(QString("fortunara::") + kind) == 1, qPrintable(QString("never in ") + kind));
+        }
     }
 };
 
