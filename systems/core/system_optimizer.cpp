@@ -136,8 +136,8 @@ void Search::AddLane(std::unique_ptr<Rotation> rotation) {
     Restart(lane, lane.best);
     lane.bestSize = lane.rotation ? static_cast<long long>(best_.size()) + 1 : lane.state->SystemSize();
     lane.tau = kWarm;
-    lane.period =
-        std::max<long long>(20000, static_cast<long long>(kPeriodPerTicket * static_cast<double>(lane.state->Count())));
+    lane.period = std::max<long long>(
+        kLeastPeriod, static_cast<long long>(kPeriodPerTicket * static_cast<double>(lane.state->Count())));
     lane.cooling = std::exp(std::log(kCool / kWarm) / static_cast<double>(lane.period));
 }
 
