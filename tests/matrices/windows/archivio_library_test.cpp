@@ -80,12 +80,12 @@ void ArchivioLibraryTest::opensFromTheMainWindowOnTheBundledLibrary() {
         // The starter library's ten-number systems: the four guarantees, the three reductions, then
         // the optimized matrices.
         ClickQuantity(window, 10);
-        QCOMPARE(MatrixCaptions(window),
-                 Captions({"10 NUMERI  15 SESTINE", "10 NUMERI  35 SESTINE", "10 NUMERI  70 SESTINE",
-                           "10 NUMERI  126 SESTINE", "10 NUMERI  18 SESTINE", "10 NUMERI  5 SESTINE",
-                           "10 NUMERI  2 SESTINE", "10 NUMERI  4 SESTINE", "10 NUMERI  10 SESTINE",
-                           "10 NUMERI  20 SESTINE", "10 NUMERI  50 SESTINE", "10 NUMERI  7 SESTINE",
-                           "10 NUMERI  14 SESTINE"}));
+        QCOMPARE(
+            MatrixCaptions(window),
+            Captions({"10 NUMERI  15 SESTINE", "10 NUMERI  35 SESTINE", "10 NUMERI  70 SESTINE",
+                      "10 NUMERI  126 SESTINE", "10 NUMERI  18 SESTINE", "10 NUMERI  5 SESTINE", "10 NUMERI  2 SESTINE",
+                      "10 NUMERI  4 SESTINE", "10 NUMERI  10 SESTINE", "10 NUMERI  20 SESTINE", "10 NUMERI  50 SESTINE",
+                      "10 NUMERI  7 SESTINE", "10 NUMERI  14 SESTINE"}));
         // A matrix button opens the program's check window on its matrix.
         QPushButton* first = Child<QPushButton>(window, "CommandButton3(0)");
         QCOMPARE(first->toolTip(), QString("10N01506.SIS"));
