@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "state/chart_output.h"
+#include "tests/fakes/fake_printer.h"
 #include "tests/support/temp_folder.h"
 
 namespace fortunara {
@@ -26,20 +27,11 @@ TEST(ChartOutput, SaveDialogAnswerNamesAPngOrCancels) {
     for (const auto& row : rows) EXPECT_EQ(ChosenChartFile(row.answer, initial), row.file) << row.answer;
 }
 
-class RecordingPrinter : public Printer {
-public:
-    bool ChoosePrinter() override { return true; }
-    std::vector<PrintJob> jobs;
-
-protected:
-    void Deliver(const PrintJob& job) override { jobs.push_back(job); }
-};
-
 TEST(ChartOutput, PrintedPageHasTitleNotesThenThePictureAcrossTheWidth) {
     ChartData chart;
     chart.title = "Frequenze dei 90 numeri";
     chart.notes = {"RIGA 1", "RIGA 2"};
-    RecordingPrinter printer;
+    test::FakePrinter printer;
     PrintChart(printer, chart, "png", 1800, 1100);
     ASSERT_EQ(printer.jobs.size(), 1u);
     const PrintPage& page = printer.jobs[0].pages.at(0);
